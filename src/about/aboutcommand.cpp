@@ -1,0 +1,7 @@
+#include "about/aboutcommand.h"
+
+namespace orvane {
+
+void ShowAboutBox(MainFrame&) {}
+
+} // namespace orvane

@@ -1,0 +1,315 @@
+#include "app/mainframe.h"
+
+#include "about/aboutcommand.h"
+#include "app/actionrecipe.h"
+#include "app/helpcommands.h"
+#include "app/projectsfolder.h"
+#include "app/toolbaricons.h"
+#include "app/toolbars.h"
+#include "document/commandenabling.h"
+#include "document/documentwindow.h"
+#include "document/filecommands.h"
+#include "insert/insertcommands.h"
+#include "platform/desktop.h"
+#include "settings/settingsstore.h"
+#include "templates/wizardcommand.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace orvane {
+
+namespace {
+
+const QString orvaneTitle = QStringLiteral("Orvane");
+
+const QString welcomeTitle = QStringLiteral("Welcome to Orvane [Service Release 1 (SR1)]");
+const QString welcomeText = QStringLiteral("This Service Release corrected serveral known issues "
+                                           "discovered in the Gold Release.  For more information, "
+                                           "see the history.txt file for details.");
+
+// The designed frame is tiny on a modern screen; start at a comfortable share of it instead.
+constexpr double screenShare = 0.75;
+
+} // namespace
+
+MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
+    : desktop_(desktop), settings_(settings), mdiArea_(new QMdiArea(this)),
+      menuStack_(new QStackedWidget(this)), frameMenuBar_(new QMenuBar),
+      toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
+      toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
+      statusBar1_(new QStatusBar(this)) {
+    setObjectName(QStringLiteral("MDIForm1"));
+    setWindowTitle(orvaneTitle);
+
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+
+    // Only the visible menu bar's shortcuts work, so stacking them switches both at once.
+    frameMenuBar_->setObjectName(QStringLiteral("frameMenuBar"));
+    menuStack_->addWidget(frameMenuBar_);
+    setMenuWidget(menuStack_);
+    buildFrameMenu();
+    buildToolbars();
+
+    statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
+    auto* panel = new QLabel(QStringLiteral("Ready.  Press F1 for Help."), statusBar1_);
+    panel->setObjectName(QStringLiteral("StatusBar1Panel"));
+    statusBar1_->addWidget(panel, 1);
+    setStatusBar(statusBar1_);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
+}
+
+MainFrame::~MainFrame() = default;
+
+void MainFrame::buildFrameMenu() {
+    QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));
+    frameMenuBar_->addMenu(file);
+    QMenu* fileNew = addSubmenu(file, "mnuFileNew", QStringLiteral("&New"));
+    file->addMenu(fileNew);
+    addCommand(fileNew, "mnuFileNewDocument", QStringLiteral("New Document"),
+               [this] { newDocumentWindow(); });
+    addCommand(fileNew, "mnuFileNewTemplate", QStringLiteral("Standard Template"),
+               [this] { ShowDocumentWizard(*this, QStringLiteral("1")); });
+    fileNew->addSeparator();
+    addCommand(fileNew, "mnuFileNewActionListener", QStringLiteral("ActionListener Template"),
+               [this] { ShowDocumentWizard(*this, QStringLiteral("2")); });
+    addCommand(fileNew, "mnuFileNewMouseListener", QStringLiteral("MouseListener Template"),
+               [this] { ShowDocumentWizard(*this, QStringLiteral("3")); });
+    addCommand(fileNew, "mnuFileNewRunnable", QStringLiteral("Runnable Template"),
+               [this] { ShowDocumentWizard(*this, QStringLiteral("4")); });
+    fileNew->addSeparator();
+    addCommand(fileNew, "mnuFileNewApplication", QStringLiteral("Application Template"),
+               [this] { ShowDocumentWizard(*this, QStringLiteral("5")); });
+    addCommand(file, "mnuFileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+               [this] { OpenDocument(*this); });
+    file->addSeparator();
+    addCommand(file, "mnuFileExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
+
+    QMenu* help = addSubmenu(frameMenuBar_, "mnuHelp", QStringLiteral("&Help"));
+    frameMenuBar_->addMenu(help);
+    addCommand(help, "mnuHelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
+               [this] { ShowHelpContents(*this); });
+    help->addSeparator();
+    addCommand(help, "mnuHelpMainWebsite", QStringLiteral("Brennick Software"),
+               [this] { OpenMakerHomePage(*this); });
+    addCommand(help, "mnuHelpSupportWebsite", QStringLiteral("Orvane Support"),
+               [this] { OpenMakerHomePage(*this); });
+    help->addSeparator();
+    addCommand(help, "mnuHelpAbout", QStringLiteral("&About Orvane"),
+               [this] { ShowAboutBox(*this); });
+}
+
+void MainFrame::buildToolbars() {
+    for (QToolBar* toolbar : {toolbar1_, toolbar2_}) {
+        toolbar->setMovable(false);
+        toolbar->setFloatable(false);
+        toolbar->setIconSize(QSize(16, 16));
+        toolbar->toggleViewAction()->setVisible(false);
+        addToolBar(Qt::TopToolBarArea, toolbar);
+    }
+    // Each toolbar on a row of its own, the object toolbar directly below the standard one.
+    insertToolBarBreak(toolbar2_);
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
+    FillToolbar(*toolbar1_, StandardToolbarButtons(), StandardToolbarImage,
+                [this](const QString& key) { StandardToolbarClick(*this, key); });
+    FillToolbar(*toolbar2_, ObjectToolbarButtons(), ObjectToolbarImage,
+                [this](const QString& key) { ShowObjectForToolbarKey(*this, key); });
+}
+
+void MainFrame::start() {
+    placeOnScreen();
+    const QString previousVersion = settings_.get(SettingKey::UsedPreviousVersion);
+    setBarVisible(Bar::Standard, settings_.get(SettingKey::StandardToolbarValue) == u"1");
+    setBarVisible(Bar::Object, settings_.get(SettingKey::FormattingToolbarValue) == u"1");
+    setBarVisible(Bar::Status, settings_.get(SettingKey::StatusbarValue) == u"1");
+
+    const QString projects = ProjectsFolderPath(desktop_.programFolder());
+    if (!EnsureFolderExists(projects)) {
+        EnsureFolderExists(projects);
+        if (previousVersion == u"100") {
+            desktop_.showMessage(
+                {welcomeText, welcomeTitle, MessageButtons::Ok, MessageIcon::Information});
+            settings_.save(SettingKey::UsedPreviousVersion, QStringLiteral("101"));
+        }
+    }
+
+    show();
+    newDocumentWindow();
+}
+
+void MainFrame::placeOnScreen() {
+    const QSize screen = desktop_.screenSize();
+    resize((screen.toSizeF() * screenShare).toSize().expandedTo(QSize(640, 480)));
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+QString MainFrame::projectsFolder() const {
+    return ProjectsFolderPath(desktop_.programFolder());
+}
+
+DocumentWindow* MainFrame::activeDocument() const {
+    // The current window stays current while a modal dialog has the focus.
+    QMdiSubWindow* sub = mdiArea_->currentSubWindow();
+    return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
+}
+
+QList<DocumentWindow*> MainFrame::documentWindows() const {
+    QList<DocumentWindow*> windows;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* window = qobject_cast<DocumentWindow*>(sub->widget()))
+            windows.append(window);
+    }
+    return windows;
+}
+
+DocumentWindow* MainFrame::newDocumentWindow() {
+    auto* window = new DocumentWindow(*this);
+    menuStack_->addWidget(&window->menuBar());
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    const QSize area = mdiArea_->viewport()->size();
+    sub->resize(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
+    connect(sub, &QObject::destroyed, this, &MainFrame::showActiveMenuBar, Qt::QueuedConnection);
+    sub->show();
+    activateDocument(*window);
+    return window;
+}
+
+void MainFrame::activateDocument(DocumentWindow& window) {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+        mdiArea_->setActiveSubWindow(sub);
+    window.editor().setFocus();
+    showActiveMenuBar();
+}
+
+void MainFrame::showActiveMenuBar() {
+    if (DocumentWindow* window = activeDocument())
+        menuStack_->setCurrentWidget(&window->menuBar());
+    else if (mdiArea_->subWindowList().isEmpty())
+        menuStack_->setCurrentWidget(frameMenuBar_);
+}
+
+QAction* MainFrame::toolbarButton(const QString& key) const {
+    for (QAction* action : toolbar1_->actions()) {
+        if (action->data().toString() == key)
+            return action;
+    }
+    return nullptr;
+}
+
+QWidget* MainFrame::bar(Bar which) const {
+    switch (which) {
+    case Bar::Standard:
+        return toolbar1_;
+    case Bar::Object:
+        return toolbar2_;
+    case Bar::Status:
+        break;
+    }
+    return statusBar1_;
+}
+
+bool MainFrame::isBarVisible(Bar which) const {
+    return !bar(which)->isHidden();
+}
+
+void MainFrame::setBarVisible(Bar which, bool visible) {
+    bar(which)->setVisible(visible);
+}
+
+void MainFrame::toggleBar(Bar which, QAction& checkItem) {
+    const bool show = !isBarVisible(which);
+    setBarVisible(which, show);
+    checkItem.setChecked(show);
+}
+
+void MainFrame::arrangeWindows(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Cascade:
+        mdiArea_->cascadeSubWindows();
+        break;
+    case Arrangement::TileHorizontal:
+        tileStacked(true);
+        break;
+    case Arrangement::TileVertical:
+        tileStacked(false);
+        break;
+    case Arrangement::ArrangeIcons:
+        lineUpMinimized();
+        break;
+    }
+}
+
+// Tile horizontal stacks the windows one above another at full width; tile vertical puts them
+// side by side at full height.
+void MainFrame::tileStacked(bool fullWidth) {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->isMinimized() && sub->isVisible())
+            windows.append(sub);
+    }
+    if (windows.isEmpty())
+        return;
+    const QRect area = mdiArea_->viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* sub = windows.at(count - 1 - i);
+        if (sub->isMaximized())
+            sub->showNormal();
+        if (fullWidth) {
+            const int top = area.height() * i / count;
+            sub->setGeometry(0, top, area.width(), area.height() * (i + 1) / count - top);
+        } else {
+            const int left = area.width() * i / count;
+            sub->setGeometry(left, 0, area.width() * (i + 1) / count - left, area.height());
+        }
+    }
+}
+
+void MainFrame::lineUpMinimized() {
+    const QRect area = mdiArea_->viewport()->rect();
+    int x = 0;
+    int y = area.height();
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->isMinimized())
+            continue;
+        const QSize size = sub->size();
+        if (x > 0 && x + size.width() > area.width()) {
+            x = 0;
+            y -= size.height();
+        }
+        sub->move(x, y - size.height());
+        x += size.width();
+    }
+}
+
+void MainFrame::exitProgram() {
+    desktop_.endProgram();
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    // Each window closes by its own rule; one that stays open (its save was cancelled) stops
+    // the frame from closing, so no text is lost.
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (!sub->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    desktop_.endProgram();
+}
+
+} // namespace orvane

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QList>
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenuBar;
+class QStackedWidget;
+class QToolBar;
+class QStatusBar;
+
+namespace orvane {
+
+class Desktop;
+class DocumentWindow;
+class SettingsStore;
+
+enum class Bar { Standard, Object, Status };
+
+enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2, ArrangeIcons = 3 };
+
+// MDIForm1: the one frame holding the toolbars, the status bar and every document window.
+class MainFrame final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainFrame(Desktop& desktop, SettingsStore& settings);
+    ~MainFrame() override;
+
+    // Centres the frame, applies the bar settings, prepares the projects folder and opens the
+    // first empty document window.
+    void start();
+
+    Desktop& desktop() const { return desktop_; }
+    SettingsStore& settings() const { return settings_; }
+    QString projectsFolder() const;
+
+    // The active document window, or nullptr when none is open.
+    DocumentWindow* activeDocument() const;
+    QList<DocumentWindow*> documentWindows() const;
+    // Creates, shows and activates a new empty "Untitled" document window.
+    DocumentWindow* newDocumentWindow();
+    void activateDocument(DocumentWindow& window);
+
+    QMdiArea& mdiArea() const { return *mdiArea_; }
+    QToolBar& standardToolbar() const { return *toolbar1_; }
+    QToolBar& objectToolbar() const { return *toolbar2_; }
+    QStatusBar& statusBar1() const { return *statusBar1_; }
+    QMenuBar& frameMenuBar() const { return *frameMenuBar_; }
+    // The standard toolbar's button with `key`, or nullptr.
+    QAction* toolbarButton(const QString& key) const;
+
+    bool isBarVisible(Bar bar) const;
+    void setBarVisible(Bar bar, bool visible);
+    // Shows or hides the bar and sets or clears `checkItem` to match.
+    void toggleBar(Bar bar, QAction& checkItem);
+    void arrangeWindows(Arrangement arrangement);
+
+    // Ends the program at once: no window is asked to close and nothing is saved.
+    void exitProgram();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildFrameMenu();
+    void buildToolbars();
+    void placeOnScreen();
+    void showActiveMenuBar();
+    void tileStacked(bool fullWidth);
+    void lineUpMinimized();
+    QWidget* bar(Bar which) const;
+
+    Desktop& desktop_;
+    SettingsStore& settings_;
+    QMdiArea* mdiArea_;
+    QStackedWidget* menuStack_;
+    QMenuBar* frameMenuBar_;
+    QToolBar* toolbar1_;
+    QToolBar* toolbar2_;
+    QStatusBar* statusBar1_;
+};
+
+} // namespace orvane

@@ -1,0 +1,26 @@
+#include "app/projectsfolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace orvane {
+
+QString ProjectsFolderPath(const QString& programFolder) {
+    const QString separator = QDir::separator();
+    QString folder = QDir::toNativeSeparators(programFolder);
+    if (!folder.endsWith(separator))
+        folder += separator;
+    return folder + QStringLiteral("Projects") + separator;
+}
+
+bool EnsureFolderExists(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    const qsizetype last = native.lastIndexOf(QDir::separator());
+    if (last < 0)
+        return false;
+    const QString folder = native.left(last + 1);
+    QDir().mkpath(folder);
+    return QFileInfo(folder).isDir();
+}
+
+} // namespace orvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace orvane {
+
+// The projects folder beside the program: program folder, separator, "Projects", separator.
+QString ProjectsFolderPath(const QString& programFolder);
+
+// Makes sure every folder up to the path's last separator exists, creating the missing ones.
+// True when the whole folder exists afterwards; never raises an error.
+bool EnsureFolderExists(const QString& path);
+
+} // namespace orvane

@@ -1,0 +1,79 @@
+#include "document/documentwindow.h"
+
+#include "app/mainframe.h"
+#include "document/closerule.h"
+#include "document/commandenabling.h"
+#include "document/documentmenus.h"
+#include "document/editorfont.h"
+#include "settings/settingsstore.h"
+
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+DocumentWindow::DocumentWindow(MainFrame& frame)
+    : frame_(frame), txtDocument_(new QPlainTextEdit(this)),
+      menuBar_(BuildDocumentMenuBar(frame, *this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setCaption(QStringLiteral("Untitled"));
+
+    txtDocument_->setObjectName(QStringLiteral("txtDocument"));
+    txtDocument_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtDocument_->installEventFilter(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(txtDocument_);
+    setFocusProxy(txtDocument_);
+
+    applyEditorFont();
+    connect(txtDocument_, &QPlainTextEdit::textChanged, this, &DocumentWindow::followEmptiness);
+}
+
+DocumentWindow::~DocumentWindow() {
+    delete menuBar_;
+}
+
+QAction* DocumentWindow::menuItem(const QString& name) const {
+    return menuBar_->findChild<QAction*>(name);
+}
+
+void DocumentWindow::applyEditorFont() {
+    const SettingsStore& settings = frame_.settings();
+    const EditorFont choice = ChooseEditorFont(settings.get(SettingKey::FontNameValue),
+                                               settings.get(SettingKey::FontNameSize));
+    QFont font(choice.family);
+    font.setPointSizeF(choice.pointSize);
+    font.setStyleHint(QFont::TypeWriter);
+    txtDocument_->setFont(font);
+}
+
+void DocumentWindow::applyCommandEnabling() {
+    wasEmpty_ = text().isEmpty();
+    SetToolbarState(frame_, wasEmpty_);
+    SetMenuState(frame_.desktop(), *this, wasEmpty_);
+}
+
+// The commands follow the text as the user types, not only when the editor regains the focus,
+// so a new document's Save and Print come alive with its first character.
+void DocumentWindow::followEmptiness() {
+    if (text().isEmpty() != wasEmpty_ && frame_.activeDocument() == this)
+        applyCommandEnabling();
+}
+
+bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtDocument_ && event->type() == QEvent::FocusIn)
+        applyCommandEnabling();
+    return QWidget::eventFilter(watched, event);
+}
+
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    if (ApplyCloseRule(frame_, *this))
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace orvane

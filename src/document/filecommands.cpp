@@ -1,0 +1,11 @@
+#include "document/filecommands.h"
+
+namespace orvane {
+
+void OpenDocument(MainFrame&) {}
+
+bool SaveDocument(MainFrame&, DocumentWindow&) {
+    return false;
+}
+
+} // namespace orvane

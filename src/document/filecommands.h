@@ -1,0 +1,15 @@
+#pragma once
+
+namespace orvane {
+
+class MainFrame;
+class DocumentWindow;
+
+// File > Open and the "Open" toolbar button.
+void OpenDocument(MainFrame& frame);
+
+// Saves `window` to its file, asking for a name first when it is untitled.
+// True when the text was written.
+bool SaveDocument(MainFrame& frame, DocumentWindow& window);
+
+} // namespace orvane

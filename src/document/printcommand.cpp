@@ -1,0 +1,7 @@
+#include "document/printcommand.h"
+
+namespace orvane {
+
+void PrintDocument(MainFrame&) {}
+
+} // namespace orvane

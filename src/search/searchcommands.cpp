@@ -1,0 +1,8 @@
+#include "search/searchcommands.h"
+
+namespace orvane {
+
+void ShowFindDialog(MainFrame&) {}
+void ShowReplaceDialog(MainFrame&) {}
+
+} // namespace orvane

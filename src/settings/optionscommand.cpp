@@ -1,0 +1,7 @@
+#include "settings/optionscommand.h"
+
+namespace orvane {
+
+void ShowOptionsDialog(MainFrame&, OptionsTab) {}
+
+} // namespace orvane

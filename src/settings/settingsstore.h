@@ -1,0 +1,24 @@
+#pragma once
+
+#include "settings/settingkeys.h"
+
+#include <QString>
+
+namespace orvane {
+
+// The per-user store: text values under application "Orvane", section "Options".
+class SettingsStore {
+public:
+    // The stored text of `key`, or `fallback` when the key is absent or not text.
+    QString get(const QString& key, const QString& fallback = {}) const;
+    void save(const QString& key, const QString& text);
+
+    // The same, by the key table: absent keys read as the program readers' default.
+    QString get(SettingKey key) const { return get(settingName(key), readerDefault(key)); }
+    QString getForOptions(SettingKey key) const {
+        return get(settingName(key), optionsDefault(key));
+    }
+    void save(SettingKey key, const QString& text) { save(settingName(key), text); }
+};
+
+} // namespace orvane

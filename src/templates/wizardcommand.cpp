@@ -1,0 +1,7 @@
+#include "templates/wizardcommand.h"
+
+namespace orvane {
+
+void ShowDocumentWizard(MainFrame&, const QString&) {}
+
+} // namespace orvane
