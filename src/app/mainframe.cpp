@@ -70,7 +70,11 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
 }
 
-MainFrame::~MainFrame() = default;
+// The document windows go with the frame's children, after this destructor; they must not call
+// back into a frame that is no longer whole.
+MainFrame::~MainFrame() {
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void MainFrame::buildFrameMenu() {
     QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));

@@ -27,7 +27,10 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-FakeDesktop::FakeDesktop() : programFolderPath(folder_.path()) {}
+// The temporary folder is declared after the path, so it only exists once the body runs.
+FakeDesktop::FakeDesktop() {
+    programFolderPath = folder_.path();
+}
 
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
