@@ -174,7 +174,7 @@ OutputPane& ShowOutputPane(MainFrame& frame) {
     if (!pane) {
         pane = new OutputPane(frame);
         frame.addDockWidget(Qt::BottomDockWidgetArea, pane);
-        frame.resizeDocks({pane}, {frame.height() / 4}, Qt::Vertical);
+        frame.resizeDocks({pane}, {frame.height() / 3}, Qt::Vertical);
     }
     pane->show();
     pane->raise();

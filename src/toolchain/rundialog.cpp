@@ -68,7 +68,7 @@ RunDialog::RunDialog(MainFrame& frame)
 void RunDialog::layOut() {
     Label2_->setBuddy(File1_);
     File1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    File1_->setMinimumSize(260, 96);
+    File1_->setMinimumSize(280, 110);
 
     auto* options = new QVBoxLayout(Frame1_);
     options->addWidget(optWeb_);
@@ -90,7 +90,8 @@ void RunDialog::layOut() {
     setTabOrder(optApplet_, optWeb_);
     setTabOrder(optWeb_, cmdCancel_);
     setTabOrder(cmdCancel_, File1_);
-    adjustSize();
+    // The list shows a handful of names at first; it grows with the dialog.
+    resize(minimumSizeHint());
 }
 
 // Hidden and system files are left out; a missing folder lists nothing.

@@ -7,6 +7,7 @@
 #include "toolchain/toolchaincommands.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -204,6 +205,22 @@ private slots:
         }
         QCOMPARE(bench.fake.busyDepth, 0);
         QVERIFY(bench.frame.findChild<OutputPane*>()->text().contains("Could not start"));
+    }
+
+    // Orvane stops the programs it still follows when it ends, rather than hang or orphan them.
+    void runningProgramsEndWithTheFrame() {
+        auto bench = std::make_unique<Bench>();
+        auto* process = new QProcess;
+        process->start("sleep", {"30"});
+        QVERIFY(process->waitForStarted());
+        const QString proc = QStringLiteral("/proc/%1").arg(process->processId());
+        ShowOutputPane(bench->frame).follow(*process, "sleep 30");
+        QCOMPARE(bench->frame.findChild<OutputPane*>()->runningPrograms(), 1);
+        QElapsedTimer timer;
+        timer.start();
+        bench.reset();
+        QVERIFY(timer.elapsed() < 5000);
+        QVERIFY(!QFileInfo::exists(proc));
     }
 
     void preview_data() {
