@@ -70,7 +70,12 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    // The windows die after this object; their last signals must not reach it.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        disconnect(sub, nullptr, this, nullptr);
+}
 
 void MainFrame::buildFrameMenu() {
     QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));
