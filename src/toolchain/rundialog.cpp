@@ -66,7 +66,6 @@ RunDialog::RunDialog(MainFrame& frame)
 }
 
 void RunDialog::layOut() {
-    Label2_->setBuddy(File1_);
     File1_->setSelectionMode(QAbstractItemView::SingleSelection);
     File1_->setMinimumSize(280, 110);
 
