@@ -73,11 +73,14 @@ void DocumentDialog::buildLayout() {
     grid->addWidget(txtProject_, 0, 1);
     grid->addWidget(NamedLabel("Label2", QStringLiteral("Author:"), this), 1, 0);
     grid->addWidget(txtAuthor_, 1, 1);
-    grid->addWidget(NamedLabel("Label3", QStringLiteral("Description:"), this), 2, 0, Qt::AlignTop);
+    const int textInset = txtDescription_->frameWidth() +
+                          static_cast<int>(txtDescription_->document()->documentMargin());
     const QFontMetrics metrics(txtDescription_->font());
-    txtDescription_->setFixedHeight(
-        metrics.lineSpacing() * descriptionLines + 2 * txtDescription_->frameWidth() +
-        2 * static_cast<int>(txtDescription_->document()->documentMargin()));
+    txtDescription_->setFixedHeight(metrics.lineSpacing() * descriptionLines + 2 * textInset);
+    // The caption stands level with the description's first line.
+    QLabel* descriptionLabel = NamedLabel("Label3", QStringLiteral("Description:"), this);
+    descriptionLabel->setContentsMargins(0, textInset, 0, 0);
+    grid->addWidget(descriptionLabel, 2, 0, Qt::AlignTop);
     grid->addWidget(txtDescription_, 2, 1);
     grid->addWidget(NamedLabel("Label4", QStringLiteral("Copyright:"), this), 3, 0);
     cboCopyright_->setMinimumWidth(shortFieldWidth);

@@ -17,12 +17,13 @@ void CreateProjectFiles(MainFrame& frame, const QString& name, ProjectFileKind k
     // A generated text already ends with its line break, so the file holds it exactly.
     const TextFormat format;
     bool written = false;
-    RunTrappedSteps(frame.desktop(), {[&] {
-                        const int failure = WriteDocumentFile(path, text, format);
-                        written = failure == 0;
-                        return failure;
-                    }},
-                    false);
+    const TrapStep writeFile = [&] {
+        const int failure = WriteDocumentFile(path, text, format);
+        written = failure == 0;
+        return failure;
+    };
+    // Writing one small file is no long operation: the normal pointer stays.
+    RunTrappedSteps(frame.desktop(), {writeFile}, /*busy=*/false);
     if (!written)
         return;
     window->setTextFormat(format);

@@ -79,11 +79,6 @@ private slots:
         if (!files.isEmpty())
             QCOMPARE(texts.last().text, source);
     }
-
-    void extensions() {
-        QCOMPARE(ProjectFileExtension(ProjectFileKind::Page), QStringLiteral(".html"));
-        QCOMPARE(ProjectFileExtension(ProjectFileKind::Source), QStringLiteral(".java"));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestProjectRules)
