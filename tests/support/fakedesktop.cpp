@@ -27,7 +27,7 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-// The temporary folder is declared after the path, so it only exists once the body runs.
+// folder_ is declared after programFolderPath, so it is only ready in the body.
 FakeDesktop::FakeDesktop() {
     programFolderPath = folder_.path();
 }
