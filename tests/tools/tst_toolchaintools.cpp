@@ -143,6 +143,20 @@ private slots:
         QCOMPARE(classFile.readAll().contains("LocalVariableTable"), switch_ == u"-g ");
     }
 
+    // New > Application Template > Finish, then Compile.
+    void compileNewApplication() {
+        Bench bench(javac_, "SDKNormal");
+        bench.fake.driveDialog(
+            [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
+        bench.frame.activeDocument()->menuItem("mnuFileNewApplication")->trigger();
+        QCOMPARE(bench.frame.activeDocument()->caption(), QStringLiteral("DOCUMENT1.JAVA"));
+        CompileDocument(bench.frame);
+        bench.waitForPrograms();
+        QVERIFY2(bench.pane().text().endsWith("Exit status 0\n\n"),
+                 qPrintable(bench.pane().text()));
+        QVERIFY(QFileInfo::exists(bench.projects() + "Document1.class"));
+    }
+
     // Double-clicking the compiler's message brings back the source's window at that line.
     void compileErrorLeadsToLine() {
         Bench bench(javac_, "SDKNormal");
