@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/filedialogstate.h"
+
 #include <QList>
 #include <QMainWindow>
 
@@ -34,6 +36,8 @@ public:
     Desktop& desktop() const { return desktop_; }
     SettingsStore& settings() const { return settings_; }
     QString projectsFolder() const;
+    // The state the Open and Save As dialogs share.
+    FileDialogState& fileDialog() { return fileDialog_; }
 
     // The active document window, or nullptr when none is open.
     DocumentWindow* activeDocument() const;
@@ -79,6 +83,7 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    FileDialogState fileDialog_;
 };
 
 } // namespace orvane
