@@ -70,7 +70,11 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    // A frame destroyed while shown hides its windows, and the area would report the change to
+    // a frame that is already half gone.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void MainFrame::buildFrameMenu() {
     QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));

@@ -27,10 +27,14 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-FakeDesktop::FakeDesktop() : programFolderPath(folder_.path()) {}
+// The folder is a later member than the path, so it exists only once the body runs.
+FakeDesktop::FakeDesktop() {
+    programFolderPath = folder_.path();
+}
 
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
+    busyAtMessages.append(busyDepth);
     return messageAnswers.isEmpty() ? defaultAnswer(message.buttons) : messageAnswers.dequeue();
 }
 
