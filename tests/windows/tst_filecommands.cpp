@@ -389,17 +389,16 @@ private slots:
         QCOMPARE(session.fake.saveRequests.size(), 2);
     }
 
-    // Closing the frame closes window after window and stops at one whose save was cancelled.
+    // Closing the frame closes window after window (the first, empty one silently) and stops at
+    // one whose save was cancelled.
     void frameCloseStopsAtUnsavedWindow() {
         Session session;
-        DocumentWindow* empty = session.frame.activeDocument();
         DocumentWindow* unsaved = session.newWindow(QStringLiteral("unsaved"));
         DocumentWindow* later = session.newWindow(QStringLiteral("later"));
         session.fake.answerMessage(MessageAnswer::Yes);
         QVERIFY(!session.frame.close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(session.frame.documentWindows(), (QList<DocumentWindow*>{unsaved, later}));
-        Q_UNUSED(empty);
         QCOMPARE(session.fake.messages.size(), 1);
         QCOMPARE(session.fake.endProgramCalls, 0);
         QVERIFY(session.frame.isVisible());

@@ -51,12 +51,20 @@ private slots:
         QVERIFY(!QFile::exists(fake.printerOutputFile));
     }
 
-    void reportsMissingPrinter() {
+    void reportsPrinterFailure_data() {
+        QTest::addColumn<QString>("output");
+        QTest::newRow("no printer") << QString();
+        QTest::newRow("printer that cannot start") << QStringLiteral("/nonexistent/folder/out.pdf");
+    }
+
+    void reportsPrinterFailure() {
+        QFETCH(QString, output);
         FakeDesktop fake;
         SettingsStore store;
         MainFrame frame(fake, store);
         frame.start();
         fake.messages.clear();
+        fake.printerOutputFile = output;
         frame.activeDocument()->text().setText(QStringLiteral("class A {}"));
         fake.answerMessage(MessageAnswer::Yes);
         PrintDocument(frame);
