@@ -56,6 +56,8 @@ ObjectDialog::ObjectDialog(MainFrame& frame)
     buildOptionsPage();
     buildButtonPage();
     buildScrollbarPage();
+    // The fields of every tab start at the same distance from its left edge.
+    alignFieldColumns();
 
     auto* command1 = new QPushButton(QStringLiteral("&OK"), this);
     command1->setObjectName(QStringLiteral("Command1"));
@@ -90,12 +92,27 @@ ObjectDialog::ObjectDialog(MainFrame& frame)
     FixAndCentre(*this, frame.desktop().screenSize());
 }
 
-QWidget* ObjectDialog::addPage(const QString& caption, QGridLayout*& grid) {
+QGridLayout* ObjectDialog::addPage(const QString& caption) {
     auto* page = new QWidget;
-    grid = new QGridLayout(page);
+    auto* grid = new QGridLayout(page);
     grid->setColumnStretch(1, 1);
     SSTab_->addTab(page, caption);
-    return page;
+    return grid;
+}
+
+void ObjectDialog::alignFieldColumns() {
+    QList<QGridLayout*> grids;
+    int widest = 0;
+    for (int i = 0; i < SSTab_->count(); ++i) {
+        auto* grid = static_cast<QGridLayout*>(SSTab_->widget(i)->layout());
+        grids << grid;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            if (QLayoutItem* item = grid->itemAtPosition(row, 0); item && item->widget())
+                widest = qMax(widest, item->widget()->sizeHint().width());
+        }
+    }
+    for (QGridLayout* grid : grids)
+        grid->setColumnMinimumWidth(0, widest);
 }
 
 QLineEdit* ObjectDialog::addTextBox(QGridLayout* grid, int row, const char* labelName,
@@ -122,7 +139,8 @@ QComboBox* ObjectDialog::addList(QGridLayout* grid, int row, const char* labelNa
     list->addItems(items);
     list->setCurrentIndex(preset);
     list->setMinimumWidth(Twips(widthTwips));
-    grid->addWidget(list, row, 1, Qt::AlignLeft);
+    // A list as wide as the text boxes lines up with them; narrower ones keep to the left.
+    grid->addWidget(list, row, 1, widthTwips < textBoxWidth ? Qt::AlignLeft : Qt::Alignment());
     return list;
 }
 
@@ -135,8 +153,7 @@ QRadioButton* ObjectDialog::addOption(QGridLayout* grid, int row, const QString&
 }
 
 void ObjectDialog::buildLabelPage() {
-    QGridLayout* grid = nullptr;
-    addPage(QStringLiteral("Label"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Label"));
     txtLabelName_ = addTextBox(grid, 0, "Label1", QStringLiteral("Name:"), "txtLabelName",
                                QStringLiteral("lblLabel1"));
     txtLabelCaption_ = addTextBox(grid, 1, "Label2", QStringLiteral("Caption:"), "txtLabelCaption",
@@ -145,8 +162,7 @@ void ObjectDialog::buildLabelPage() {
 }
 
 void ObjectDialog::buildTextPage() {
-    QGridLayout* grid = nullptr;
-    addPage(QStringLiteral("Text"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Text"));
     txtTextName_ = addTextBox(grid, 0, "Label3", QStringLiteral("Name:"), "txtTextName",
                               QStringLiteral("txtText1"));
     txtTextCaption_ = addTextBox(grid, 1, "Label4", QStringLiteral("Text:"), "txtTextCaption",
@@ -160,8 +176,7 @@ void ObjectDialog::buildTextPage() {
 }
 
 void ObjectDialog::buildFontPage() {
-    QGridLayout* grid = nullptr;
-    addPage(QStringLiteral("Font"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Font"));
     txtFontName_ = addTextBox(grid, 0, "Label7", QStringLiteral("Name:"), "txtFontName",
                               QStringLiteral("fntFont1"));
     cboFontStyle_ = addList(grid, 1, "Label8", QStringLiteral("Style:"), "cboFontStyle",
@@ -174,8 +189,7 @@ void ObjectDialog::buildFontPage() {
 }
 
 void ObjectDialog::buildOptionsPage() {
-    QGridLayout* grid = nullptr;
-    addPage(QStringLiteral("Options"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Options"));
     txtOptionsName_ = addTextBox(grid, 0, "Label11", QStringLiteral("Name:"), "txtOptionsName",
                                  QStringLiteral("optOption1"));
     txtOptionsCaption_ = addTextBox(grid, 1, "Label12", QStringLiteral("Caption:"),
@@ -187,8 +201,7 @@ void ObjectDialog::buildOptionsPage() {
 }
 
 void ObjectDialog::buildButtonPage() {
-    QGridLayout* grid = nullptr;
-    addPage(QStringLiteral("Button"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Button"));
     txtButtonName_ = addTextBox(grid, 0, "Label14", QStringLiteral("Name:"), "txtButtonName",
                                 QStringLiteral("btnButton1"));
     txtButtonCaption_ = addTextBox(grid, 1, "Label15", QStringLiteral("Caption:"),
@@ -197,8 +210,8 @@ void ObjectDialog::buildButtonPage() {
 }
 
 void ObjectDialog::buildScrollbarPage() {
-    QGridLayout* grid = nullptr;
-    QWidget* page = addPage(QStringLiteral("Scrollbar"), grid);
+    QGridLayout* grid = addPage(QStringLiteral("Scrollbar"));
+    QWidget* page = grid->parentWidget();
     txtScrollbarName_ = addTextBox(grid, 0, "Label16", QStringLiteral("Name:"), "txtScrollbarName",
                                    QStringLiteral("scrScroll1"));
     cboScrollbarStyle_ = addList(grid, 1, "Label17", QStringLiteral("Style:"), "cboScrollbarStyle",

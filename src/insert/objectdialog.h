@@ -33,7 +33,8 @@ public:
     ObjectForm form() const;
 
 private:
-    QWidget* addPage(const QString& caption, QGridLayout*& grid);
+    QGridLayout* addPage(const QString& caption);
+    void alignFieldColumns();
     QLineEdit* addTextBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
                           const char* name, const QString& text);
     QComboBox* addList(QGridLayout* grid, int row, const char* labelName, const QString& caption,
