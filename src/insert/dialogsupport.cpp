@@ -2,6 +2,7 @@
 
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "insert/variablerules.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -66,6 +67,14 @@ void OnFocusOut(QWidget& widget, std::function<void()> handler) {
 void SelectAllOnFocus(QLineEdit& box) {
     // Deferred, so that the mouse press that brought the focus does not undo the selection.
     OnFocusIn(box, [&box] { QTimer::singleShot(0, &box, [&box] { box.selectAll(); }); });
+}
+
+void RemoveBlanksOnFocusOut(QLineEdit& box) {
+    OnFocusOut(box, [&box] {
+        const QString cleaned = CleanVariableName(box.text());
+        if (cleaned != box.text())
+            box.setText(cleaned);
+    });
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets) {

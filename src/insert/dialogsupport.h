@@ -29,6 +29,8 @@ void OnFocusOut(QWidget& widget, std::function<void()> handler);
 
 // The box selects its whole text each time it receives the focus, by mouse too.
 void SelectAllOnFocus(QLineEdit& box);
+// The name boxes lose blanks each time they lose the focus (CleanVariableName).
+void RemoveBlanksOnFocusOut(QLineEdit& box);
 
 void SetTabOrder(std::initializer_list<QWidget*> widgets);
 

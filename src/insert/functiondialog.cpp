@@ -86,11 +86,7 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
                  type(5), type(6), cmdOK, cmdCancel, chkOpen_, type(7)});
 
     SelectAllOnFocus(*txtFunction_);
-    OnFocusOut(*txtFunction_, [this] {
-        const QString cleaned = CleanVariableName(txtFunction_->text());
-        if (cleaned != txtFunction_->text())
-            txtFunction_->setText(cleaned);
-    });
+    RemoveBlanksOnFocusOut(*txtFunction_);
     connect(cmdOK, &QPushButton::clicked, this, &FunctionDialog::insertMethod);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 

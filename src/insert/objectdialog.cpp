@@ -24,18 +24,17 @@ namespace {
 constexpr int textBoxWidth = 3015;
 constexpr int numberBoxLength = 3;
 
-QLabel* AddLabel(QGridLayout* grid, int row, const char* name, const QString& caption) {
+void AddLabel(QGridLayout* grid, int row, const char* name, const QString& caption) {
     auto* label = new QLabel(caption);
     label->setObjectName(QString::fromLatin1(name));
     grid->addWidget(label, row, 0);
-    return label;
 }
 
-// A box for a three-digit number, just wide enough for its digits.
+// A box for a three-digit number: room for the digits, one more for its frame and margins.
 void MakeNumberBox(QLineEdit& box) {
     box.setMaxLength(numberBoxLength);
     const int digits = box.fontMetrics().horizontalAdvance(QStringLiteral("0000"));
-    box.setFixedWidth(qMax(Twips(495), digits + 8));
+    box.setFixedWidth(qMax(Twips(495), digits));
 }
 
 } // namespace

@@ -67,11 +67,7 @@ VariableDialog::VariableDialog(MainFrame& frame)
                  optBoolean});
 
     SelectAllOnFocus(*txtVariable_);
-    OnFocusOut(*txtVariable_, [this] {
-        const QString cleaned = CleanVariableName(txtVariable_->text());
-        if (cleaned != txtVariable_->text())
-            txtVariable_->setText(cleaned);
-    });
+    RemoveBlanksOnFocusOut(*txtVariable_);
     connect(cmdOK, &QPushButton::clicked, this, &VariableDialog::insertDeclaration);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
