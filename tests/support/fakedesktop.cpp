@@ -27,7 +27,7 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-// folder_ is declared after programFolderPath, so it can only be read once both exist.
+// folder_ is declared after programFolderPath, so it is only ready in the body.
 FakeDesktop::FakeDesktop() {
     programFolderPath = folder_.path();
 }

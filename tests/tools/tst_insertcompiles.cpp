@@ -9,11 +9,9 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -61,9 +59,6 @@ private slots:
         SettingsStore settings;
         MainFrame frame(desktop, settings);
         frame.start();
-        // The document windows must not call back into a frame that is being destroyed.
-        const auto detach = qScopeGuard(
-            [&frame] { QObject::disconnect(&frame.mdiArea(), nullptr, &frame, nullptr); });
         DocumentText document = frame.activeDocument()->text();
         document.setText(standardApplet);
 

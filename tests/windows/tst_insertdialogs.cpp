@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -40,8 +39,6 @@ struct Session {
     MainFrame frame{desktop, settings};
 
     Session() { frame.start(); }
-    // The document windows must not call back into a frame that is being destroyed.
-    ~Session() { QObject::disconnect(&frame.mdiArea(), nullptr, &frame, nullptr); }
 
     DocumentText document() const { return frame.activeDocument()->text(); }
     void setDocument(const QString& text, int selStart, int selLength = 0) {
