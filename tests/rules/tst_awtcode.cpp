@@ -109,15 +109,10 @@ private slots:
         QTest::newRow("empty name") << ObjectKind::Label << ObjectValues{.caption = "x"}
                                     << "     Label  = new Label(\"x\");"
                                     << "          add();";
-        QTest::newRow("quote in caption, unchecked numbers")
+        QTest::newRow("non-numeric scrollbar values")
             << ObjectKind::Scrollbar
-            << ObjectValues{.name = "s",
-                            .orientation = "Scrollbar.VERTICAL",
-                            .location = "a",
-                            .thumbSize = "",
-                            .minimum = "-1",
-                            .maximum = "\""}
-            << "     Scrollbar s = new Scrollbar(Scrollbar.VERTICAL, a, , -1, \");"
+            << ObjectValues{.name = "s", .orientation = "V", .location = "a", .maximum = "1e3"}
+            << "     Scrollbar s = new Scrollbar(V, a, , , 1e3);"
             << "          add(s);\r\n          s.addAdjustmentListener(this);";
         QTest::newRow("double quote written unchanged")
             << ObjectKind::Button << ObjectValues{.name = "b", .caption = "Say \"hi\""}
@@ -281,22 +276,6 @@ private slots:
         }
         QCOMPARE(Applied(document, outcome.edits), result);
         QCOMPARE(outcome.closesDialog, closes);
-    }
-
-    void newestObjectFirst() {
-        ObjectForm form = PresetForm();
-        form.keepOpen = true;
-        QString text = applet;
-        text = Applied(text, InsertObject(form, text).edits);
-        form.values[int(ObjectPage::Label)].name = QStringLiteral("lblLabel2");
-        text = Applied(text, InsertObject(form, text).edits);
-        QVERIFY(text.contains(
-            "// Declare global variables here\r\n"
-            "     Label lblLabel2 = new Label(\"This is a label control\");\r\n"
-            "     Label lblLabel1 = new Label(\"This is a label control\");\r\npublic"));
-        QVERIFY(text.contains("// Execution code goes here\r\n"
-                              "          add(lblLabel2);\r\n"
-                              "          add(lblLabel1);\r\n}"));
     }
 };
 

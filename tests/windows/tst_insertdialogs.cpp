@@ -269,24 +269,6 @@ private slots:
         QCOMPARE(s.document().selStart(), int(23 + method.size()));
     }
 
-    void functionKeptOpen() {
-        Session s;
-        s.setDocument(QStringLiteral("import java.awt.*;"), 18);
-        s.desktop.driveDialog([](QDialog& d) {
-            Child<QRadioButton>(d, "optPublic")->click();
-            Child<QRadioButton>(d, "optVoid")->click();
-            Child<QCheckBox>(d, "chkOpen")->click();
-            Child<QPushButton>(d, "cmdOK")->click();
-            Child<QPushButton>(d, "cmdOK")->click();
-            QVERIFY(d.isVisible());
-        });
-        ShowFunctionDialog(s.frame);
-        const QString method = QStringLiteral("\r\n     public void myFunctionName()\r\n"
-                                              "     {\r\n        // Include function code "
-                                              "here\r\n\r\n     }\r\n");
-        QCOMPARE(s.document().text(), QStringLiteral("import java.awt.*;") + method + method);
-    }
-
     void objectDialogOpens_data() {
         QTest::addColumn<QString>("menuItem");
         QTest::addColumn<QString>("toolbarKey");
