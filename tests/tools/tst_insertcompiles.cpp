@@ -2,11 +2,11 @@
 #include "document/documentwindow.h"
 #include "insert/insertcommands.h"
 #include "settings/settingsstore.h"
+#include "templates/javatemplates.h"
 
 #include "fakedesktop.h"
 #include "testsettings.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
@@ -19,21 +19,6 @@
 using namespace orvane;
 
 namespace {
-
-// Shaped like the program's standard applet: the imports and the two marker comments.
-const QString standardApplet = QStringLiteral("import java.applet.*;\r\n"
-                                              "import java.awt.*;\r\n"
-                                              "\r\n"
-                                              "public class InsertTest extends Applet\r\n"
-                                              "{\r\n"
-                                              "     // Declare global variables here\r\n"
-                                              "\r\n"
-                                              "     public void init()\r\n"
-                                              "     {\r\n"
-                                              "          // Execution code goes here\r\n"
-                                              "\r\n"
-                                              "     }\r\n"
-                                              "}\r\n");
 
 void PressOk(QDialog& dialog, const char* button) {
     dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
@@ -60,7 +45,10 @@ private slots:
         MainFrame frame(desktop, settings);
         frame.start();
         DocumentText document = frame.activeDocument()->text();
-        document.setText(standardApplet);
+        const ProjectValues project{QStringLiteral("InsertTest"), QStringLiteral("Ann Author"),
+                                    QStringLiteral("Objects inserted into the standard applet"),
+                                    QStringLiteral("Free")};
+        document.setText(WriteStandardApplet(project, QStringLiteral("1.01")));
 
         const auto insertObject = [&](const char* key, const char* nameBox, const QString& name) {
             desktop.driveDialog([nameBox, name](QDialog& d) {
