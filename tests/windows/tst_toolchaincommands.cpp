@@ -228,6 +228,8 @@ private slots:
         QCOMPARE(bench.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
         const bool shown = message.isEmpty();
         QCOMPARE(bench.fake.openedUrls, shown ? QList{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+        // Yes saves as the Save command does, and previews nothing yet.
+        QCOMPARE(bench.fake.saveRequests.size(), answer == MessageAnswer::Yes ? 1 : 0);
     }
 
     void previewWithoutDocumentDoesNothing() {
