@@ -161,8 +161,9 @@ void listOpenWindows(QMenu* menu, QList<QAction*>& listed, MainFrame& frame) {
     DocumentWindow* active = frame.activeDocument();
     int number = 1;
     for (DocumentWindow* window : windows) {
-        QAction* item =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->caption()));
+        QString caption = window->caption();
+        caption.replace(u'&', QStringLiteral("&&"));
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(caption));
         item->setObjectName(QStringLiteral("mnuWindowList"));
         item->setCheckable(true);
         item->setChecked(window == active);
