@@ -48,6 +48,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       statusBar1_(new QStatusBar(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
+    setWindowIcon(ProgramIcon());
 
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -67,10 +68,14 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     statusBar1_->addWidget(panel, 1);
     setStatusBar(statusBar1_);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::followActiveDocument);
 }
 
-MainFrame::~MainFrame() = default;
+// The document windows go first, while the frame they call back into is still whole.
+MainFrame::~MainFrame() {
+    disconnect(mdiArea_, nullptr, this, nullptr);
+    delete mdiArea_;
+}
 
 void MainFrame::buildFrameMenu() {
     QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));
@@ -181,7 +186,7 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     const QSize area = mdiArea_->viewport()->size();
     sub->resize(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
-    connect(sub, &QObject::destroyed, this, &MainFrame::showActiveMenuBar, Qt::QueuedConnection);
+    connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);
     sub->show();
     activateDocument(*window);
     return window;
@@ -191,14 +196,20 @@ void MainFrame::activateDocument(DocumentWindow& window) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
         mdiArea_->setActiveSubWindow(sub);
     window.editor().setFocus();
-    showActiveMenuBar();
+    followActiveDocument();
 }
 
-void MainFrame::showActiveMenuBar() {
-    if (DocumentWindow* window = activeDocument())
+// The active window's menu bar replaces the frame's, and its commands are enabled for its text
+// as soon as it becomes active, even where the window system withholds the keyboard focus.
+// With the last window gone there is nothing to work on, whichever way it closed.
+void MainFrame::followActiveDocument() {
+    if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(&window->menuBar());
-    else if (mdiArea_->subWindowList().isEmpty())
+        window->applyCommandEnabling();
+    } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
+        SetToolbarState(*this, true);
+    }
 }
 
 QAction* MainFrame::toolbarButton(const QString& key) const {
