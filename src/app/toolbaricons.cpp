@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <initializer_list>
 #include <span>
 
 namespace orvane {
@@ -224,6 +225,24 @@ void DrawScrollbar(QPainter& p) {
     p.drawPolygon(QPolygonF{{14.5, 8}, {11.5, 5.5}, {11.5, 10.5}});
 }
 
+// A page of text, for the document windows.
+void DrawDocument(QPainter& p) {
+    Page(p, {2.5, 0.5, 11, 15}, 4);
+    TextLines(p, 4.5, 9, 3.5, 1);
+    TextLines(p, 4.5, 11.5, 6.5, 4);
+}
+
+// A page of indented source lines, for the frame.
+void DrawProgram(QPainter& p) {
+    Page(p, {2.5, 0.5, 11, 15}, 4);
+    TextLines(p, 4.5, 9, 3.5, 1, kBlue);
+    TextLines(p, 6.5, 11.5, 5.5, 3, kGreen);
+    TextLines(p, 4.5, 8, 11.5, 1, kBlue);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kRed);
+    p.drawEllipse(QPointF(11.5, 12.5), 2.5, 2.5);
+}
+
 constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  DrawPrint,
                                            DrawCut,  DrawCopy,    DrawPaste, DrawFind,
                                            DrawHelp, DrawPreview, DrawRun};
@@ -231,21 +250,25 @@ constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  Dra
 constexpr std::array<DrawFn, 8> kObject{DrawLabel,    DrawFont,  DrawTextField, DrawTextArea,
                                         DrawCheckbox, DrawRadio, DrawButton,    DrawScrollbar};
 
-QIcon Render(std::span<const DrawFn> table, int image) {
-    if (image < 1 || image > static_cast<int>(table.size()))
-        return {};
+QIcon Render(DrawFn draw, std::initializer_list<int> sizes) {
     QIcon icon;
-    for (int size : {16, 32}) {
+    for (int size : sizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(size / 16.0, size / 16.0);
-        table[image - 1](p);
+        draw(p);
         p.end();
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon Render(std::span<const DrawFn> table, int image) {
+    if (image < 1 || image > static_cast<int>(table.size()))
+        return {};
+    return Render(table[image - 1], {16, 32});
 }
 
 } // namespace
@@ -256,6 +279,14 @@ QIcon StandardToolbarImage(int image) {
 
 QIcon ObjectToolbarImage(int image) {
     return Render(kObject, image);
+}
+
+QIcon ProgramIcon() {
+    return Render(DrawProgram, {16, 32, 48, 64});
+}
+
+QIcon DocumentIcon() {
+    return Render(DrawDocument, {16, 32});
 }
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace orvane {
@@ -44,6 +45,7 @@ protected:
 private:
     void applyEditorFont();
     void followEmptiness();
+    bool isMenuShortcut(const QKeyEvent& key) const;
 
     MainFrame& frame_;
     QPlainTextEdit* txtDocument_;
