@@ -184,6 +184,7 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(window->windowIcon());
     const QSize area = mdiArea_->viewport()->size();
     sub->resize(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
     connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);

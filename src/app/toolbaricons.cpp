@@ -232,15 +232,15 @@ void DrawDocument(QPainter& p) {
     TextLines(p, 4.5, 11.5, 6.5, 4);
 }
 
-// A page of indented source lines, for the frame.
+// A page of indented source lines with the run arrow, for the frame.
 void DrawProgram(QPainter& p) {
     Page(p, {2.5, 0.5, 11, 15}, 4);
     TextLines(p, 4.5, 9, 3.5, 1, kBlue);
     TextLines(p, 6.5, 11.5, 5.5, 3, kGreen);
     TextLines(p, 4.5, 8, 11.5, 1, kBlue);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kRed);
-    p.drawEllipse(QPointF(11.5, 12.5), 2.5, 2.5);
+    p.setPen(Stroke(kOutline));
+    p.setBrush(kGreen);
+    p.drawPolygon(QPolygonF{{8.5, 9}, {14.5, 12}, {8.5, 15}});
 }
 
 constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  DrawPrint,

@@ -165,7 +165,8 @@ void listOpenWindows(QMenu* menu, QList<QAction*>& listed, MainFrame& frame) {
         caption.replace(u'&', QStringLiteral("&&"));
         QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(caption));
         item->setObjectName(QStringLiteral("mnuWindowList"));
-        item->setCheckable(true);
+        // Only the active window carries a mark; the others show no empty box.
+        item->setCheckable(window == active);
         item->setChecked(window == active);
         QObject::connect(item, &QAction::triggered, menu,
                          [&frame, window] { frame.activateDocument(*window); });
