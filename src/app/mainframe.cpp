@@ -71,9 +71,12 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::followActiveDocument);
 }
 
-// The document windows go first, while the frame they call back into is still whole.
+// The document windows go first, while the frame they call back into is still whole, and
+// their last signals must not reach it.
 MainFrame::~MainFrame() {
     disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        disconnect(sub, nullptr, this, nullptr);
     delete mdiArea_;
 }
 
@@ -140,9 +143,14 @@ void MainFrame::start() {
     setBarVisible(Bar::Object, settings_.get(SettingKey::FormattingToolbarValue) == u"1");
     setBarVisible(Bar::Status, settings_.get(SettingKey::StatusbarValue) == u"1");
 
-    const QString projects = ProjectsFolderPath(desktop_.programFolder());
-    if (!EnsureFolderExists(projects)) {
-        EnsureFolderExists(projects);
+    projectsFolder_ = ProjectsFolderPath(desktop_.programFolder());
+    if (!EnsureFolderExists(projectsFolder_)) {
+        // An installed program's folder is not the user's to write: projects go to the user's
+        // own data folder instead, so the wizard and the Run dialog still work.
+        if (!EnsureFolderExists(projectsFolder_)) {
+            projectsFolder_ = UserProjectsFolderPath();
+            EnsureFolderExists(projectsFolder_);
+        }
         if (previousVersion == u"100") {
             desktop_.showMessage(
                 {welcomeText, welcomeTitle, MessageButtons::Ok, MessageIcon::Information});
@@ -154,14 +162,15 @@ void MainFrame::start() {
     newDocumentWindow();
 }
 
+QString MainFrame::projectsFolder() const {
+    return projectsFolder_.isEmpty() ? ProjectsFolderPath(desktop_.programFolder())
+                                     : projectsFolder_;
+}
+
 void MainFrame::placeOnScreen() {
     const QSize screen = desktop_.screenSize();
     resize((screen.toSizeF() * screenShare).toSize().expandedTo(QSize(640, 480)));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
-}
-
-QString MainFrame::projectsFolder() const {
-    return ProjectsFolderPath(desktop_.programFolder());
 }
 
 DocumentWindow* MainFrame::activeDocument() const {

@@ -91,6 +91,8 @@ private slots:
             MainFrame frame(desktop, store);
             frame.start();
             QCOMPARE(frame.documentWindows().size(), 1);
+            QVERIFY(frame.projectsFolder().startsWith(settings.path()));
+            QVERIFY(QFileInfo(frame.projectsFolder()).isDir());
             if (run == 2) {
                 QVERIFY(desktop.messages.isEmpty());
                 break;
