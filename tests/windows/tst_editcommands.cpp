@@ -125,22 +125,6 @@ private slots:
         QCOMPARE(document.selLength(), lengthAfter);
     }
 
-    void toolbarButtonsUseTheSameCommands() {
-        DocumentText document = window().text();
-        QTest::keyClicks(&window().editor(), QStringLiteral("move me"));
-        document.setSelStart(0);
-        document.setSelLength(5);
-        test_->frame().toolbarButton(QStringLiteral("Cut"))->trigger();
-        QCOMPARE(document.text(), QStringLiteral("me"));
-        document.setSelStart(2);
-        test_->frame().toolbarButton(QStringLiteral("Paste"))->trigger();
-        QCOMPARE(document.text(), QStringLiteral("memove "));
-        document.setSelStart(0);
-        document.setSelLength(2);
-        test_->frame().toolbarButton(QStringLiteral("Copy"))->trigger();
-        QCOMPARE(clipboardText(), QStringLiteral("me"));
-    }
-
     // The keys reach the Edit items rather than the editor's own clipboard handling.
     void shortcutsUseTheCommands() {
         DocumentText document = window().text();
