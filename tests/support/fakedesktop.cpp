@@ -27,7 +27,10 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-FakeDesktop::FakeDesktop() : programFolderPath(folder_.path()) {}
+// folder_ is declared after programFolderPath, so it is only ready in the body.
+FakeDesktop::FakeDesktop() {
+    programFolderPath = folder_.path();
+}
 
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
