@@ -14,9 +14,6 @@ namespace orvane::test {
 // A scripted desktop: queued answers in, recorded calls out. Modal dialogs are handed to queued
 // drivers instead of blocking; the clipboard is the real one.
 class FakeDesktop final : public Desktop {
-    // Declared first: programFolderPath is initialised from it.
-    QTemporaryDir folder_;
-
 public:
     using DialogDriver = std::function<void(QDialog&)>;
 
@@ -64,6 +61,9 @@ public:
     QQueue<MessageAnswer> messageAnswers;
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<DialogDriver> dialogDrivers;
+
+private:
+    QTemporaryDir folder_;
 };
 
 } // namespace orvane::test
