@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace orvane {
@@ -48,6 +49,7 @@ protected:
 private:
     void applyEditorFont();
     void followEmptiness();
+    bool isMenuShortcut(const QKeyEvent& key) const;
 
     MainFrame& frame_;
     QPlainTextEdit* txtDocument_;
