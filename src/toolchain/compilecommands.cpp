@@ -3,7 +3,7 @@
 namespace orvane {
 
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler) {
+                                        const QString& compiler, PathStyle style) {
     // "-g" is the compiler's switch for debugging information; it has no "-debug".
     const struct {
         bool chosen;
@@ -14,10 +14,14 @@ QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString
         {modes.optimize, {QStringLiteral("-O")}},
         {modes.verbose, {QStringLiteral("-verbose")}},
     };
+    const QStringList encoding =
+        style == PathStyle::Posix
+            ? QStringList{QStringLiteral("-encoding"), QStringLiteral("UTF-8")}
+            : QStringList{};
     QList<ToolCommand> commands;
     for (const auto& run : runs) {
         if (run.chosen)
-            commands.append({compiler, run.switches + QStringList{sourcePath}});
+            commands.append({compiler, run.switches + encoding + QStringList{sourcePath}});
     }
     return commands;
 }

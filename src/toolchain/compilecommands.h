@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/parsepath.h"
 #include "toolchain/jdktools.h"
 
 #include <QList>
@@ -16,7 +17,10 @@ struct CompileModes {
 
 // One compiler run per chosen mode, in the order normal, debugging information, optimised,
 // verbose; `compiler` is the program to start. The source path is one argument, blanks and all.
+// Outside Windows the compiler is told the sources are UTF-8, the encoding Orvane writes there,
+// whatever the user's locale says.
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler);
+                                        const QString& compiler,
+                                        PathStyle style = nativePathStyle());
 
 } // namespace orvane

@@ -20,19 +20,24 @@ private slots:
         const auto posix = PathStyle::Posix;
         const QString hello = QStringLiteral("/w/Hello.java");
         QTest::newRow("none") << "" << hello << posix << QStringList{};
-        QTest::newRow("normal") << "n" << hello << posix << QStringList{"javac /w/Hello.java"};
+        QTest::newRow("normal") << "n" << hello << posix
+                                << QStringList{"javac -encoding UTF-8 /w/Hello.java"};
         QTest::newRow("debug is -g")
-            << "d" << hello << posix << QStringList{"javac -g /w/Hello.java"};
-        QTest::newRow("optimize") << "o" << hello << posix << QStringList{"javac -O /w/Hello.java"};
+            << "d" << hello << posix << QStringList{"javac -g -encoding UTF-8 /w/Hello.java"};
+        QTest::newRow("optimize") << "o" << hello << posix
+                                  << QStringList{"javac -O -encoding UTF-8 /w/Hello.java"};
         QTest::newRow("verbose") << "v" << hello << posix
-                                 << QStringList{"javac -verbose /w/Hello.java"};
+                                 << QStringList{"javac -verbose -encoding UTF-8 /w/Hello.java"};
         QTest::newRow("all, in order")
             << "vodn" << hello << posix
-            << QStringList{"javac /w/Hello.java", "javac -g /w/Hello.java",
-                           "javac -O /w/Hello.java", "javac -verbose /w/Hello.java"};
+            << QStringList{"javac -encoding UTF-8 /w/Hello.java",
+                           "javac -g -encoding UTF-8 /w/Hello.java",
+                           "javac -O -encoding UTF-8 /w/Hello.java",
+                           "javac -verbose -encoding UTF-8 /w/Hello.java"};
         QTest::newRow("blanks in one argument")
             << "n"
-            << "/u/My Files/A.java" << posix << QStringList{"javac \"/u/My Files/A.java\""};
+            << "/u/My Files/A.java" << posix
+            << QStringList{"javac -encoding UTF-8 \"/u/My Files/A.java\""};
         QTest::newRow("windows") << "no"
                                  << "C:\\W\\A.java" << PathStyle::Windows
                                  << QStringList{"javac.exe C:\\W\\A.java",
@@ -48,7 +53,7 @@ private slots:
                                   modes.contains(u'v')};
         QStringList lines;
         for (const ToolCommand& command :
-             BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style)))
+             BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style), style))
             lines.append(CommandLineText(command));
         QCOMPARE(lines, expected);
     }

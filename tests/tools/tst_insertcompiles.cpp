@@ -94,8 +94,8 @@ private slots:
         file.close();
 
         QProcess compiler;
-        compiler.start(javac,
-                       {QStringLiteral("-nowarn"), QStringLiteral("-d"), folder.path(), path});
+        compiler.start(javac, {QStringLiteral("-nowarn"), QStringLiteral("-encoding"),
+                               QStringLiteral("UTF-8"), QStringLiteral("-d"), folder.path(), path});
         QVERIFY2(compiler.waitForFinished(120000), "javac did not finish");
         const QString output = QString::fromLocal8Bit(compiler.readAllStandardError());
         QVERIFY2(compiler.exitStatus() == QProcess::NormalExit && compiler.exitCode() == 0,

@@ -52,14 +52,11 @@ private slots:
         const QString path = folder.filePath(name + QStringLiteral(".java"));
         QCOMPARE(WriteDocumentFile(path, generator(values, ProgramVersionText()), TextFormat()), 0);
 
-        // The source is in the system encoding, UTF-8 here, as the user's javac expects it.
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+        // The source is in the system encoding, UTF-8 here, which Orvane's compile names.
         QProcess javac;
-        javac.setProcessEnvironment(environment);
         javac.setWorkingDirectory(folder.path());
         javac.setProcessChannelMode(QProcess::MergedChannels);
-        javac.start(javac_, {path});
+        javac.start(javac_, {QStringLiteral("-encoding"), QStringLiteral("UTF-8"), path});
         QVERIFY2(javac.waitForFinished(120000), qPrintable(javac.errorString()));
         const QString output = QString::fromLocal8Bit(javac.readAll());
         QVERIFY2(javac.exitStatus() == QProcess::NormalExit && javac.exitCode() == 0,

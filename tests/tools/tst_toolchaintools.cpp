@@ -136,7 +136,8 @@ private slots:
         bench.waitForPrograms();
         const QString text = bench.pane().text();
         const QString quoted = folder.isEmpty() ? source : '"' + source + '"';
-        QVERIFY2(text.startsWith(javac_ + ' ' + switch_ + quoted + '\n'), qPrintable(text));
+        QVERIFY2(text.startsWith(javac_ + ' ' + switch_ + "-encoding UTF-8 " + quoted + '\n'),
+                 qPrintable(text));
         QVERIFY2(text.endsWith("Exit status 0\n\n"), qPrintable(text));
         QFile classFile(bench.projects() + folder + "App.class");
         QVERIFY(classFile.open(QIODevice::ReadOnly));

@@ -141,13 +141,16 @@ private slots:
         const QString source = bench.saveAs("A.java");
 
         CompileDocument(bench.frame);
-        QCOMPARE(bench.calls(), (QStringList{javac + ' ' + source, javac + " -g " + source}));
+        QCOMPARE(bench.calls(), (QStringList{javac + " -encoding UTF-8 " + source,
+                                             javac + " -g -encoding UTF-8 " + source}));
         QVERIFY(bench.pane()->isVisible());
         QCOMPARE(bench.frame.dockWidgetArea(bench.pane()), Qt::BottomDockWidgetArea);
         QTRY_COMPARE_WITH_TIMEOUT(bench.pane()->runningPrograms(), 0, 10000);
         QCOMPARE(bench.pane()->text(),
-                 QStringLiteral("%1 %2\nstart %2\nend %2\nExit status 0\n\n"
-                                "%1 -g %2\nstart -g %2\nend -g %2\nExit status 3\n\n")
+                 QStringLiteral("%1 -encoding UTF-8 %2\nstart -encoding UTF-8 %2\n"
+                                "end -encoding UTF-8 %2\nExit status 0\n\n"
+                                "%1 -g -encoding UTF-8 %2\nstart -g -encoding UTF-8 %2\n"
+                                "end -g -encoding UTF-8 %2\nExit status 3\n\n")
                      .arg(javac, source));
         QVERIFY(bench.fake.messages.isEmpty());
     }
@@ -179,7 +182,7 @@ private slots:
 
         CompileDocument(bench.frame);
         for (QString& call : started)
-            call += ' ' + source;
+            call += " -encoding UTF-8 " + source;
         QCOMPARE(bench.calls(), started);
         QCOMPARE(bench.fake.messages.size(), answers.size());
         for (const Message& message : std::as_const(bench.fake.messages))
