@@ -70,7 +70,11 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() {
+    // Closing the area on the way out activates other windows; this frame is no longer there to
+    // follow them.
+    disconnect(mdiArea_, nullptr, this, nullptr);
+}
 
 void MainFrame::buildFrameMenu() {
     QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));

@@ -27,7 +27,10 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-FakeDesktop::FakeDesktop() : programFolderPath(folder_.path()) {}
+// The folder is a later member than the path, so the path is set once both exist.
+FakeDesktop::FakeDesktop() {
+    programFolderPath = folder_.path();
+}
 
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
@@ -65,6 +68,8 @@ QProcess* FakeDesktop::startProgram(const ProgramCall& call, QObject* parent) {
 QString FakeDesktop::findProgram(const QString& name) {
     if (missingPrograms.contains(name))
         return {};
+    if (foundPrograms.contains(name))
+        return foundPrograms.value(name);
     return QStandardPaths::findExecutable(name);
 }
 
