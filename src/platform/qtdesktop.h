@@ -5,9 +5,10 @@
 #include <QPointer>
 
 class QWidget;
-class QTextBrowser;
 
 namespace orvane {
+
+class HelpWindow;
 
 // The product's desktop: Qt's dialogs, QProcess, QDesktopServices, the default printer.
 class QtDesktop final : public Desktop {
@@ -33,7 +34,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
-    QPointer<QTextBrowser> helpWindow_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace orvane
