@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -74,7 +76,9 @@ AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, QObject* 
     buttons->addWidget(cmdSysInfo);
     grid->addLayout(buttons, 5, 1, Qt::AlignRight);
     grid->setColumnMinimumWidth(1, 300);
-    cmdOK->setMinimumWidth(cmdSysInfo->sizeHint().width());
+    const int buttonWidth = std::max(cmdSysInfo->sizeHint().width() + 16, 110);
+    cmdOK->setMinimumWidth(buttonWidth);
+    cmdSysInfo->setMinimumWidth(buttonWidth);
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     setTabOrder(cmdOK, cmdSysInfo);

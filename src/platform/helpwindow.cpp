@@ -43,6 +43,7 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
     browser_->setObjectName(QStringLiteral("helpBrowser"));
     browser_->setOpenExternalLinks(true);
     browser_->setFrameShape(QFrame::NoFrame);
+    browser_->document()->setDocumentMargin(14);
     setCentralWidget(browser_);
 
     auto* bar = addToolBar(QStringLiteral("Navigation"));
@@ -74,8 +75,11 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
 }
 
 void HelpWindow::showDocument(const QString& path) {
-    if (QFileInfo(path).isFile()) {
-        browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+    const QFileInfo file(path);
+    if (file.isFile()) {
+        // Links within the manual resolve against its address, which must be absolute.
+        browser_->setSource(QUrl::fromLocalFile(file.absoluteFilePath()),
+                            QTextDocument::HtmlResource);
         contents_->setEnabled(true);
     } else {
         browser_->clearHistory();

@@ -119,7 +119,9 @@ private slots:
 
         auto* back = help.findChild<QAction*>(QStringLiteral("helpBack"));
         QVERIFY(!back->isEnabled());
-        help.browser().setSource(QUrl(QStringLiteral("#") + anchors.constLast()));
+        const QUrl manual = help.browser().source();
+        help.browser().setSource(manual.resolved(QUrl(QStringLiteral("#") + anchors.constLast())));
+        QCOMPARE(help.browser().source().adjusted(QUrl::RemoveFragment), manual);
         QVERIFY(back->isEnabled());
         help.findChild<QAction*>(QStringLiteral("helpContents"))->trigger();
         QCOMPARE(help.browser().source().fragment(), QString());
