@@ -5,13 +5,11 @@
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -20,34 +18,25 @@ using namespace orvane;
 
 namespace {
 
-template <typename Widget> Widget* child(QDialog& dialog, const char* name) {
-    Widget* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget)
-        qFatal("no %s in the Options dialog", name);
-    return widget;
+template <typename Widget = QAbstractButton> Widget* child(QDialog& dialog, const char* name) {
+    return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-void click(QDialog& dialog, const char* button) {
-    child<QPushButton>(dialog, button)->click();
+QComboBox* list(QDialog& dialog, const char* name) {
+    return child<QComboBox>(dialog, name);
 }
 
-bool checked(QDialog& dialog, const char* name) {
-    return child<QAbstractButton>(dialog, name)->isChecked();
+// What the store holds for the fifteen keys of the dialog, in the order they are written.
+QStringList storedOptions(const SettingsStore& settings) {
+    QStringList values;
+    for (int key = 0; key < 15; ++key)
+        values << settings.get(settingName(SettingKey(key)), QStringLiteral("absent"));
+    return values;
 }
 
-QStringList storedKeys() {
+int storedKeyCount() {
     QSettings settings(QStringLiteral("Orvane"), QStringLiteral("Orvane"));
-    settings.beginGroup(QStringLiteral("Options"));
-    return settings.allKeys();
-}
-
-// A screen font other than the one the editor shows.
-QString anotherFont(const QString& current) {
-    for (const QString& family : QFontDatabase::families()) {
-        if (family != current)
-            return family;
-    }
-    return current;
+    return static_cast<int>(settings.allKeys().size());
 }
 
 } // namespace
@@ -60,6 +49,16 @@ class TestOptionsDialog : public QObject {
     SettingsStore settings_;
     std::unique_ptr<MainFrame> frame_;
 
+    // Opens the dialog on `tab`, sets `edit` on it and presses `button`.
+    void confirm(const std::function<void(QDialog&)>& edit, const char* button = "cmdOk",
+                 OptionsTab tab = OptionsTab::General) {
+        fake_.driveDialog([&](QDialog& d) {
+            edit(d);
+            child(d, button)->click();
+        });
+        ShowOptionsDialog(*frame_, tab);
+    }
+
 private slots:
     void init() {
         store_.clear();
@@ -71,87 +70,67 @@ private slots:
     void cleanup() { frame_.reset(); }
 
     void freshStoreShowsTheDefaults() {
-        fake_.driveDialog([](QDialog& d) {
-            QCOMPARE(d.windowTitle(), QStringLiteral("Options"));
-            QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 0);
-            QVERIFY(child<QComboBox>(d, "cboFonts")->count() > 0);
-            QCOMPARE(child<QComboBox>(d, "cboFonts")->currentText(), QStringLiteral("Courier New"));
-            QCOMPARE(child<QComboBox>(d, "cboSize")->currentIndex(), 3);
-            QCOMPARE(child<QComboBox>(d, "cboSize")->currentText(), QStringLiteral("11"));
-            for (const char* box : {"chkStandard", "chkFormat", "chkStatus", "optDefault"})
-                QVERIFY2(checked(d, box), box);
-            for (const char* option : {"optExplorer", "optNetscape", "optNormal", "optDebug",
-                                       "optOptimized", "optVerbose"})
-                QVERIFY2(!checked(d, option), option);
-            QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
-                     QStringLiteral("Unknown location"));
-        });
-        ShowOptionsDialog(*frame_);
-        QCOMPARE(fake_.modalDialogs.constLast(), QStringLiteral("frmOptions"));
+        confirm(
+            [](QDialog& d) {
+                QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 0);
+                QVERIFY(list(d, "cboFonts")->count() > 0);
+                QCOMPARE(list(d, "cboFonts")->currentText(), QStringLiteral("Courier New"));
+                QCOMPARE(list(d, "cboSize")->currentIndex(), 3);
+                QCOMPARE(list(d, "cboSize")->currentText(), QStringLiteral("11"));
+                for (const char* on : {"chkStandard", "chkFormat", "chkStatus", "optDefault"})
+                    QVERIFY2(child(d, on)->isChecked(), on);
+                for (const char* off : {"optExplorer", "optNetscape", "optNormal", "optDebug",
+                                        "optOptimized", "optVerbose"})
+                    QVERIFY2(!child(d, off)->isChecked(), off);
+                QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
+                         QStringLiteral("Unknown location"));
+            },
+            "cmdCancel");
         QCOMPARE(fake_.busyDepth, 0);
     }
 
-    void okWritesAllAndReopensWithIt() {
-        const QString font = QFontDatabase::families().constLast();
-        const int fontIndex = static_cast<int>(QFontDatabase::families().size()) - 1;
-        fake_.driveDialog([&](QDialog& d) {
-            child<QComboBox>(d, "cboFonts")->setCurrentIndex(fontIndex);
-            child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("13"));
-            child<QCheckBox>(d, "chkFormat")->setChecked(false);
-            child<QRadioButton>(d, "optNetscape")->setChecked(true);
+    void okWritesEverythingAndReopensWithIt() {
+        const QStringList fonts = QFontDatabase::families();
+        confirm([&](QDialog& d) {
+            list(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
+            list(d, "cboSize")->setEditText(QStringLiteral("13"));
+            child(d, "chkFormat")->setChecked(false);
+            child(d, "optNetscape")->setChecked(true);
             child<QLineEdit>(d, "txtCompiler")->setText(QStringLiteral("  /opt/jdk/bin/javac "));
-            child<QRadioButton>(d, "optDebug")->setChecked(true);
-            click(d, "cmdOk");
+            child(d, "optDebug")->setChecked(true);
         });
-        ShowOptionsDialog(*frame_);
+        QCOMPARE(storedOptions(settings_),
+                 QStringList({fonts.last(), "13", QString::number(fonts.size() - 1), "-1", "1", "0",
+                              "1", "False", "False", "True", "/opt/jdk/bin/javac", "False", "True",
+                              "False", "False"}));
+        QCOMPARE(storedKeyCount(), 15);
 
-        const QList<std::pair<const char*, QString>> expected{
-            {"FontNameValue", font},
-            {"FontNameSize", QStringLiteral("13")},
-            {"FontNameIndex", QString::number(fontIndex)},
-            {"FontSizeIndex", QStringLiteral("-1")},
-            {"StandardToolbarValue", QStringLiteral("1")},
-            {"FormattingToolbarValue", QStringLiteral("0")},
-            {"StatusbarValue", QStringLiteral("1")},
-            {"DefaultBrowser", QStringLiteral("False")},
-            {"IEBrowser", QStringLiteral("False")},
-            {"NSBrowser", QStringLiteral("True")},
-            {"SDKLocation", QStringLiteral("/opt/jdk/bin/javac")},
-            {"SDKNormal", QStringLiteral("False")},
-            {"SDKDebug", QStringLiteral("True")},
-            {"SDKOptimize", QStringLiteral("False")},
-            {"SDKVerbose", QStringLiteral("False")},
-        };
-        QCOMPARE(storedKeys().size(), expected.size());
-        for (const auto& [key, text] : expected)
-            QCOMPARE(settings_.get(QString::fromLatin1(key), QStringLiteral("absent")), text);
-
-        fake_.driveDialog([&](QDialog& d) {
-            QCOMPARE(child<QComboBox>(d, "cboFonts")->currentText(), font);
-            QCOMPARE(child<QComboBox>(d, "cboSize")->currentIndex(), -1);
-            QCOMPARE(child<QComboBox>(d, "cboSize")->currentText(), QStringLiteral("13"));
-            QVERIFY(!checked(d, "chkFormat"));
-            QVERIFY(checked(d, "chkStandard"));
-            QVERIFY(checked(d, "optNetscape"));
-            QVERIFY(!checked(d, "optDefault"));
-            QVERIFY(checked(d, "optDebug"));
-            QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
-                     QStringLiteral("/opt/jdk/bin/javac"));
-        });
-        ShowOptionsDialog(*frame_);
+        confirm(
+            [&](QDialog& d) {
+                QCOMPARE(list(d, "cboFonts")->currentText(), fonts.last());
+                QCOMPARE(list(d, "cboSize")->currentIndex(), -1);
+                QCOMPARE(list(d, "cboSize")->currentText(), QStringLiteral("13"));
+                QVERIFY(!child(d, "chkFormat")->isChecked() && child(d, "chkStatus")->isChecked());
+                QVERIFY(child(d, "optNetscape")->isChecked() &&
+                        !child(d, "optDefault")->isChecked());
+                QVERIFY(child(d, "optDebug")->isChecked());
+                QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
+                         QStringLiteral("/opt/jdk/bin/javac"));
+            },
+            "cmdCancel");
     }
 
     void cancelWritesNothing() {
-        fake_.driveDialog([](QDialog& d) {
-            child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("14"));
-            child<QRadioButton>(d, "optNormal")->setChecked(true);
-            click(d, "cmdCancel");
-        });
-        ShowOptionsDialog(*frame_);
-        QVERIFY(storedKeys().isEmpty());
+        confirm(
+            [](QDialog& d) {
+                list(d, "cboSize")->setEditText(QStringLiteral("14"));
+                child(d, "optNormal")->setChecked(true);
+            },
+            "cmdCancel");
+        QCOMPARE(storedKeyCount(), 0);
     }
 
-    void sizeBoxIsStoredAsANumber_data() {
+    void sizeIsStoredAsANumber_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("index");
@@ -172,32 +151,31 @@ private slots:
                                          << "-1";
     }
 
-    void sizeBoxIsStoredAsANumber() {
+    void sizeIsStoredAsANumber() {
         QFETCH(QString, typed);
-        fake_.driveDialog([&](QDialog& d) {
-            child<QComboBox>(d, "cboSize")->setEditText(typed);
-            click(d, "cmdOk");
-        });
-        ShowOptionsDialog(*frame_);
+        confirm([&](QDialog& d) { list(d, "cboSize")->setEditText(typed); });
         QTEST(settings_.get(SettingKey::FontNameSize), "size");
         QTEST(settings_.get(SettingKey::FontSizeIndex), "index");
     }
 
     void okChangesOnlyTheActiveDocumentsFont_data() {
-        QTest::addColumn<bool>("named");
+        QTest::addColumn<QString>("name"); // "*": a screen font
         QTest::addColumn<QString>("size");
         QTest::addColumn<QString>("family"); // empty: the window keeps its font
         QTest::addColumn<double>("points");
-        QTest::newRow("font and size") << true << "14"
-                                       << "chosen" << 14.0;
-        QTest::newRow("unusable size keeps the font") << true << "abc"
+        QTest::newRow("font and size") << "*"
+                                       << "14"
+                                       << "*" << 14.0;
+        QTest::newRow("unusable size keeps the font") << "*"
+                                                      << "abc"
                                                       << "" << 20.0;
-        QTest::newRow("empty name takes the built-in font") << false << "16"
-                                                            << "Courier New" << 11.0;
+        QTest::newRow("empty name is the built-in font") << ""
+                                                         << "16"
+                                                         << "Courier New" << 11.0;
     }
 
     void okChangesOnlyTheActiveDocumentsFont() {
-        QFETCH(bool, named);
+        QFETCH(QString, name);
         QFETCH(QString, size);
         QFETCH(QString, family);
         DocumentWindow* other = frame_->activeDocument();
@@ -205,20 +183,16 @@ private slots:
         DocumentWindow* active = frame_->newDocumentWindow();
         active->setEditorFont({QStringLiteral("Serif"), 20});
         const QFont before = active->editor().font();
-        const QString chosen = anotherFont(before.family());
-        fake_.driveDialog([&](QDialog& d) {
-            child<QComboBox>(d, "cboFonts")->setEditText(named ? chosen : QString());
-            child<QComboBox>(d, "cboSize")->setEditText(size);
-            click(d, "cmdOk");
+        const QString screenFont = QFontDatabase::families().constFirst();
+        confirm([&](QDialog& d) {
+            list(d, "cboFonts")->setEditText(name == u"*" ? screenFont : name);
+            list(d, "cboSize")->setEditText(size);
         });
-        ShowOptionsDialog(*frame_);
-
         const QFont after = active->editor().font();
         QTEST(after.pointSizeF(), "points");
-        if (family.isEmpty())
-            QCOMPARE(after, before);
-        else
-            QCOMPARE(after.family(), family == u"chosen" ? chosen : family);
+        QCOMPARE(after.family(), family.isEmpty() ? before.family()
+                                 : family == u"*" ? screenFont
+                                                  : family);
         QCOMPARE(other->editor().font(), otherFont);
     }
 
@@ -233,25 +207,18 @@ private slots:
     void browseFillsTheLocation() {
         QFETCH(std::optional<QString>, answer);
         fake_.answerFileDialog(answer);
-        QString location;
-        fake_.driveDialog([&](QDialog& d) {
-            click(d, "cmdBrowse");
-            location = child<QLineEdit>(d, "txtCompiler")->text();
-        });
-        ShowOptionsDialog(*frame_);
-        QTEST(location, "location");
+        confirm([](QDialog& d) { child(d, "cmdBrowse")->click(); });
+        QTEST(settings_.get(SettingKey::SDKLocation), "location");
         QCOMPARE(fake_.openRequests.size(), 1);
-        QCOMPARE(fake_.openRequests.constFirst().filters,
-                 QStringList({"Java Compiler (javac)", "All Files (*)"}));
-        QCOMPARE(fake_.openRequests.constFirst().selectedFilter, 0);
     }
 
-    void opensOnTheRequestedTab() {
-        fake_.driveDialog([](QDialog& d) {
-            QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
-            QCOMPARE(child<QTabWidget>(d, "SSTab1")->tabText(2), QStringLiteral("Compiler"));
-        });
-        ShowOptionsDialog(*frame_, OptionsTab::Compiler);
+    void opensOnTheCompilerTab() {
+        confirm(
+            [](QDialog& d) {
+                QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
+                QCOMPARE(child<QTabWidget>(d, "SSTab1")->tabText(2), QStringLiteral("Compiler"));
+            },
+            "cmdCancel", OptionsTab::Compiler);
     }
 };
 
