@@ -71,9 +71,10 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
 }
 
 MainFrame::~MainFrame() {
-    // Closing the area on the way out activates other windows; this frame is no longer there to
-    // follow them.
+    // The windows die after this object; their last signals must not reach it.
     disconnect(mdiArea_, nullptr, this, nullptr);
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList())
+        disconnect(sub, nullptr, this, nullptr);
 }
 
 void MainFrame::buildFrameMenu() {
@@ -139,9 +140,14 @@ void MainFrame::start() {
     setBarVisible(Bar::Object, settings_.get(SettingKey::FormattingToolbarValue) == u"1");
     setBarVisible(Bar::Status, settings_.get(SettingKey::StatusbarValue) == u"1");
 
-    const QString projects = ProjectsFolderPath(desktop_.programFolder());
-    if (!EnsureFolderExists(projects)) {
-        EnsureFolderExists(projects);
+    projectsFolder_ = ProjectsFolderPath(desktop_.programFolder());
+    if (!EnsureFolderExists(projectsFolder_)) {
+        // An installed program's folder is not the user's to write: projects go to the user's
+        // own data folder instead, so the wizard and the Run dialog still work.
+        if (!EnsureFolderExists(projectsFolder_)) {
+            projectsFolder_ = UserProjectsFolderPath();
+            EnsureFolderExists(projectsFolder_);
+        }
         if (previousVersion == u"100") {
             desktop_.showMessage(
                 {welcomeText, welcomeTitle, MessageButtons::Ok, MessageIcon::Information});
@@ -153,14 +159,15 @@ void MainFrame::start() {
     newDocumentWindow();
 }
 
+QString MainFrame::projectsFolder() const {
+    return projectsFolder_.isEmpty() ? ProjectsFolderPath(desktop_.programFolder())
+                                     : projectsFolder_;
+}
+
 void MainFrame::placeOnScreen() {
     const QSize screen = desktop_.screenSize();
     resize((screen.toSizeF() * screenShare).toSize().expandedTo(QSize(640, 480)));
     move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
-}
-
-QString MainFrame::projectsFolder() const {
-    return ProjectsFolderPath(desktop_.programFolder());
 }
 
 DocumentWindow* MainFrame::activeDocument() const {

@@ -33,6 +33,8 @@ public:
 
     Desktop& desktop() const { return desktop_; }
     SettingsStore& settings() const { return settings_; }
+    // Where the wizard writes projects and the Run dialog looks for them: beside the program,
+    // or the user's own folder when start() found the program's folder read-only.
     QString projectsFolder() const;
 
     // The active document window, or nullptr when none is open.
@@ -79,6 +81,7 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    QString projectsFolder_;
 };
 
 } // namespace orvane

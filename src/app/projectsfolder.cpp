@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace orvane {
 
@@ -11,6 +12,11 @@ QString ProjectsFolderPath(const QString& programFolder) {
     if (!folder.endsWith(separator))
         folder += separator;
     return folder + QStringLiteral("Projects") + separator;
+}
+
+QString UserProjectsFolderPath() {
+    return ProjectsFolderPath(
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
 }
 
 bool EnsureFolderExists(const QString& path) {

@@ -2,6 +2,7 @@
 
 #include "document/documenttext.h"
 #include "document/editorfont.h"
+#include "document/textformat.h"
 
 #include <QMenuBar>
 #include <QPointer>
@@ -26,6 +27,9 @@ public:
     // Empty for a document never opened from or saved to a file.
     QString documentPath() const { return documentPath_; }
     void setDocumentPath(const QString& path) { documentPath_ = path; }
+    // How the text is written to its file: encoding, line breaks, final line break.
+    TextFormat textFormat() const { return textFormat_; }
+    void setTextFormat(const TextFormat& format) { textFormat_ = format; }
     // "Untitled", or the file's name in capitals.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -52,6 +56,7 @@ private:
     QPlainTextEdit* txtDocument_;
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
+    TextFormat textFormat_;
     bool wasEmpty_ = true;
 };
 

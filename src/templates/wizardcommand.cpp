@@ -1,7 +1,19 @@
 #include "templates/wizardcommand.h"
 
+#include "app/mainframe.h"
+#include "platform/desktop.h"
+#include "settings/settingsstore.h"
+#include "templates/documentdialog.h"
+#include "templates/documentwizard.h"
+
 namespace orvane {
 
-void ShowDocumentWizard(MainFrame&, const QString&) {}
+void ShowDocumentWizard(MainFrame& frame, const QString& templateKind) {
+    // Held by the frame so it stays above it; loaded afresh at every opening.
+    DocumentDialog dialog(frame.settings().get(SettingKey::AuthorName), &frame);
+    dialog.centreOnScreen(frame.desktop().screenSize());
+    if (frame.desktop().runModal(dialog) == QDialog::Accepted)
+        FinishDocumentWizard(frame, templateKind, dialog.answers());
+}
 
 } // namespace orvane

@@ -27,7 +27,7 @@ MessageAnswer defaultAnswer(MessageButtons buttons) {
 
 } // namespace
 
-// The folder is a later member than the path, so the path is set once both exist.
+// folder_ is declared after programFolderPath, so it is only ready in the body.
 FakeDesktop::FakeDesktop() {
     programFolderPath = folder_.path();
 }

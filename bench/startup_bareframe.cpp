@@ -1,0 +1,38 @@
+#include "startupprobe.h"
+
+#include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+// The baseline: a plain Qt program showing the same kind of frame with no logic behind it.
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QMainWindow frame;
+    auto* area = new QMdiArea;
+    frame.setCentralWidget(area);
+    for (const char* title : {"&File", "&Edit", "&View", "&Insert", "&Window", "&Help"}) {
+        QMenu* menu = frame.menuBar()->addMenu(QString::fromLatin1(title));
+        for (int item = 0; item < 8; ++item)
+            menu->addAction(QStringLiteral("Item %1").arg(item));
+    }
+    const QIcon icon = frame.style()->standardIcon(QStyle::SP_FileIcon);
+    for (int bar = 0; bar < 2; ++bar) {
+        QToolBar* toolbar = frame.addToolBar(QStringLiteral("Toolbar"));
+        for (int button = 0; button < 11; ++button)
+            toolbar->addAction(icon, QStringLiteral("Button"));
+        frame.addToolBarBreak();
+    }
+    frame.statusBar()->showMessage(QStringLiteral("Ready."));
+    frame.resize(960, 720);
+    frame.show();
+    QMdiSubWindow* window = area->addSubWindow(new QPlainTextEdit);
+    window->show();
+    reportWhenIdle();
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#include "templates/projectfiles.h"
+
+#include "app/mainframe.h"
+#include "document/documentfile.h"
+#include "document/documentwindow.h"
+#include "document/errortrap.h"
+#include "document/parsepath.h"
+
+namespace orvane {
+
+void CreateProjectFiles(MainFrame& frame, const QString& name, ProjectFileKind kind) {
+    DocumentWindow* window = frame.activeDocument();
+    if (!window)
+        return;
+    const QString text = window->text().text();
+    const QString path = frame.projectsFolder() + name + ProjectFileExtension(kind);
+    // A generated text already ends with its line break, so the file holds it exactly.
+    const TextFormat format;
+    bool written = false;
+    const TrapStep writeFile = [&] {
+        const int failure = WriteDocumentFile(path, text, format);
+        written = failure == 0;
+        return failure;
+    };
+    // Writing one small file is no long operation: the normal pointer stays.
+    RunTrappedSteps(frame.desktop(), {writeFile}, /*busy=*/false);
+    if (!written)
+        return;
+    window->setTextFormat(format);
+    window->setDocumentPath(path);
+    window->setCaption(ParsePath(path, 6).toUpper());
+}
+
+} // namespace orvane

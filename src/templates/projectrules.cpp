@@ -1,0 +1,73 @@
+#include "templates/projectrules.h"
+
+#include "templates/appletpage.h"
+#include "templates/javatemplates.h"
+
+namespace orvane {
+
+namespace {
+
+constexpr int blanksPerPass = 15;
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+using SourceGenerator = QString (*)(const ProjectValues&, const QString&);
+
+SourceGenerator AppletGenerator(int kind) {
+    switch (kind) {
+    case 1:
+        return WriteStandardApplet;
+    case 2:
+        return WriteActionListenerApplet;
+    case 3:
+        return WriteMouseListenerApplet;
+    case 4:
+        return WriteRunnableApplet;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QString CleanProjectName(const QString& name) {
+    QString cleaned = name;
+    for (int pass = 0; pass < blanksPerPass; ++pass) {
+        const qsizetype blank = cleaned.indexOf(u' ');
+        if (blank < 0)
+            break;
+        cleaned.remove(blank, 1);
+    }
+    return cleaned;
+}
+
+ProjectValues TrimProjectValues(const ProjectValues& values) {
+    return {TrimBlanks(values.name), TrimBlanks(values.author), TrimBlanks(values.description),
+            TrimBlanks(values.copyright)};
+}
+
+QString ProjectFileExtension(ProjectFileKind kind) {
+    return kind == ProjectFileKind::Page ? QStringLiteral(".html") : QStringLiteral(".java");
+}
+
+QList<ProjectText> ProjectTexts(const QString& templateKind, const ProjectValues& values,
+                                const QString& version) {
+    const int kind = templateKind.toInt();
+    if (kind == 5)
+        return {{WriteFrameApplication(values, version), ProjectFileKind::Source}};
+    const SourceGenerator source = AppletGenerator(kind);
+    if (!source)
+        return {};
+    return {{WriteAppletPage(values, version), ProjectFileKind::Page},
+            {source(values, version), ProjectFileKind::Source}};
+}
+
+} // namespace orvane
