@@ -1,7 +1,6 @@
 #include "platform/helpwindow.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileInfo>
 #include <QStyle>
 #include <QTextBrowser>

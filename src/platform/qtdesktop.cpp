@@ -3,7 +3,6 @@
 #include "platform/helpwindow.h"
 #include "platform/programstarter.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
@@ -93,6 +92,11 @@ std::optional<QString> runFileDialog(QFileDialog& dialog) {
 }
 
 } // namespace
+
+// The help window has no owner, so it goes with the desktop that opened it.
+QtDesktop::~QtDesktop() {
+    delete helpWindow_;
+}
 
 MessageAnswer QtDesktop::showMessage(const Message& message) {
     // A message without a title of its own carries the program's name.

@@ -13,6 +13,8 @@ class HelpWindow;
 // The product's desktop: Qt's dialogs, QProcess, QDesktopServices, the default printer.
 class QtDesktop final : public Desktop {
 public:
+    ~QtDesktop() override;
+
     // Message boxes and file dialogs are shown over `owner` once it is set.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
