@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/filedialogstate.h"
+
 #include <QList>
 #include <QMainWindow>
 
@@ -36,6 +38,8 @@ public:
     // Where the wizard writes projects and the Run dialog looks for them: beside the program,
     // or the user's own folder when start() found the program's folder read-only.
     QString projectsFolder() const;
+    // The state the Open and Save As dialogs share.
+    FileDialogState& fileDialog() { return fileDialog_; }
 
     // The active document window, or nullptr when none is open.
     DocumentWindow* activeDocument() const;
@@ -82,6 +86,7 @@ private:
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
     QString projectsFolder_;
+    FileDialogState fileDialog_;
 };
 
 } // namespace orvane

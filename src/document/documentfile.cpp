@@ -24,6 +24,13 @@ int WriteDocumentFile(const QString& path, const QString& text, const TextFormat
     return 0;
 }
 
+SizeResult DocumentFileSize(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {FileErrorNumber(LastFileFailure(file, path)), 0};
+    return {0, file.size()};
+}
+
 ReadResult ReadDocumentFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -18,4 +18,12 @@ struct ReadResult {
 // Reads the whole file at `path` as document text.
 ReadResult ReadDocumentFile(const QString& path);
 
+struct SizeResult {
+    int error = 0; // 0, or the run-time error number
+    qint64 bytes = 0;
+};
+
+// The length in bytes of the file at `path`, which must be a file that can be opened for reading.
+SizeResult DocumentFileSize(const QString& path);
+
 } // namespace orvane

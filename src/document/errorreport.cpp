@@ -42,7 +42,7 @@ struct Description {
     const char* text;
 };
 
-constexpr std::array<Description, 62> descriptions{{
+constexpr std::array<Description, 64> descriptions{{
     {3, "Return without GoSub"},
     {5, "Invalid procedure call or argument"},
     {6, "Overflow"},
@@ -85,6 +85,8 @@ constexpr std::array<Description, 62> descriptions{{
     {94, "Invalid use of Null"},
     {281, "No more DDE channels"},
     {282, "Can't open DDE channel"},
+    {283, "Multiple applications responded to a DDE initiate"},
+    {284, "DDE channel locked"},
     {285, "Foreign application won't perform DDE method or operation"},
     {286, "Timeout occurred while waiting for DDE response"},
     {287, "User pressed Escape key during DDE operation"},

@@ -8,8 +8,8 @@ class DocumentWindow;
 // File > Open and the "Open" toolbar button.
 void OpenDocument(MainFrame& frame);
 
-// Saves `window` to its file, asking for a name first when it is untitled.
-// True when the text was written.
+// Saves `window` to its file, asking for a name first when it is untitled. False when the text
+// is blank, the user cancelled the dialog or abandoned the save after a failure.
 bool SaveDocument(MainFrame& frame, DocumentWindow& window);
 
 } // namespace orvane

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <QString>
+
 namespace orvane {
 
+class Desktop;
 class MainFrame;
 
 // File > Print and the "Print" toolbar button.
 void PrintDocument(MainFrame& frame);
+
+// Prints `text` in Courier New 11 on the desktop's default printer, as one job.
+void PrintText(Desktop& desktop, const QString& text);
 
 } // namespace orvane

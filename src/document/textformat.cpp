@@ -10,37 +10,54 @@ namespace orvane {
 namespace {
 
 const QString crLf = QStringLiteral("\r\n");
+const QString lf = QStringLiteral("\n");
+
+// Every way a file can break a line becomes CR LF, as the editor would show it.
+QString withCrLfBreaks(QString text) {
+    text.replace(crLf, lf);
+    text.replace(u'\r', u'\n');
+    text.replace(QChar::LineSeparator, u'\n');
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    text.replace(lf, crLf);
+    return text;
+}
+
+bool fitsLatin1(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+}
 
 } // namespace
 
 DecodedText DecodeDocumentBytes(const QByteArray& bytes) {
     DecodedText decoded;
-    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
-    decoded.text = system.decode(bytes);
+    TextFormat& format = decoded.format;
+    // A byte order mark stays in the text, so it is written back.
+    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
+    QString text = system.decode(bytes);
     if (system.hasError()) {
-        decoded.text = QString::fromLatin1(bytes);
-        decoded.format.encoding = TextFormat::Encoding::Latin1;
+        text = QString::fromLatin1(bytes);
+        format.encoding = TextFormat::Encoding::Latin1;
     }
-    const bool hasCrLf = bytes.contains("\r\n");
-    if (!hasCrLf && bytes.contains('\n')) {
-        decoded.format.lineBreak = TextFormat::LineBreak::Lf;
-        decoded.text.replace(u'\n', crLf);
-    }
-    decoded.format.endsWithLineBreak = bytes.endsWith('\n');
+    if (!bytes.contains("\r\n") && bytes.contains('\n'))
+        format.lineBreak = TextFormat::LineBreak::Lf;
+    decoded.text = withCrLfBreaks(text);
+    format.endsWithLineBreak = decoded.text.endsWith(crLf);
+    format.openedText = decoded.text;
+    format.openedBytes = bytes;
     return decoded;
 }
 
 QByteArray EncodeDocumentText(const QString& text, const TextFormat& format) {
+    if (!format.openedText.isNull() && text == format.openedText)
+        return format.openedBytes;
     QString out = text;
     if (format.endsWithLineBreak && !out.endsWith(crLf))
         out += crLf;
     if (format.lineBreak == TextFormat::LineBreak::Lf)
-        out.replace(crLf, QStringLiteral("\n"));
+        out.replace(crLf, lf);
     // A character typed into a Latin-1 file that Latin-1 cannot hold is kept by writing the
     // system encoding instead, rather than losing it.
-    const bool fitsLatin1 =
-        std::all_of(out.cbegin(), out.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
-    if (format.encoding == TextFormat::Encoding::Latin1 && fitsLatin1)
+    if (format.encoding == TextFormat::Encoding::Latin1 && fitsLatin1(out))
         return out.toLatin1();
     QStringEncoder system(QStringConverter::System);
     return system.encode(out);

@@ -17,6 +17,10 @@ struct TextFormat {
     LineBreak lineBreak = LineBreak::CrLf;
     // New documents end with a line break; an opened file keeps whatever ending it had.
     bool endsWithLineBreak = true;
+    // The file as it was read. A text still equal to it is written back as these very bytes, so
+    // details the editor cannot hold (a lone CR, LF mixed into a CR LF file) survive a save.
+    QString openedText;
+    QByteArray openedBytes;
 
     friend bool operator==(const TextFormat&, const TextFormat&) = default;
 };

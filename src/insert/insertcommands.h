@@ -1,12 +1,12 @@
 #pragma once
 
+#include "insert/statementskeletons.h"
+
 #include <QString>
 
 namespace orvane {
 
 class MainFrame;
-
-enum class StatementKind { If, IfElse, For, While, DoWhile, Switch, TryCatch, TryCatchFinally };
 
 // Insert > Statement... > one of the eight skeletons.
 void InsertStatement(MainFrame& frame, StatementKind kind);

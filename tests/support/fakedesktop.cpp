@@ -34,6 +34,7 @@ FakeDesktop::FakeDesktop() {
 
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
+    busyAtMessages.append(busyDepth);
     return messageAnswers.isEmpty() ? defaultAnswer(message.buttons) : messageAnswers.dequeue();
 }
 

@@ -35,6 +35,7 @@ public:
 
     // --- records
     QList<Message> messages;
+    QList<int> busyAtMessages; // busyDepth when each message was shown
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
     QList<QString> modalDialogs; // object names of the dialogs run modally

@@ -1,0 +1,136 @@
+#include "insert/functiondialog.h"
+
+#include "app/mainframe.h"
+#include "document/documentwindow.h"
+#include "insert/dialogsupport.h"
+#include "platform/desktop.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+FunctionDialog::FunctionDialog(MainFrame& frame)
+    : QDialog(&frame), frame_(frame), txtFunction_(new QLineEdit(this)),
+      chkOpen_(new QCheckBox(QStringLiteral("Keep this dialog open"), this)) {
+    setObjectName(QStringLiteral("frmFunction"));
+    setWindowTitle(QStringLiteral("Insert Function"));
+
+    auto* label1 = new QLabel(QStringLiteral("Name:"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    txtFunction_->setObjectName(QStringLiteral("txtFunction"));
+    txtFunction_->setText(QStringLiteral("myFunctionName"));
+    txtFunction_->setMinimumWidth(Twips(4215));
+
+    auto* frame1 = new QGroupBox(QStringLiteral("Scope:"), this);
+    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* scopes = new QVBoxLayout(frame1);
+    optPublic_ = addOption(frame1, QStringLiteral("public"), "optPublic");
+    optPrivate_ = addOption(frame1, QStringLiteral("private"), "optPrivate");
+    scopes->addWidget(optPublic_);
+    scopes->addWidget(optPrivate_);
+
+    // Four columns of two: void, int; double, float; long, short; boolean, char.
+    auto* frame2 = new QGroupBox(QStringLiteral("Data type:"), this);
+    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* types = new QGridLayout(frame2);
+    const std::pair<JavaType, const char*> typeOptions[] = {
+        {JavaType::Void, "optVoid"},       {JavaType::Int, "optInt"},
+        {JavaType::Double, "optDouble"},   {JavaType::Float, "optFloat"},
+        {JavaType::Long, "optLong"},       {JavaType::Short, "optShort"},
+        {JavaType::Boolean, "optBoolean"}, {JavaType::Char, "optChar"}};
+    for (const auto& [type, name] : typeOptions) {
+        const int index = int(returnTypes_.size());
+        QRadioButton* option = addOption(frame2, JavaKeyword(type), name);
+        returnTypes_.emplace_back(option, type);
+        types->addWidget(option, index % 2, index / 2);
+    }
+
+    auto* cmdOK = new QPushButton(QStringLiteral("&Ok"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QPushButton* button : {cmdOK, cmdCancel})
+        button->setAutoDefault(false);
+    chkOpen_->setObjectName(QStringLiteral("chkOpen"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(chkOpen_);
+    buttons->addStretch();
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+
+    auto* name = new QHBoxLayout;
+    name->addWidget(label1);
+    name->addWidget(txtFunction_, 1);
+    auto* frames = new QHBoxLayout;
+    frames->addWidget(frame1);
+    frames->addWidget(frame2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(name);
+    layout->addLayout(frames);
+    layout->addLayout(buttons);
+
+    // char was added last and comes last in tab order.
+    const auto type = [this](int index) {
+        return returnTypes_.at(index).first;
+    };
+    SetTabOrder({txtFunction_, optPublic_, optPrivate_, type(0), type(1), type(2), type(3), type(4),
+                 type(5), type(6), cmdOK, cmdCancel, chkOpen_, type(7)});
+
+    SelectAllOnFocus(*txtFunction_);
+    RemoveBlanksOnFocusOut(*txtFunction_);
+    connect(cmdOK, &QPushButton::clicked, this, &FunctionDialog::insertMethod);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    txtFunction_->setFocus();
+    FixAndCentre(*this, frame.desktop().screenSize());
+}
+
+QRadioButton* FunctionDialog::addOption(QGroupBox* group, const QString& caption,
+                                        const char* name) {
+    auto* option = new QRadioButton(caption, group);
+    option->setObjectName(QString::fromLatin1(name));
+    return option;
+}
+
+std::optional<JavaType> FunctionDialog::selectedReturnType() const {
+    for (const auto& [option, type] : returnTypes_) {
+        if (option->isChecked())
+            return type;
+    }
+    return std::nullopt;
+}
+
+std::optional<Scope> FunctionDialog::selectedScope() const {
+    if (optPublic_->isChecked())
+        return Scope::Public;
+    if (optPrivate_->isChecked())
+        return Scope::Private;
+    return std::nullopt;
+}
+
+void FunctionDialog::insertMethod() {
+    const InsertOutcome outcome =
+        InsertFunction(txtFunction_->text(), selectedReturnType(), selectedScope(),
+                       ActiveDocumentText(frame_), chkOpen_->isChecked());
+    if (outcome.message) {
+        frame_.desktop().showMessage(*outcome.message);
+    } else if (DocumentWindow* window = frame_.activeDocument()) {
+        // The method follows the selection, which stays in the document.
+        DocumentText text = window->text();
+        text.setSelStart(text.selStart() + text.selLength());
+        text.replaceSelection(outcome.text);
+    }
+    if (outcome.closesDialog)
+        done(outcome.message ? Rejected : Accepted);
+}
+
+} // namespace orvane

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "insert/variablerules.h"
+
+#include <QDialog>
+
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace orvane {
+
+class MainFrame;
+
+// frmVariable: one declaration of a primitive type at the caret of the active document.
+class VariableDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit VariableDialog(MainFrame& frame);
+
+    // The type of the option that last received the focus.
+    JavaType selectedType() const { return type_; }
+
+private:
+    QRadioButton* addTypeOption(JavaType type);
+    void insertDeclaration();
+
+    MainFrame& frame_;
+    QLineEdit* txtVariable_;
+    QCheckBox* chkOpen_;
+    std::vector<std::pair<QRadioButton*, JavaType>> options_;
+    JavaType type_ = JavaType::Int;
+};
+
+} // namespace orvane
