@@ -1,6 +1,6 @@
 #include "search/findindocument.h"
 
-#include "app/trimblanks.h"
+#include "insert/javasource.h"
 
 namespace orvane {
 

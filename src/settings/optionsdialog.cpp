@@ -1,6 +1,6 @@
 #include "settings/optionsdialog.h"
 
-#include "app/trimblanks.h"
+#include "insert/javasource.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 

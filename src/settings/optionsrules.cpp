@@ -1,6 +1,6 @@
 #include "settings/optionsrules.h"
 
-#include "app/trimblanks.h"
+#include "insert/javasource.h"
 
 #include <QRegularExpression>
 
