@@ -48,6 +48,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       statusBar1_(new QStatusBar(this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
+    setWindowIcon(ProgramIcon());
 
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -67,14 +68,16 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     statusBar1_->addWidget(panel, 1);
     setStatusBar(statusBar1_);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::showActiveMenuBar);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::followActiveDocument);
 }
 
+// The document windows go first, while the frame they call back into is still whole, and
+// their last signals must not reach it.
 MainFrame::~MainFrame() {
-    // The windows die after this object; their last signals must not reach it.
     disconnect(mdiArea_, nullptr, this, nullptr);
     for (QMdiSubWindow* sub : mdiArea_->subWindowList())
         disconnect(sub, nullptr, this, nullptr);
+    delete mdiArea_;
 }
 
 void MainFrame::buildFrameMenu() {
@@ -190,9 +193,10 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(window->windowIcon());
     const QSize area = mdiArea_->viewport()->size();
     sub->resize(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
-    connect(sub, &QObject::destroyed, this, &MainFrame::showActiveMenuBar, Qt::QueuedConnection);
+    connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);
     sub->show();
     activateDocument(*window);
     return window;
@@ -202,14 +206,20 @@ void MainFrame::activateDocument(DocumentWindow& window) {
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
         mdiArea_->setActiveSubWindow(sub);
     window.editor().setFocus();
-    showActiveMenuBar();
+    followActiveDocument();
 }
 
-void MainFrame::showActiveMenuBar() {
-    if (DocumentWindow* window = activeDocument())
+// The active window's menu bar replaces the frame's, and its commands are enabled for its text
+// as soon as it becomes active, even where the window system withholds the keyboard focus.
+// With the last window gone there is nothing to work on, whichever way it closed.
+void MainFrame::followActiveDocument() {
+    if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(&window->menuBar());
-    else if (mdiArea_->subWindowList().isEmpty())
+        window->applyCommandEnabling();
+    } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
+        SetToolbarState(*this, true);
+    }
 }
 
 QAction* MainFrame::toolbarButton(const QString& key) const {

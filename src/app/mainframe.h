@@ -72,7 +72,7 @@ private:
     void buildFrameMenu();
     void buildToolbars();
     void placeOnScreen();
-    void showActiveMenuBar();
+    void followActiveDocument();
     void tileStacked(bool fullWidth);
     void lineUpMinimized();
     QWidget* bar(Bar which) const;

@@ -3,8 +3,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTransform>
 
 #include <array>
+#include <initializer_list>
 #include <span>
 
 namespace orvane {
@@ -224,6 +226,44 @@ void DrawScrollbar(QPainter& p) {
     p.drawPolygon(QPolygonF{{14.5, 8}, {11.5, 5.5}, {11.5, 10.5}});
 }
 
+// A page of text, for the document windows.
+void DrawDocument(QPainter& p) {
+    Page(p, {2.5, 0.5, 11, 15}, 4);
+    TextLines(p, 4.5, 9, 3.5, 1);
+    TextLines(p, 4.5, 11.5, 6.5, 4);
+}
+
+// The launcher's picture (resources/orvane.svg), drawn on its 64 x 64 grid: a page with a band
+// of braces, for the frame.
+void DrawProgram(QPainter& p) {
+    p.scale(0.25, 0.25);
+    const QPen outline(kOutline, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(outline);
+    p.setBrush(kPaper);
+    p.drawPolygon(QPolygonF{{12, 4}, {42, 4}, {54, 16}, {54, 60}, {12, 60}});
+    p.setBrush(QColor(0xd0, 0xd8, 0xe2));
+    p.drawPolygon(QPolygonF{{42, 4}, {42, 16}, {54, 16}});
+    p.fillRect(QRectF(13, 22, 40, 22), QColor(0x2f, 0x6d, 0xb5));
+
+    QPainterPath braces;
+    braces.moveTo(27, 26);
+    braces.cubicTo(23, 26, 23, 28, 23, 31);
+    braces.cubicTo(23, 34, 21, 33, 21, 33);
+    braces.cubicTo(21, 33, 23, 33, 23, 35);
+    braces.cubicTo(23, 37, 23, 40, 27, 40);
+    braces.addPath(QTransform(-1, 0, 0, 1, 66, 0).map(braces));
+    p.setPen(QPen(kPaper, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(braces);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xff, 0xd3, 0x4d));
+    p.drawEllipse(QPointF(33, 33), 2.4, 2.4);
+
+    p.setPen(QPen(QColor(0x8a, 0x96, 0xa6), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(18, 50), QPointF(46, 50));
+    p.drawLine(QPointF(18, 55), QPointF(38, 55));
+}
+
 constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  DrawPrint,
                                            DrawCut,  DrawCopy,    DrawPaste, DrawFind,
                                            DrawHelp, DrawPreview, DrawRun};
@@ -231,21 +271,25 @@ constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  Dra
 constexpr std::array<DrawFn, 8> kObject{DrawLabel,    DrawFont,  DrawTextField, DrawTextArea,
                                         DrawCheckbox, DrawRadio, DrawButton,    DrawScrollbar};
 
-QIcon Render(std::span<const DrawFn> table, int image) {
-    if (image < 1 || image > static_cast<int>(table.size()))
-        return {};
+QIcon Render(DrawFn draw, std::initializer_list<int> sizes) {
     QIcon icon;
-    for (int size : {16, 32}) {
+    for (int size : sizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
         p.scale(size / 16.0, size / 16.0);
-        table[image - 1](p);
+        draw(p);
         p.end();
         icon.addPixmap(pixmap);
     }
     return icon;
+}
+
+QIcon Render(std::span<const DrawFn> table, int image) {
+    if (image < 1 || image > static_cast<int>(table.size()))
+        return {};
+    return Render(table[image - 1], {16, 32});
 }
 
 } // namespace
@@ -256,6 +300,14 @@ QIcon StandardToolbarImage(int image) {
 
 QIcon ObjectToolbarImage(int image) {
     return Render(kObject, image);
+}
+
+QIcon ProgramIcon() {
+    return Render(DrawProgram, {16, 32, 48, 64});
+}
+
+QIcon DocumentIcon() {
+    return Render(DrawDocument, {16, 32});
 }
 
 } // namespace orvane

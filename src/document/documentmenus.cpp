@@ -161,10 +161,12 @@ void listOpenWindows(QMenu* menu, QList<QAction*>& listed, MainFrame& frame) {
     DocumentWindow* active = frame.activeDocument();
     int number = 1;
     for (DocumentWindow* window : windows) {
-        QAction* item =
-            menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(window->caption()));
+        QString caption = window->caption();
+        caption.replace(u'&', QStringLiteral("&&"));
+        QAction* item = menu->addAction(QStringLiteral("&%1 %2").arg(number++).arg(caption));
         item->setObjectName(QStringLiteral("mnuWindowList"));
-        item->setCheckable(true);
+        // Only the active window carries a mark; the others show no empty box.
+        item->setCheckable(window == active);
         item->setChecked(window == active);
         QObject::connect(item, &QAction::triggered, menu,
                          [&frame, window] { frame.activateDocument(*window); });

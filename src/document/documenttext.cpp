@@ -86,8 +86,9 @@ void DocumentText::setSelStart(int position) {
 
 void DocumentText::setSelLength(int length) {
     QTextCursor cursor = editor_.textCursor();
-    const int start = toModel(cursor.position());
-    cursor.setPosition(toEditor(start + std::max(length, 0)), QTextCursor::KeepAnchor);
+    const int start = cursor.selectionStart();
+    cursor.setPosition(start);
+    cursor.setPosition(toEditor(toModel(start) + std::max(length, 0)), QTextCursor::KeepAnchor);
     editor_.setTextCursor(cursor);
 }
 

@@ -23,7 +23,8 @@ public:
 
     // Moves the caret and clears the selection.
     void setSelStart(int position);
-    // Selects `length` characters from the caret.
+    // Selects `length` characters from the selection's start (the caret when nothing is
+    // selected).
     void setSelLength(int length);
     // Replaces the selection (or inserts at the caret); the caret ends after the new text.
     void replaceSelection(const QString& text);

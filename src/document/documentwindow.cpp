@@ -1,6 +1,7 @@
 #include "document/documentwindow.h"
 
 #include "app/mainframe.h"
+#include "app/toolbaricons.h"
 #include "document/closerule.h"
 #include "document/commandenabling.h"
 #include "document/documentmenus.h"
@@ -8,9 +9,12 @@
 #include "settings/settingsstore.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -19,6 +23,7 @@ DocumentWindow::DocumentWindow(MainFrame& frame)
       menuBar_(BuildDocumentMenuBar(frame, *this)) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
+    setWindowIcon(DocumentIcon());
 
     txtDocument_->setObjectName(QStringLiteral("txtDocument"));
     txtDocument_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -66,9 +71,25 @@ void DocumentWindow::followEmptiness() {
         applyCommandEnabling();
 }
 
+// The editor claims Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself. Leaving them to the enabled
+// Edit items keeps the clipboard in the document's own form: the editor's copy would turn
+// non-breaking spaces into blanks.
+bool DocumentWindow::isMenuShortcut(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    const QList<QAction*> items = menuBar_->findChildren<QAction*>();
+    return std::any_of(items.cbegin(), items.cend(), [&pressed](const QAction* item) {
+        return item->isEnabled() && item->shortcut() == pressed;
+    });
+}
+
 bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == txtDocument_ && event->type() == QEvent::FocusIn)
-        applyCommandEnabling();
+    if (watched == txtDocument_) {
+        if (event->type() == QEvent::FocusIn)
+            applyCommandEnabling();
+        else if (event->type() == QEvent::ShortcutOverride &&
+                 isMenuShortcut(*static_cast<QKeyEvent*>(event)))
+            return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

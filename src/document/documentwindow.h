@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 
+class QKeyEvent;
 class QPlainTextEdit;
 
 namespace orvane {
@@ -51,6 +52,7 @@ protected:
 private:
     void applyEditorFont();
     void followEmptiness();
+    bool isMenuShortcut(const QKeyEvent& key) const;
 
     MainFrame& frame_;
     QPlainTextEdit* txtDocument_;

@@ -14,8 +14,8 @@ QString fullKey(const QString& key) {
 
 QString SettingsStore::get(const QString& key, const QString& fallback) const {
     const QSettings settings(settingsApplication, settingsApplication);
-    const QVariant value = settings.value(fullKey(key));
-    if (!value.isValid() || !value.canConvert<QString>())
+    QVariant value = settings.value(fullKey(key));
+    if (!value.isValid() || !value.convert(QMetaType::fromType<QString>()))
         return fallback;
     return value.toString();
 }

@@ -1,9 +1,87 @@
 #include "toolchain/toolchaincommands.h"
 
+#include "app/helpcommands.h"
+#include "app/mainframe.h"
+#include "document/documentwindow.h"
+#include "document/errortrap.h"
+#include "document/filecommands.h"
+#include "platform/desktop.h"
+#include "settings/optionscommand.h"
+#include "settings/settingsstore.h"
+#include "toolchain/compilecommands.h"
+#include "toolchain/previewrule.h"
+#include "toolchain/rundialog.h"
+#include "toolchain/toolstarter.h"
+
 namespace orvane {
 
-void CompileDocument(MainFrame&) {}
-void PreviewDocument(MainFrame&) {}
-void ShowRunDialog(MainFrame&) {}
+namespace {
+
+const QString orvaneTitle = QStringLiteral("Orvane");
+
+void inform(Desktop& desktop, const QString& text) {
+    desktop.showMessage({text, orvaneTitle, MessageButtons::Ok, MessageIcon::Information});
+}
+
+bool isChosen(const SettingsStore& settings, SettingKey key) {
+    return settings.get(key) == u"True";
+}
+
+} // namespace
+
+void CompileDocument(MainFrame& frame) {
+    Desktop& desktop = frame.desktop();
+    const SettingsStore& settings = frame.settings();
+    if (settings.get(SettingKey::SDKLocation) == readerDefault(SettingKey::SDKLocation)) {
+        inform(desktop, QStringLiteral("The location of the compiler was not specified."));
+        ShowOptionsDialog(frame, OptionsTab::Compiler);
+        return;
+    }
+    const DocumentWindow* window = frame.activeDocument();
+    if (!window)
+        return;
+    if (window->caption().isEmpty() || window->caption() == u"Untitled") {
+        inform(desktop, QStringLiteral("No Java source file specified."));
+        return;
+    }
+    const CompileModes modes{
+        isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
+        isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
+    const QList<ToolCommand> commands = BuildCompileCommands(
+        modes, window->documentPath(), LocateJdkProgram(frame, JdkTool::Compiler));
+    for (const ToolCommand& command : commands) {
+        if (!RunTrappedSteps(desktop, {[&] {
+                                 return StartTool(frame, command);
+                             }}))
+            return;
+    }
+}
+
+void PreviewDocument(MainFrame& frame) {
+    DocumentWindow* window = frame.activeDocument();
+    if (!window)
+        return;
+    const PreviewAction action = ChoosePreviewAction(window->documentPath());
+    switch (action.kind) {
+    case PreviewAction::Kind::OpenPage:
+        OpenInBrowser(frame, action.path);
+        return;
+    case PreviewAction::Kind::Refuse:
+        frame.desktop().showMessage(
+            {previewRefusal, orvaneTitle, MessageButtons::Ok, MessageIcon::Exclamation});
+        return;
+    case PreviewAction::Kind::AskToSave:
+        break;
+    }
+    // Saving ends the command; the user previews the saved page with a second command.
+    if (frame.desktop().showMessage({previewSaveQuestion, orvaneTitle, MessageButtons::YesNo,
+                                     MessageIcon::Question}) == MessageAnswer::Yes)
+        SaveDocument(frame, *window);
+}
+
+void ShowRunDialog(MainFrame& frame) {
+    RunDialog dialog(frame);
+    frame.desktop().runModal(dialog);
+}
 
 } // namespace orvane

@@ -7,11 +7,18 @@
 
 namespace orvane::test {
 
-TemporarySettings::TemporarySettings() {
+TemporarySettings::TemporarySettings() : previousHome_(qgetenv("HOME")) {
+    // In test mode the standard folders lie below the home folder, so both together keep
+    // projects and data written by the program inside this folder.
+    qputenv("HOME", folder_.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder_.path());
     clear();
+}
+
+TemporarySettings::~TemporarySettings() {
+    qputenv("HOME", previousHome_);
 }
 
 void TemporarySettings::clear() {

@@ -1,0 +1,53 @@
+#include "samplejava.h"
+
+#include "document/printlayout.h"
+#include "insert/objectrules.h"
+#include "templates/appletpage.h"
+#include "templates/javatemplates.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace orvane;
+
+void InsertAtMarkerEnd(benchmark::State& state) {
+    const QString text = SampleJavaText();
+    for (auto _ : state) {
+        auto edit = InsertAtMarker(text, executionMarker, QStringLiteral("add(label1);\r\n"));
+        benchmark::DoNotOptimize(ApplyEdit(text, *edit));
+    }
+}
+BENCHMARK(InsertAtMarkerEnd)->Unit(benchmark::kMillisecond);
+
+// Courier New 11 on a 600 dpi printer: "0" is about 132 twips wide, a line about 250.
+void PrintLayout(benchmark::State& state) {
+    const QString text = SampleJavaText();
+    PrintMetrics metrics;
+    metrics.pageWidth = 11520;
+    metrics.pageHeight = 15120;
+    metrics.lineHeight = 250;
+    metrics.textWidth = [](QStringView piece) {
+        return 132.0 * double(piece.size());
+    };
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LayOutPrintText(text, metrics));
+}
+BENCHMARK(PrintLayout)->Unit(benchmark::kMillisecond);
+
+template <QString (*generate)(const ProjectValues&, const QString&)>
+void BuildTemplate(benchmark::State& state) {
+    const ProjectValues values{"MyApplet", "Author", "A line.\r\nAnother line.", "2001"};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(generate(values, QStringLiteral("1.01")));
+}
+BENCHMARK(BuildTemplate<WriteAppletPage>)->Name("BuildTemplate/AppletPage");
+BENCHMARK(BuildTemplate<WriteStandardApplet>)->Name("BuildTemplate/StandardApplet");
+BENCHMARK(BuildTemplate<WriteActionListenerApplet>)->Name("BuildTemplate/ActionListenerApplet");
+BENCHMARK(BuildTemplate<WriteMouseListenerApplet>)->Name("BuildTemplate/MouseListenerApplet");
+BENCHMARK(BuildTemplate<WriteRunnableApplet>)->Name("BuildTemplate/RunnableApplet");
+BENCHMARK(BuildTemplate<WriteFrameApplication>)->Name("BuildTemplate/FrameApplication");
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// A Java source of `bytes` bytes (ASCII, CR LF lines): generated methods first and a standard
+// applet with its marker comments last, so searches run through the whole text.
+QString SampleJavaText(int bytes = 65000);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace orvane {
+
+// A place in a source file named by a compiler message.
+struct SourceLine {
+    QString path;
+    int line = 0; // counted from 1
+
+    friend bool operator==(const SourceLine&, const SourceLine&) = default;
+};
+
+// The file and line of a compiler message "path:line: ...", or nothing for any other text.
+std::optional<SourceLine> ParseCompilerMessage(const QString& text);
+
+// Where line `line` (counted from 1) starts in a text with CR LF line breaks; the end of the text
+// when it has fewer lines.
+int LineStartPosition(const QString& text, int line);
+
+} // namespace orvane

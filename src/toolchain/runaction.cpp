@@ -1,0 +1,57 @@
+#include "toolchain/runaction.h"
+
+namespace orvane {
+
+namespace {
+
+struct ToolRequirement {
+    const char16_t* extension;
+    const char16_t* message;
+};
+
+ToolRequirement requirement(RunTool tool) {
+    switch (tool) {
+    case RunTool::WebBrowser:
+        return {u".HTML", u"Web browser requires an HTML file (filename.html) to execute."};
+    case RunTool::AppletViewer:
+        return {u".HTML", u"AppletViewer requires an HTML file (filename.html) to execute."};
+    case RunTool::JavaInterpreter:
+        break;
+    }
+    return {u".CLASS", u"JavaViewer requires a CLASS file (filename.class) to execute."};
+}
+
+RunAction message(const QString& text) {
+    return {RunAction::Kind::Message, text, {}, {}};
+}
+
+} // namespace
+
+RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
+                          PathStyle style) {
+    if (selectedName.isEmpty() || selectedName == u"Untitled")
+        return message(runNothingSelected);
+    const ToolRequirement required = requirement(tool);
+    if (ParsePath(selectedName, 5, style).toUpper() != QStringView(required.extension))
+        return message(QString::fromUtf16(required.message));
+
+    const QChar separator = style == PathStyle::Windows ? u'\\' : u'/';
+    QString folder = projectsFolder;
+    if (!folder.endsWith(separator))
+        folder += separator;
+    switch (tool) {
+    case RunTool::WebBrowser:
+        return {RunAction::Kind::OpenPage, folder + selectedName, {}, {}};
+    case RunTool::AppletViewer:
+        return {RunAction::Kind::StartTool, {}, JdkTool::AppletViewer, {folder + selectedName}};
+    case RunTool::JavaInterpreter:
+        break;
+    }
+    // The interpreter runs a class by its name, found on the class path, not by its file.
+    return {RunAction::Kind::StartTool,
+            {},
+            JdkTool::Interpreter,
+            {QStringLiteral("-cp"), projectsFolder, ParsePath(selectedName, 4, style)}};
+}
+
+} // namespace orvane

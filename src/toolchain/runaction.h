@@ -1,0 +1,28 @@
+#pragma once
+
+#include "toolchain/jdktools.h"
+
+namespace orvane {
+
+// The tools of the Run Project dialog.
+enum class RunTool { WebBrowser, AppletViewer, JavaInterpreter };
+
+struct RunAction {
+    enum class Kind {
+        Message,   // `text` is shown and the dialog stays open
+        OpenPage,  // `text` is the page's full path, handed to the browser
+        StartTool, // `tool` is started with `arguments`
+    };
+    Kind kind = Kind::Message;
+    QString text;
+    JdkTool tool = JdkTool::Interpreter;
+    QStringList arguments;
+};
+
+inline const QString runNothingSelected = QStringLiteral("You must select a project to run.");
+
+// What Begin does with the file `selectedName` of `projectsFolder` and the chosen tool.
+RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
+                          PathStyle style = nativePathStyle());
+
+} // namespace orvane

@@ -1,0 +1,153 @@
+#include "toolchain/rundialog.h"
+
+#include "app/helpcommands.h"
+#include "app/mainframe.h"
+#include "document/errortrap.h"
+#include "platform/desktop.h"
+#include "toolchain/toolstarter.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvane {
+
+namespace {
+
+template <typename Widget> Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// Neither button answers Enter by itself.
+QPushButton* commandButton(const QString& caption, const char* name) {
+    auto* button = named(new QPushButton(caption), name);
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    return button;
+}
+
+} // namespace
+
+RunDialog::RunDialog(MainFrame& frame)
+    : frame_(frame),
+      Label2_(named(new QLabel(QStringLiteral("Select the project you wish to run:")), "Label2")),
+      cmdBegin_(commandButton(QStringLiteral("&Begin"), "cmdBegin")),
+      Frame1_(named(new QGroupBox(QStringLiteral("Run project with:")), "Frame1")),
+      optJava_(named(new QRadioButton(QStringLiteral("JavaViewer (CLASS files only)")), "optJava")),
+      optApplet_(
+          named(new QRadioButton(QStringLiteral("AppletViewer (HTML files only)")), "optApplet")),
+      optWeb_(named(new QRadioButton(QStringLiteral("Web browser (HTML files only)")), "optWeb")),
+      cmdCancel_(commandButton(QStringLiteral("&Cancel"), "cmdCancel")),
+      File1_(named(new QListWidget, "File1")) {
+    setObjectName(QStringLiteral("frmRun"));
+    setWindowTitle(QStringLiteral("Run Project"));
+    layOut();
+    fillFileList();
+
+    optWeb_->setChecked(true);
+    // Begin comes alive only once the user has been to the tool options.
+    cmdBegin_->setEnabled(false);
+    for (QRadioButton* option : {optJava_, optApplet_, optWeb_})
+        option->installEventFilter(this);
+    File1_->setFocus();
+
+    connect(cmdBegin_, &QPushButton::clicked, this, &RunDialog::begin);
+    connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
+
+    const QSize screen = frame_.desktop().screenSize();
+    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+}
+
+void RunDialog::layOut() {
+    File1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    File1_->setMinimumSize(280, 110);
+
+    auto* options = new QVBoxLayout(Frame1_);
+    options->addWidget(optWeb_);
+    options->addWidget(optApplet_);
+    options->addWidget(optJava_);
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(12);
+    grid->addWidget(Label2_, 0, 0);
+    grid->addWidget(cmdBegin_, 0, 1);
+    grid->addWidget(File1_, 1, 0);
+    grid->addWidget(cmdCancel_, 1, 1, Qt::AlignTop);
+    grid->addWidget(Frame1_, 2, 0);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(1, 1);
+
+    setTabOrder(cmdBegin_, optJava_);
+    setTabOrder(optJava_, optApplet_);
+    setTabOrder(optApplet_, optWeb_);
+    setTabOrder(optWeb_, cmdCancel_);
+    setTabOrder(cmdCancel_, File1_);
+    // The list shows a handful of names at first; it grows with the dialog.
+    resize(minimumSizeHint());
+}
+
+// Hidden and system files are left out; a missing folder lists nothing.
+void RunDialog::fillFileList() {
+    const QDir folder(frame_.projectsFolder());
+    File1_->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+}
+
+QString RunDialog::selectedName() const {
+    const QList<QListWidgetItem*> selected = File1_->selectedItems();
+    return selected.isEmpty() ? QString() : selected.constFirst()->text();
+}
+
+RunTool RunDialog::chosenTool() const {
+    if (optJava_->isChecked())
+        return RunTool::JavaInterpreter;
+    if (optApplet_->isChecked())
+        return RunTool::AppletViewer;
+    return RunTool::WebBrowser;
+}
+
+bool RunDialog::eventFilter(QObject* watched, QEvent* event) {
+    const bool option = watched == optJava_ || watched == optApplet_ || watched == optWeb_;
+    if (option && event->type() == QEvent::FocusIn)
+        cmdBegin_->setEnabled(true);
+    return QDialog::eventFilter(watched, event);
+}
+
+void RunDialog::begin() {
+    const RunAction action = ChooseRunAction(selectedName(), chosenTool(), frame_.projectsFolder());
+    switch (action.kind) {
+    case RunAction::Kind::Message:
+        frame_.desktop().showMessage(
+            {action.text, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
+        return;
+    case RunAction::Kind::OpenPage:
+        OpenInBrowser(frame_, action.text);
+        break;
+    case RunAction::Kind::StartTool:
+        startTool(action);
+        break;
+    }
+    accept();
+}
+
+// The applet viewer's failure to start is reported; the interpreter's ends quietly, and the
+// Output pane shows either way that the program did not start.
+void RunDialog::startTool(const RunAction& action) {
+    const ToolCommand command{LocateJdkProgram(frame_, action.tool), action.arguments};
+    if (action.tool == JdkTool::AppletViewer) {
+        RunTrappedSteps(frame_.desktop(), {[&] {
+                            return StartTool(frame_, command);
+                        }});
+        return;
+    }
+    const BusyPointer busy(frame_.desktop());
+    StartTool(frame_, command);
+}
+
+} // namespace orvane

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/mainframe.h"
+#include "fakedesktop.h"
+#include "settings/settingsstore.h"
+#include "testsettings.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTest>
+
+#include <memory>
+
+namespace orvane::test {
+
+// Lets closed windows go and queued work run, as the event loop would between two clicks.
+inline void settle() {
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+}
+
+// A frame as the program starts it, on a temporary settings store and a scripted desktop.
+// Store values before start() to play a later run.
+class TestFrame {
+public:
+    TemporarySettings settings; // first, so nothing reads the real store
+    FakeDesktop desktop;
+    SettingsStore store;
+
+    // Runs the start-up; true once the frame is the active window.
+    [[nodiscard]] bool start() {
+        frame_ = std::make_unique<MainFrame>(desktop, store);
+        frame_->start();
+        const bool active = QTest::qWaitForWindowActive(frame_.get());
+        settle();
+        return active;
+    }
+
+    MainFrame& frame() const { return *frame_; }
+    // The active document window, or nullptr.
+    DocumentWindow* active() const { return frame_->activeDocument(); }
+
+private:
+    std::unique_ptr<MainFrame> frame_;
+};
+
+} // namespace orvane::test
