@@ -1,7 +1,7 @@
 #include "about/aboutdialog.h"
 
 #include "about/sysinfo.h"
-#include "app/programicon.h"
+#include "app/toolbaricons.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 
