@@ -3,23 +3,15 @@
 #include "app/mainframe.h"
 #include "platform/desktop.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 namespace orvane {
 
-QString HelpFilePath(const QString& programFolder) {
-    return QDir::toNativeSeparators(QDir(programFolder).filePath(QStringLiteral("orvane.hlp")));
-}
-
 void ShowHelpContents(MainFrame& frame) {
-    frame.desktop().showHelp(HelpFilePath(frame.desktop().programFolder()));
+    Desktop& desktop = frame.desktop();
+    desktop.showHelp(HelpFilePath(desktop.programFolder(), ThisHostPlatform()));
 }
 
 void OpenInBrowser(MainFrame& frame, const QString& target) {
-    const QUrl url =
-        QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    if (!frame.desktop().openUrl(url))
+    if (!frame.desktop().openUrl(BrowserUrl(target)))
         frame.desktop().showMessage({QStringLiteral("An unexpected error occurred while launching "
                                                     "Web browser."),
                                      QStringLiteral("Orvane"), MessageButtons::Ok,

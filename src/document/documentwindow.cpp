@@ -47,8 +47,11 @@ QAction* DocumentWindow::menuItem(const QString& name) const {
 
 void DocumentWindow::applyEditorFont() {
     const SettingsStore& settings = frame_.settings();
-    const EditorFont choice = ChooseEditorFont(settings.get(SettingKey::FontNameValue),
-                                               settings.get(SettingKey::FontNameSize));
+    setEditorFont(ChooseEditorFont(settings.get(SettingKey::FontNameValue),
+                                   settings.get(SettingKey::FontNameSize)));
+}
+
+void DocumentWindow::setEditorFont(const EditorFont& choice) {
     QFont font(choice.family);
     font.setPointSizeF(choice.pointSize);
     font.setStyleHint(QFont::TypeWriter);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/documenttext.h"
+#include "document/editorfont.h"
 #include "document/textformat.h"
 
 #include <QMenuBar>
@@ -38,6 +39,8 @@ public:
     QMenuBar& menuBar() const { return *menuBar_; }
     // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
     QAction* menuItem(const QString& name) const;
+
+    void setEditorFont(const EditorFont& font);
 
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();

@@ -1,21 +1,19 @@
 #include "platform/qtdesktop.h"
 
+#include "platform/helpwindow.h"
 #include "platform/programstarter.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTextBrowser>
 
 namespace orvane {
 
@@ -95,8 +93,16 @@ std::optional<QString> runFileDialog(QFileDialog& dialog) {
 
 } // namespace
 
+// The help window has no owner, so it goes with the desktop that opened it.
+QtDesktop::~QtDesktop() {
+    delete helpWindow_;
+}
+
 MessageAnswer QtDesktop::showMessage(const Message& message) {
-    QMessageBox box(boxIcon(message.icon), message.title, message.text, boxButtons(message.buttons),
+    // A message without a title of its own carries the program's name.
+    const QString title =
+        message.title.isEmpty() ? QGuiApplication::applicationDisplayName() : message.title;
+    QMessageBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
                     owner_);
     return answerFor(box.exec(), message.buttons);
 }
@@ -133,18 +139,10 @@ bool QtDesktop::openUrl(const QUrl& url) {
 
 void QtDesktop::showHelp(const QString& helpFile) {
     if (!helpWindow_) {
-        helpWindow_ = new QTextBrowser;
+        helpWindow_ = new HelpWindow;
         helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
-        helpWindow_->setObjectName("helpWindow");
-        helpWindow_->setWindowTitle(QApplication::applicationDisplayName() + " Help");
-        helpWindow_->resize(720, 560);
     }
-    if (QFileInfo::exists(helpFile))
-        helpWindow_->setSource(QUrl::fromLocalFile(helpFile));
-    else
-        helpWindow_->setHtml(QStringLiteral("<h2>Help not found</h2><p>The help document %1 is "
-                                            "not installed.</p>")
-                                 .arg(helpFile.toHtmlEscaped()));
+    helpWindow_->showDocument(helpFile);
     helpWindow_->show();
     helpWindow_->raise();
     helpWindow_->activateWindow();

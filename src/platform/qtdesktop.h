@@ -5,13 +5,16 @@
 #include <QPointer>
 
 class QWidget;
-class QTextBrowser;
 
 namespace orvane {
+
+class HelpWindow;
 
 // The product's desktop: Qt's dialogs, QProcess, QDesktopServices, the default printer.
 class QtDesktop final : public Desktop {
 public:
+    ~QtDesktop() override;
+
     // Message boxes and file dialogs are shown over `owner` once it is set.
     void setOwner(QWidget* owner) { owner_ = owner; }
 
@@ -33,7 +36,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
-    QPointer<QTextBrowser> helpWindow_;
+    QPointer<HelpWindow> helpWindow_;
 };
 
 } // namespace orvane

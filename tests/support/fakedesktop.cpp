@@ -69,6 +69,8 @@ QProcess* FakeDesktop::startProgram(const ProgramCall& call, QObject* parent) {
 QString FakeDesktop::findProgram(const QString& name) {
     if (missingPrograms.contains(name))
         return {};
+    if (foundPrograms.contains(name))
+        return foundPrograms.value(name);
     return QStandardPaths::findExecutable(name);
 }
 

@@ -3,6 +3,7 @@
 #include "platform/desktop.h"
 
 #include <QDialog>
+#include <QHash>
 #include <QList>
 #include <QQueue>
 #include <QTemporaryDir>
@@ -25,6 +26,8 @@ public:
     void driveDialog(DialogDriver driver) { dialogDrivers.enqueue(std::move(driver)); }
     // Programs named here fail to start; others start for real.
     QStringList missingPrograms;
+    // Where findProgram finds these names, whatever the search path holds.
+    QHash<QString, QString> foundPrograms;
     QString printerOutputFile; // where the default printer prints; empty means no printer
     QString programFolderPath;
     QSize screen{1280, 1024};

@@ -1,0 +1,88 @@
+#include "about/aboutdialog.h"
+
+#include "about/sysinfo.h"
+#include "app/toolbaricons.h"
+#include "platform/desktop.h"
+#include "platform/screencentre.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+QLabel* label(const QString& text, const char* name, QWidget* parent) {
+    auto* widget = new QLabel(text, parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QFont arial(double points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, QObject* toolOwner) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("About Orvane"));
+
+    auto* picIcon = label(QString(), "picIcon", this);
+    picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32)));
+    picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    picIcon->setMinimumWidth(48);
+    auto* lblTitle = label(QStringLiteral("Orvane"), "lblTitle", this);
+    lblTitle->setFont(arial(15.75, true));
+    auto* release = label(QStringLiteral("Service Release 1 (SR1)"), "Label4", this);
+    release->setFont(arial(9, false));
+    auto* lblVersion = label(versionLine, "lblVersion", this);
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+
+    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    cmdOK->setDefault(true);
+    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
+    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    cmdSysInfo->setAutoDefault(false);
+    // Escape rejects the dialog, which closes it as OK does.
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this,
+            [&desktop, toolOwner] { StartSysInfo(desktop, toolOwner); });
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(16);
+    grid->addWidget(picIcon, 0, 0, 3, 1);
+    grid->addWidget(lblTitle, 0, 1);
+    grid->addWidget(release, 1, 1);
+    grid->addWidget(lblVersion, 2, 1);
+    grid->setRowMinimumHeight(3, 56);
+    grid->setRowStretch(3, 1);
+    grid->addWidget(line, 4, 0, 1, 2);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdSysInfo);
+    grid->addLayout(buttons, 5, 1, Qt::AlignRight);
+    grid->setColumnMinimumWidth(1, 300);
+    const int buttonWidth = std::max(cmdSysInfo->sizeHint().width() + 16, 110);
+    cmdOK->setMinimumWidth(buttonWidth);
+    cmdSysInfo->setMinimumWidth(buttonWidth);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    setTabOrder(cmdOK, cmdSysInfo);
+    CentreOnScreen(*this, desktop.screenSize());
+}
+
+} // namespace orvane

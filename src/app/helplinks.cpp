@@ -1,0 +1,35 @@
+#include "app/helplinks.h"
+
+#include <QDir>
+
+namespace orvane {
+
+namespace {
+
+const QString helpFileName = QStringLiteral("orvane.hlp");
+
+} // namespace
+
+QString HelpFilePath(const QString& programFolder, HostPlatform platform) {
+    if (platform != HostPlatform::Windows) {
+        QString folder = programFolder;
+        if (!folder.endsWith(u'/'))
+            folder += u'/';
+        return folder + helpFileName;
+    }
+    QString folder = programFolder;
+    folder.replace(u'/', u'\\');
+    if (!folder.endsWith(u'\\'))
+        folder += u'\\';
+    return (folder + helpFileName).toUpper();
+}
+
+QUrl BrowserUrl(const QString& target) {
+    // A drive letter looks like a one-letter scheme, so only real schemes count as addresses.
+    const QUrl url(target, QUrl::StrictMode);
+    if (url.isValid() && url.scheme().size() > 1)
+        return url;
+    return QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
+}
+
+} // namespace orvane

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace orvane {
+
+class MainFrame;
+
+// frmSearch: finds or replaces the first occurrence in the active document. The caption set by
+// the opener decides the mode.
+class SearchDialog final : public QDialog {
+    Q_OBJECT
+public:
+    explicit SearchDialog(MainFrame& frame);
+
+    // Find mode leaves the replace row's place empty, so the dialog keeps its size.
+    void hideReplaceRow();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void findClicked();
+
+    MainFrame& frame_;
+    QLabel* lblFind_;
+    QLabel* lblReplace_;
+    QLineEdit* txtFind_;
+    QLineEdit* txtReplace_;
+    QPushButton* cmdFind_;
+    QPushButton* cmdCancel_;
+    QCheckBox* chkOpen_;
+};
+
+} // namespace orvane
