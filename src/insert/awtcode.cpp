@@ -1,6 +1,6 @@
 #include "insert/awtcode.h"
 
-#include "insert/javasource.h"
+#include "document/typedtext.h"
 
 namespace orvane {
 

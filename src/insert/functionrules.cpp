@@ -1,5 +1,6 @@
 #include "insert/functionrules.h"
 
+#include "document/typedtext.h"
 #include "insert/javasource.h"
 
 namespace orvane {

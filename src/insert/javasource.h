@@ -8,8 +8,4 @@ namespace orvane {
 // insertion commands may write into.
 bool HasJavaSource(const QString& text);
 
-// `text` without its leading and trailing blanks; tabs and other white space stay, because only
-// blanks are stripped from what the user types.
-QString TrimBlanks(const QString& text);
-
 } // namespace orvane

@@ -1,14 +1,9 @@
 #include "insert/variablerules.h"
 
+#include "document/typedtext.h"
 #include "insert/javasource.h"
 
 namespace orvane {
-
-namespace {
-
-constexpr int blanksRemovedPerLossOfFocus = 15;
-
-} // namespace
 
 QString JavaKeyword(JavaType type) {
     switch (type) {
@@ -33,14 +28,7 @@ QString JavaKeyword(JavaType type) {
 }
 
 QString CleanVariableName(const QString& text) {
-    QString cleaned = text;
-    for (int i = 0; i < blanksRemovedPerLossOfFocus; ++i) {
-        const qsizetype blank = cleaned.indexOf(u' ');
-        if (blank < 0)
-            break;
-        cleaned.remove(blank, 1);
-    }
-    return cleaned;
+    return RemoveNameBlanks(text);
 }
 
 QString BuildVariableDeclaration(JavaType type, const QString& name) {

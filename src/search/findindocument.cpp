@@ -1,6 +1,6 @@
 #include "search/findindocument.h"
 
-#include "insert/javasource.h"
+#include "document/typedtext.h"
 
 namespace orvane {
 

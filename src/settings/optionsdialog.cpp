@@ -1,6 +1,6 @@
 #include "settings/optionsdialog.h"
 
-#include "insert/javasource.h"
+#include "document/typedtext.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 

@@ -1,6 +1,6 @@
 #include "settings/optionsrules.h"
 
-#include "insert/javasource.h"
+#include "document/typedtext.h"
 
 #include <QRegularExpression>
 

@@ -1,23 +1,12 @@
 #include "templates/projectrules.h"
 
+#include "document/typedtext.h"
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr int blanksPerPass = 15;
-
-QString TrimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == u' ')
-        ++first;
-    while (last > first && text.at(last - 1) == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
 
 using SourceGenerator = QString (*)(const ProjectValues&, const QString&);
 
@@ -39,14 +28,7 @@ SourceGenerator AppletGenerator(int kind) {
 } // namespace
 
 QString CleanProjectName(const QString& name) {
-    QString cleaned = name;
-    for (int pass = 0; pass < blanksPerPass; ++pass) {
-        const qsizetype blank = cleaned.indexOf(u' ');
-        if (blank < 0)
-            break;
-        cleaned.remove(blank, 1);
-    }
-    return cleaned;
+    return RemoveNameBlanks(name);
 }
 
 ProjectValues TrimProjectValues(const ProjectValues& values) {
