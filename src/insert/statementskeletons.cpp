@@ -13,8 +13,6 @@ struct SkeletonLine {
     const char* text;
 };
 
-const SkeletonLine emptyLine{0, ""};
-
 QString Join(std::initializer_list<SkeletonLine> lines) {
     QString text;
     for (const SkeletonLine& line : lines)
@@ -22,95 +20,57 @@ QString Join(std::initializer_list<SkeletonLine> lines) {
     return text;
 }
 
+// A statement's head line and its braces around one comment line and an empty line, the shape
+// every part of every skeleton but SWITCH has.
+QString Part(SkeletonLine head, const char* comment) {
+    return Join({head, {8, "{"}, {16, comment}, {0, ""}, {8, "}"}});
+}
+
+// Every skeleton ends with an empty line.
+const QString emptyLine = QStringLiteral("\r\n");
+
+const char* const whenTrue = "// Insert code to execute when condition is true";
+const char* const executable = "// Insert executable code here";
+
+QString TryAndCatch() {
+    return Part({8, "try"}, "// Insert code to execute here") +
+           Part({8, "catch (exception e)"}, "// Insert error handling code here");
+}
+
 } // namespace
 
 QString SkeletonText(StatementKind kind) {
     switch (kind) {
     case StatementKind::If:
-        return Join({{8, "if (condition)"},
-                     {8, "{"},
-                     {16, "// Insert code to execute when condition is true"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return Part({8, "if (condition)"}, whenTrue) + emptyLine;
     case StatementKind::IfElse:
-        return Join({{8, "if (condition)"},
-                     {8, "{"},
-                     {16, "// Insert code to execute when condition is true"},
-                     emptyLine,
-                     {8, "}"},
-                     {8, "else"},
-                     {8, "{"},
-                     {16, "// Insert code to execute when condition is false"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return Part({8, "if (condition)"}, whenTrue) +
+               Part({8, "else"}, "// Insert code to execute when condition is false") + emptyLine;
     case StatementKind::For:
-        return Join({{9, "for (expression)"},
-                     {8, "{"},
-                     {16, "// Insert executable code here"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return Part({9, "for (expression)"}, executable) + emptyLine;
     case StatementKind::While:
-        return Join({{8, "while (expression)"},
-                     {8, "{"},
-                     {16, "// Insert executable code here"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return Part({8, "while (expression)"}, executable) + emptyLine;
     case StatementKind::DoWhile:
-        return Join({{8, "do"},
-                     {8, "{"},
-                     {16, "// Insert executable code here"},
-                     emptyLine,
-                     {8, "}"},
-                     {8, "while (expression);"},
-                     emptyLine});
+        return Part({8, "do"}, executable) + Join({{8, "while (expression);"}}) + emptyLine;
     case StatementKind::Switch:
         return Join({{8, "switch (expression)"},
                      {8, "{"},
                      {16, "case value1;"},
                      {24, "// Insert code to execute for first option"},
-                     emptyLine,
+                     {0, ""},
                      {24, "// End case execution"},
                      {24, "break;"},
                      {16, "case value2; {"},
                      {24, "// Insert code to execute for second option"},
-                     emptyLine,
+                     {0, ""},
                      {24, "// End case execution"},
                      {24, "break;"},
-                     {8, "}"},
-                     emptyLine});
+                     {8, "}"}}) +
+               emptyLine;
     case StatementKind::TryCatch:
-        return Join({{8, "try"},
-                     {8, "{"},
-                     {16, "// Insert code to execute here"},
-                     emptyLine,
-                     {8, "}"},
-                     {8, "catch (exception e)"},
-                     {8, "{"},
-                     {16, "// Insert error handling code here"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return TryAndCatch() + emptyLine;
     case StatementKind::TryCatchFinally:
-        return Join({{8, "try"},
-                     {8, "{"},
-                     {16, "// Insert code to execute here"},
-                     emptyLine,
-                     {8, "}"},
-                     {8, "catch (exception e)"},
-                     {8, "{"},
-                     {16, "// Insert error handling code here"},
-                     emptyLine,
-                     {8, "}"},
-                     {8, "finally"},
-                     {8, "{"},
-                     {16, "// Insert clean-up code here"},
-                     emptyLine,
-                     {8, "}"},
-                     emptyLine});
+        return TryAndCatch() + Part({8, "finally"}, "// Insert clean-up code here") + emptyLine;
     }
     return {};
 }
