@@ -19,6 +19,19 @@ enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
 enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore };
 
+// What a box answers when the user closes it without pressing a button: its safest button.
+constexpr MessageAnswer SafestAnswer(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::YesNo:
+        return MessageAnswer::No;
+    case MessageButtons::AbortRetryIgnore:
+        return MessageAnswer::Abort;
+    case MessageButtons::Ok:
+        break;
+    }
+    return MessageAnswer::Ok;
+}
+
 struct Message {
     QString text;
     QString title;

@@ -62,16 +62,8 @@ MessageAnswer answerFor(int button, MessageButtons buttons) {
     default:
         break;
     }
-    // Closing the box with Escape or the title bar counts as its safest button.
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::AbortRetryIgnore:
-        return MessageAnswer::Abort;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
+    // Closing the box with Escape or the title bar.
+    return SafestAnswer(buttons);
 }
 
 QFileDialog* makeFileDialog(QWidget* owner, const FileDialogRequest& request) {

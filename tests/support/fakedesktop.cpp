@@ -10,23 +10,6 @@
 
 namespace orvane::test {
 
-namespace {
-
-// Without a scripted answer the user takes the safest way out.
-MessageAnswer defaultAnswer(MessageButtons buttons) {
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return MessageAnswer::No;
-    case MessageButtons::AbortRetryIgnore:
-        return MessageAnswer::Abort;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
-}
-
-} // namespace
-
 // folder_ is declared after programFolderPath, so it is only ready in the body.
 FakeDesktop::FakeDesktop() {
     programFolderPath = folder_.path();
@@ -35,7 +18,8 @@ FakeDesktop::FakeDesktop() {
 MessageAnswer FakeDesktop::showMessage(const Message& message) {
     messages.append(message);
     busyAtMessages.append(busyDepth);
-    return messageAnswers.isEmpty() ? defaultAnswer(message.buttons) : messageAnswers.dequeue();
+    // Without a scripted answer the user takes the safest way out.
+    return messageAnswers.isEmpty() ? SafestAnswer(message.buttons) : messageAnswers.dequeue();
 }
 
 std::optional<QString> FakeDesktop::askOpenFileName(const FileDialogRequest& request) {
