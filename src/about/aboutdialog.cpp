@@ -3,6 +3,7 @@
 #include "about/sysinfo.h"
 #include "app/toolbaricons.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
 #include "platform/screencentre.h"
 
 #include <QFrame>
@@ -17,12 +18,6 @@ namespace orvane {
 
 namespace {
 
-QLabel* label(const QString& text, const char* name, QWidget* parent) {
-    auto* widget = new QLabel(text, parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 QFont arial(double points, bool bold) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(points);
@@ -36,27 +31,23 @@ AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, QObject* 
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Orvane"));
 
-    auto* picIcon = label(QString(), "picIcon", this);
+    auto* picIcon = Named(new QLabel(QString(), this), "picIcon");
     picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32)));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     picIcon->setMinimumWidth(48);
-    auto* lblTitle = label(QStringLiteral("Orvane"), "lblTitle", this);
+    auto* lblTitle = Named(new QLabel(QStringLiteral("Orvane"), this), "lblTitle");
     lblTitle->setFont(arial(15.75, true));
-    auto* release = label(QStringLiteral("Service Release 1 (SR1)"), "Label4", this);
+    auto* release = Named(new QLabel(QStringLiteral("Service Release 1 (SR1)"), this), "Label4");
     release->setFont(arial(9, false));
-    auto* lblVersion = label(versionLine, "lblVersion", this);
+    auto* lblVersion = Named(new QLabel(versionLine, this), "lblVersion");
 
-    auto* line = new QFrame(this);
-    line->setObjectName(QStringLiteral("Line1"));
+    auto* line = Named(new QFrame(this), "Line1");
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    auto* cmdOK = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
     cmdOK->setDefault(true);
-    auto* cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
-    cmdSysInfo->setAutoDefault(false);
+    QPushButton* cmdSysInfo = PlainButton(QStringLiteral("&System Info..."), "cmdSysInfo", this);
     // Escape rejects the dialog, which closes it as OK does.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdSysInfo, &QPushButton::clicked, this,

@@ -11,6 +11,7 @@
 #include "document/filecommands.h"
 #include "insert/insertcommands.h"
 #include "platform/desktop.h"
+#include "platform/screencentre.h"
 #include "settings/settingsstore.h"
 #include "templates/wizardcommand.h"
 
@@ -170,7 +171,7 @@ QString MainFrame::projectsFolder() const {
 void MainFrame::placeOnScreen() {
     const QSize screen = desktop_.screenSize();
     resize((screen.toSizeF() * screenShare).toSize().expandedTo(QSize(640, 480)));
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    CentreOnScreen(*this, screen);
 }
 
 DocumentWindow* MainFrame::activeDocument() const {

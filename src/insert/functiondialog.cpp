@@ -4,6 +4,8 @@
 #include "document/documentwindow.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
+#include "platform/screencentre.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -18,19 +20,14 @@
 namespace orvane {
 
 FunctionDialog::FunctionDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame), txtFunction_(new QLineEdit(this)),
-      chkOpen_(new QCheckBox(QStringLiteral("Keep this dialog open"), this)) {
+    : QDialog(&frame), frame_(frame),
+      txtFunction_(NameBox("txtFunction", QStringLiteral("myFunctionName"), 4215, this)),
+      chkOpen_(KeepOpenBox(this)) {
     setObjectName(QStringLiteral("frmFunction"));
     setWindowTitle(QStringLiteral("Insert Function"));
 
-    auto* label1 = new QLabel(QStringLiteral("Name:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    txtFunction_->setObjectName(QStringLiteral("txtFunction"));
-    txtFunction_->setText(QStringLiteral("myFunctionName"));
-    txtFunction_->setMinimumWidth(Twips(4215));
-
-    auto* frame1 = new QGroupBox(QStringLiteral("Scope:"), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* label1 = Named(new QLabel(QStringLiteral("Name:"), this), "Label1");
+    auto* frame1 = Named(new QGroupBox(QStringLiteral("Scope:"), this), "Frame1");
     auto* scopes = new QVBoxLayout(frame1);
     optPublic_ = addOption(frame1, QStringLiteral("public"), "optPublic");
     optPrivate_ = addOption(frame1, QStringLiteral("private"), "optPrivate");
@@ -38,8 +35,7 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
     scopes->addWidget(optPrivate_);
 
     // Four columns of two: void, int; double, float; long, short; boolean, char.
-    auto* frame2 = new QGroupBox(QStringLiteral("Data type:"), this);
-    frame2->setObjectName(QStringLiteral("Frame2"));
+    auto* frame2 = Named(new QGroupBox(QStringLiteral("Data type:"), this), "Frame2");
     auto* types = new QGridLayout(frame2);
     const std::pair<JavaType, const char*> typeOptions[] = {
         {JavaType::Void, "optVoid"},       {JavaType::Int, "optInt"},
@@ -53,19 +49,8 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
         types->addWidget(option, index % 2, index / 2);
     }
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {cmdOK, cmdCancel})
-        button->setAutoDefault(false);
-    chkOpen_->setObjectName(QStringLiteral("chkOpen"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkOpen_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QPushButton* cmdOK = PlainButton(QStringLiteral("&Ok"), "cmdOK", this);
+    QPushButton* cmdCancel = PlainButton(QStringLiteral("&Cancel"), "cmdCancel", this);
 
     auto* name = new QHBoxLayout;
     name->addWidget(label1);
@@ -74,9 +59,10 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
     frames->addWidget(frame1);
     frames->addWidget(frame2, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addLayout(name);
     layout->addLayout(frames);
-    layout->addLayout(buttons);
+    layout->addLayout(KeepOpenRow(chkOpen_, {cmdOK, cmdCancel}));
 
     // char was added last and comes last in tab order.
     const auto type = [this](int index) {
@@ -85,20 +71,16 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
     SetTabOrder({txtFunction_, optPublic_, optPrivate_, type(0), type(1), type(2), type(3), type(4),
                  type(5), type(6), cmdOK, cmdCancel, chkOpen_, type(7)});
 
-    SelectAllOnFocus(*txtFunction_);
-    RemoveBlanksOnFocusOut(*txtFunction_);
     connect(cmdOK, &QPushButton::clicked, this, &FunctionDialog::insertMethod);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     txtFunction_->setFocus();
-    FixAndCentre(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, frame.desktop().screenSize());
 }
 
 QRadioButton* FunctionDialog::addOption(QGroupBox* group, const QString& caption,
                                         const char* name) {
-    auto* option = new QRadioButton(caption, group);
-    option->setObjectName(QString::fromLatin1(name));
-    return option;
+    return Named(new QRadioButton(caption, group), name);
 }
 
 std::optional<JavaType> FunctionDialog::selectedReturnType() const {

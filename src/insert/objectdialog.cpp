@@ -4,6 +4,8 @@
 #include "document/documentwindow.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
+#include "platform/screencentre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,9 +27,7 @@ constexpr int textBoxWidth = 3015;
 constexpr int numberBoxLength = 3;
 
 void AddLabel(QGridLayout* grid, int row, const char* name, const QString& caption) {
-    auto* label = new QLabel(caption);
-    label->setObjectName(QString::fromLatin1(name));
-    grid->addWidget(label, row, 0);
+    grid->addWidget(Named(new QLabel(caption), name), row, 0);
 }
 
 // A box for a three-digit number: room for the digits, one more for its frame and margins.
@@ -40,12 +40,11 @@ void MakeNumberBox(QLineEdit& box) {
 } // namespace
 
 ObjectDialog::ObjectDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame), SSTab_(new QTabWidget(this)),
-      chkOpen_(new QCheckBox(QStringLiteral("Keep this dialog open"), this)) {
+    : QDialog(&frame), frame_(frame), SSTab_(Named(new QTabWidget(this), "SSTab")),
+      chkOpen_(KeepOpenBox(this)) {
     const BusyPointer busy(frame.desktop());
     setObjectName(QStringLiteral("frmObject"));
     setWindowTitle(QStringLiteral("Insert Object"));
-    SSTab_->setObjectName(QStringLiteral("SSTab"));
     // All six captions stay in view; the dialog grows to fit them.
     SSTab_->setUsesScrollButtons(false);
 
@@ -58,22 +57,12 @@ ObjectDialog::ObjectDialog(MainFrame& frame)
     // The fields of every tab start at the same distance from its left edge.
     alignFieldColumns();
 
-    auto* command1 = new QPushButton(QStringLiteral("&OK"), this);
-    command1->setObjectName(QStringLiteral("Command1"));
-    auto* command2 = new QPushButton(QStringLiteral("&Cancel"), this);
-    command2->setObjectName(QStringLiteral("Command2"));
-    for (QPushButton* button : {command1, command2})
-        button->setAutoDefault(false);
-    chkOpen_->setObjectName(QStringLiteral("chkOpen"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkOpen_);
-    buttons->addStretch();
-    buttons->addWidget(command1);
-    buttons->addWidget(command2);
+    QPushButton* command1 = PlainButton(QStringLiteral("&OK"), "Command1", this);
+    QPushButton* command2 = PlainButton(QStringLiteral("&Cancel"), "Command2", this);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(SSTab_);
-    layout->addLayout(buttons);
+    layout->addLayout(KeepOpenRow(chkOpen_, {command1, command2}));
 
     SetTabOrder({SSTab_,           txtLabelName_,      txtLabelCaption_,  txtTextName_,
                  txtTextCaption_,  cboTextLength_,     optTextArea_,      optTextField_,
@@ -88,7 +77,7 @@ ObjectDialog::ObjectDialog(MainFrame& frame)
     connect(command1, &QPushButton::clicked, this, &ObjectDialog::insertObject);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
 
-    FixAndCentre(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, frame.desktop().screenSize());
 }
 
 QGridLayout* ObjectDialog::addPage(const QString& caption) {
@@ -114,23 +103,24 @@ void ObjectDialog::alignFieldColumns() {
         grid->setColumnMinimumWidth(0, widest);
 }
 
-QLineEdit* ObjectDialog::addTextBox(QGridLayout* grid, int row, const char* labelName,
-                                    const QString& caption, const char* name, const QString& text) {
-    AddLabel(grid, row, labelName, caption);
-    auto* box = new QLineEdit(text);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setMinimumWidth(Twips(textBoxWidth));
-    SelectAllOnFocus(*box);
-    grid->addWidget(box, row, 1);
-    return box;
+int ObjectDialog::addTextBoxes(QGridLayout* grid, std::initializer_list<TextBoxRow> rows) {
+    int row = 0;
+    for (const TextBoxRow& entry : rows) {
+        AddLabel(grid, row, entry.labelName, QString::fromLatin1(entry.caption));
+        auto* box = Named(new QLineEdit(QString::fromLatin1(entry.text)), entry.name);
+        box->setMinimumWidth(Twips(textBoxWidth));
+        SelectAllOnFocus(*box);
+        grid->addWidget(box, row++, 1);
+        *entry.box = box;
+    }
+    return row;
 }
 
 QComboBox* ObjectDialog::addList(QGridLayout* grid, int row, const char* labelName,
                                  const QString& caption, const char* name, const QStringList& items,
                                  int preset, int widthTwips) {
     AddLabel(grid, row, labelName, caption);
-    auto* list = new QComboBox;
-    list->setObjectName(QString::fromLatin1(name));
+    auto* list = Named(new QComboBox, name);
     list->setEditable(true);
     // Typed values are used as they stand: not completed from the list, not added to it.
     list->setCompleter(nullptr);
@@ -145,107 +135,99 @@ QComboBox* ObjectDialog::addList(QGridLayout* grid, int row, const char* labelNa
 
 QRadioButton* ObjectDialog::addOption(QGridLayout* grid, int row, const QString& caption,
                                       const char* name) {
-    auto* option = new QRadioButton(caption);
-    option->setObjectName(QString::fromLatin1(name));
+    auto* option = Named(new QRadioButton(caption), name);
     grid->addWidget(option, row, 1);
     return option;
 }
 
 void ObjectDialog::buildLabelPage() {
     QGridLayout* grid = addPage(QStringLiteral("Label"));
-    txtLabelName_ = addTextBox(grid, 0, "Label1", QStringLiteral("Name:"), "txtLabelName",
-                               QStringLiteral("lblLabel1"));
-    txtLabelCaption_ = addTextBox(grid, 1, "Label2", QStringLiteral("Caption:"), "txtLabelCaption",
-                                  QStringLiteral("This is a label control"));
-    grid->setRowStretch(2, 1);
+    const int end = addTextBoxes(
+        grid,
+        {{&txtLabelName_, "Label1", "Name:", "txtLabelName", "lblLabel1"},
+         {&txtLabelCaption_, "Label2", "Caption:", "txtLabelCaption", "This is a label control"}});
+    grid->setRowStretch(end, 1);
 }
 
 void ObjectDialog::buildTextPage() {
     QGridLayout* grid = addPage(QStringLiteral("Text"));
-    txtTextName_ = addTextBox(grid, 0, "Label3", QStringLiteral("Name:"), "txtTextName",
-                              QStringLiteral("txtText1"));
-    txtTextCaption_ = addTextBox(grid, 1, "Label4", QStringLiteral("Text:"), "txtTextCaption",
-                                 QStringLiteral("Type some text here"));
-    cboTextLength_ = addList(grid, 2, "Label5", QStringLiteral("Length:"), "cboTextLength",
+    const int row = addTextBoxes(
+        grid, {{&txtTextName_, "Label3", "Name:", "txtTextName", "txtText1"},
+               {&txtTextCaption_, "Label4", "Text:", "txtTextCaption", "Type some text here"}});
+    cboTextLength_ = addList(grid, row, "Label5", QStringLiteral("Length:"), "cboTextLength",
                              TextLengthChoices(), 0, 975);
-    AddLabel(grid, 3, "Label6", QStringLiteral("Type:"));
-    optTextArea_ = addOption(grid, 3, QStringLiteral("Multiline text area"), "optTextArea");
-    optTextField_ = addOption(grid, 4, QStringLiteral("Single line text field"), "optTextField");
-    grid->setRowStretch(5, 1);
+    AddLabel(grid, row + 1, "Label6", QStringLiteral("Type:"));
+    optTextArea_ = addOption(grid, row + 1, QStringLiteral("Multiline text area"), "optTextArea");
+    optTextField_ =
+        addOption(grid, row + 2, QStringLiteral("Single line text field"), "optTextField");
+    grid->setRowStretch(row + 3, 1);
 }
 
 void ObjectDialog::buildFontPage() {
     QGridLayout* grid = addPage(QStringLiteral("Font"));
-    txtFontName_ = addTextBox(grid, 0, "Label7", QStringLiteral("Name:"), "txtFontName",
-                              QStringLiteral("fntFont1"));
-    cboFontStyle_ = addList(grid, 1, "Label8", QStringLiteral("Style:"), "cboFontStyle",
+    const int row =
+        addTextBoxes(grid, {{&txtFontName_, "Label7", "Name:", "txtFontName", "fntFont1"}});
+    cboFontStyle_ = addList(grid, row, "Label8", QStringLiteral("Style:"), "cboFontStyle",
                             FontFamilyChoices(), 2, 1695);
-    cboFontType_ = addList(grid, 2, "Label9", QStringLiteral("Type:"), "cboFontType",
+    cboFontType_ = addList(grid, row + 1, "Label9", QStringLiteral("Type:"), "cboFontType",
                            FontStyleChoices(), 0, 1695);
-    cboFontSize_ = addList(grid, 3, "Label10", QStringLiteral("Size:"), "cboFontSize",
+    cboFontSize_ = addList(grid, row + 2, "Label10", QStringLiteral("Size:"), "cboFontSize",
                            FontSizeChoices(), 2, 735);
-    grid->setRowStretch(4, 1);
+    grid->setRowStretch(row + 3, 1);
 }
 
 void ObjectDialog::buildOptionsPage() {
     QGridLayout* grid = addPage(QStringLiteral("Options"));
-    txtOptionsName_ = addTextBox(grid, 0, "Label11", QStringLiteral("Name:"), "txtOptionsName",
-                                 QStringLiteral("optOption1"));
-    txtOptionsCaption_ = addTextBox(grid, 1, "Label12", QStringLiteral("Caption:"),
-                                    "txtOptionsCaption", QStringLiteral("Option control caption"));
-    AddLabel(grid, 2, "Label13", QStringLiteral("Type:"));
-    optCheckbox_ = addOption(grid, 2, QStringLiteral("Checkbox"), "optCheckbox");
-    optRadio_ = addOption(grid, 3, QStringLiteral("Radio button"), "optRadio");
-    grid->setRowStretch(4, 1);
+    const int row =
+        addTextBoxes(grid, {{&txtOptionsName_, "Label11", "Name:", "txtOptionsName", "optOption1"},
+                            {&txtOptionsCaption_, "Label12", "Caption:", "txtOptionsCaption",
+                             "Option control caption"}});
+    AddLabel(grid, row, "Label13", QStringLiteral("Type:"));
+    optCheckbox_ = addOption(grid, row, QStringLiteral("Checkbox"), "optCheckbox");
+    optRadio_ = addOption(grid, row + 1, QStringLiteral("Radio button"), "optRadio");
+    grid->setRowStretch(row + 2, 1);
 }
 
 void ObjectDialog::buildButtonPage() {
     QGridLayout* grid = addPage(QStringLiteral("Button"));
-    txtButtonName_ = addTextBox(grid, 0, "Label14", QStringLiteral("Name:"), "txtButtonName",
-                                QStringLiteral("btnButton1"));
-    txtButtonCaption_ = addTextBox(grid, 1, "Label15", QStringLiteral("Caption:"),
-                                   "txtButtonCaption", QStringLiteral("Button caption"));
-    grid->setRowStretch(2, 1);
+    const int end = addTextBoxes(
+        grid, {{&txtButtonName_, "Label14", "Name:", "txtButtonName", "btnButton1"},
+               {&txtButtonCaption_, "Label15", "Caption:", "txtButtonCaption", "Button caption"}});
+    grid->setRowStretch(end, 1);
 }
 
 void ObjectDialog::buildScrollbarPage() {
     QGridLayout* grid = addPage(QStringLiteral("Scrollbar"));
     QWidget* page = grid->parentWidget();
-    txtScrollbarName_ = addTextBox(grid, 0, "Label16", QStringLiteral("Name:"), "txtScrollbarName",
-                                   QStringLiteral("scrScroll1"));
-    cboScrollbarStyle_ = addList(grid, 1, "Label17", QStringLiteral("Style:"), "cboScrollbarStyle",
-                                 ScrollbarOrientationChoices(), 0, textBoxWidth);
+    const int row = addTextBoxes(
+        grid, {{&txtScrollbarName_, "Label16", "Name:", "txtScrollbarName", "scrScroll1"}});
+    cboScrollbarStyle_ =
+        addList(grid, row, "Label17", QStringLiteral("Style:"), "cboScrollbarStyle",
+                ScrollbarOrientationChoices(), 0, textBoxWidth);
 
-    const auto numberFrame = [page](const char* name, const QString& caption) {
-        auto* box = new QGroupBox(caption, page);
-        box->setObjectName(QString::fromLatin1(name));
-        return box;
-    };
-    const auto numberBox = [this](QGridLayout* frameGrid, int row, const char* labelName,
-                                  const QString& caption, const char* name, const QString& text) {
-        QLineEdit* box = addTextBox(frameGrid, row, labelName, caption, name, text);
-        MakeNumberBox(*box);
-        return box;
+    // Each frame holds two number boxes, close beside their captions.
+    const auto numberFrame = [this, page](const char* name, const QString& caption,
+                                          std::initializer_list<TextBoxRow> rows) {
+        auto* frame = Named(new QGroupBox(caption, page), name);
+        auto* frameGrid = new QGridLayout(frame);
+        frameGrid->setColumnStretch(2, 1);
+        addTextBoxes(frameGrid, rows);
+        for (const TextBoxRow& entry : rows)
+            MakeNumberBox(**entry.box);
+        return frame;
     };
     // The thumb values stand on the left, the size values on the right.
-    QGroupBox* frame2 = numberFrame("Frame2", QStringLiteral("Thumb Values:"));
-    auto* thumb = new QGridLayout(frame2);
-    txtScrollbarSize_ = numberBox(thumb, 0, "Label18", QStringLiteral("Size:"), "txtScrollbarSize",
-                                  QStringLiteral("10"));
-    txtScrollbarLocation_ = numberBox(thumb, 1, "Label21", QStringLiteral("Location:"),
-                                      "txtScrollbarLocation", QStringLiteral("1"));
-    QGroupBox* frame1 = numberFrame("Frame1", QStringLiteral("Size Values:"));
-    auto* range = new QGridLayout(frame1);
-    txtScrollbarMin_ = numberBox(range, 0, "Label19", QStringLiteral("Minimum:"), "txtScrollbarMin",
-                                 QStringLiteral("1"));
-    txtScrollbarMax_ = numberBox(range, 1, "Label20", QStringLiteral("Maximum:"), "txtScrollbarMax",
-                                 QStringLiteral("100"));
-
     auto* frames = new QHBoxLayout;
-    frames->addWidget(frame2);
-    frames->addWidget(frame1);
-    grid->addLayout(frames, 2, 0, 1, 2);
-    grid->setRowStretch(3, 1);
+    frames->addWidget(numberFrame(
+        "Frame2", QStringLiteral("Thumb Values:"),
+        {{&txtScrollbarSize_, "Label18", "Size:", "txtScrollbarSize", "10"},
+         {&txtScrollbarLocation_, "Label21", "Location:", "txtScrollbarLocation", "1"}}));
+    frames->addWidget(
+        numberFrame("Frame1", QStringLiteral("Size Values:"),
+                    {{&txtScrollbarMin_, "Label19", "Minimum:", "txtScrollbarMin", "1"},
+                     {&txtScrollbarMax_, "Label20", "Maximum:", "txtScrollbarMax", "100"}}));
+    grid->addLayout(frames, row + 1, 0, 1, 2);
+    grid->setRowStretch(row + 2, 1);
 }
 
 void ObjectDialog::showPage(ObjectPage page) {

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <initializer_list>
+
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -33,10 +35,20 @@ public:
     ObjectForm form() const;
 
 private:
+    // A text box with its caption label: the member that keeps it, the label's name and
+    // caption, the box's own name and starting text.
+    struct TextBoxRow {
+        QLineEdit** box;
+        const char* labelName;
+        const char* caption;
+        const char* name;
+        const char* text;
+    };
+
     QGridLayout* addPage(const QString& caption);
     void alignFieldColumns();
-    QLineEdit* addTextBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
-                          const char* name, const QString& text);
+    // Adds `rows` from the top of `grid` and returns the next free row.
+    int addTextBoxes(QGridLayout* grid, std::initializer_list<TextBoxRow> rows);
     QComboBox* addList(QGridLayout* grid, int row, const char* labelName, const QString& caption,
                        const char* name, const QStringList& items, int preset, int widthTwips);
     QRadioButton* addOption(QGridLayout* grid, int row, const QString& caption, const char* name);

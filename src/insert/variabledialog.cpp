@@ -4,11 +4,12 @@
 #include "document/documentwindow.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
+#include "platform/screencentre.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,19 +18,14 @@
 namespace orvane {
 
 VariableDialog::VariableDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame), txtVariable_(new QLineEdit(this)),
-      chkOpen_(new QCheckBox(QStringLiteral("Keep this dialog open"), this)) {
+    : QDialog(&frame), frame_(frame),
+      txtVariable_(NameBox("txtVariable", QStringLiteral("myVariableName"), 3735, this)),
+      chkOpen_(KeepOpenBox(this)) {
     setObjectName(QStringLiteral("frmVariable"));
     setWindowTitle(QStringLiteral("Insert Variable"));
 
-    auto* label1 = new QLabel(QStringLiteral("Name:"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    txtVariable_->setObjectName(QStringLiteral("txtVariable"));
-    txtVariable_->setText(QStringLiteral("myVariableName"));
-    txtVariable_->setMinimumWidth(Twips(3735));
-
-    auto* frame1 = new QGroupBox(QStringLiteral("Data type:"), this);
-    frame1->setObjectName(QStringLiteral("Frame1"));
+    auto* label1 = Named(new QLabel(QStringLiteral("Name:"), this), "Label1");
+    auto* frame1 = Named(new QGroupBox(QStringLiteral("Data type:"), this), "Frame1");
     auto* types = new QGridLayout(frame1);
     // Three columns: int, long, double; float, short, char; boolean alone.
     types->addWidget(addTypeOption(JavaType::Int), 0, 0);
@@ -41,40 +37,28 @@ VariableDialog::VariableDialog(MainFrame& frame)
     QRadioButton* optBoolean = addTypeOption(JavaType::Boolean);
     types->addWidget(optBoolean, 0, 2);
 
-    auto* cmdOK = new QPushButton(QStringLiteral("&Ok"), this);
-    cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    auto* cmdCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QPushButton* button : {cmdOK, cmdCancel})
-        button->setAutoDefault(false);
-    chkOpen_->setObjectName(QStringLiteral("chkOpen"));
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(chkOpen_);
-    buttons->addStretch();
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
+    QPushButton* cmdOK = PlainButton(QStringLiteral("&Ok"), "cmdOK", this);
+    QPushButton* cmdCancel = PlainButton(QStringLiteral("&Cancel"), "cmdCancel", this);
 
     auto* grid = new QGridLayout(this);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->addWidget(label1, 0, 0);
     grid->addWidget(txtVariable_, 0, 1);
     grid->addWidget(frame1, 1, 1);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(KeepOpenRow(chkOpen_, {cmdOK, cmdCancel}), 2, 0, 1, 2);
 
     // boolean was added last and comes last in tab order.
     SetTabOrder({options_[0].first, options_[1].first, options_[2].first, options_[3].first,
                  options_[4].first, options_[5].first, txtVariable_, cmdOK, cmdCancel, chkOpen_,
                  optBoolean});
 
-    SelectAllOnFocus(*txtVariable_);
-    RemoveBlanksOnFocusOut(*txtVariable_);
     connect(cmdOK, &QPushButton::clicked, this, &VariableDialog::insertDeclaration);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     // The first option in tab order takes the focus at opening and with it the type.
     options_.front().first->setChecked(true);
     options_.front().first->setFocus();
-    FixAndCentre(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, frame.desktop().screenSize());
 }
 
 QRadioButton* VariableDialog::addTypeOption(JavaType type) {

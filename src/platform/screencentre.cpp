@@ -8,7 +8,8 @@ namespace orvane {
 void CentreOnScreen(QWidget& window, const QSize& screen) {
     if (QLayout* layout = window.layout())
         layout->activate();
-    window.adjustSize();
+    if (!window.testAttribute(Qt::WA_Resized))
+        window.adjustSize();
     window.move((screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2);
 }
 

@@ -6,8 +6,8 @@ class QWidget;
 
 namespace orvane {
 
-// Sizes `window` to its layout and places it in the middle of a screen of `screen` size, as
-// every dialog does when it loads.
+// Places `window` in the middle of a screen of `screen` size, as every dialog does when it
+// loads. A window its code has not sized takes the size its layout asks for first.
 void CentreOnScreen(QWidget& window, const QSize& screen);
 
 } // namespace orvane

@@ -21,9 +21,6 @@ public:
     // Find mode leaves the replace row's place empty, so the dialog keeps its size.
     void hideReplaceRow();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void findClicked();
 

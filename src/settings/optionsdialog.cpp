@@ -2,6 +2,7 @@
 
 #include "document/typedtext.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
 #include "platform/screencentre.h"
 
 #include <QButtonGroup>
@@ -21,26 +22,14 @@ namespace orvane {
 
 namespace {
 
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-// No button of this dialog answers Enter.
-QPushButton* plainButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = named(new QPushButton(caption, parent), name);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLabel* wrappedLabel(const QString& text, const char* name, QWidget* parent) {
-    auto* label = named(new QLabel(text, parent), name);
+    auto* label = Named(new QLabel(text, parent), name);
     label->setWordWrap(true);
     return label;
 }
 
 QComboBox* editableList(const char* name, QWidget* parent) {
-    auto* box = named(new QComboBox(parent), name);
+    auto* box = Named(new QComboBox(parent), name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     return box;
@@ -48,7 +37,7 @@ QComboBox* editableList(const char* name, QWidget* parent) {
 
 QRadioButton* addOption(QButtonGroup* group, QVBoxLayout* layout, const QString& caption,
                         const char* name, int id) {
-    auto* button = named(new QRadioButton(caption), name);
+    auto* button = Named(new QRadioButton(caption), name);
     group->addButton(button, id);
     layout->addWidget(button);
     return button;
@@ -78,14 +67,14 @@ constexpr int indent = 24;
 } // namespace
 
 OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const OptionsForm& form)
-    : desktop_(desktop), fonts_(fonts), tabs_(named(new QTabWidget(this), "SSTab1")),
+    : desktop_(desktop), fonts_(fonts), tabs_(Named(new QTabWidget(this), "SSTab1")),
       cboFonts_(editableList("cboFonts", this)), cboSize_(editableList("cboSize", this)),
       chkStandard_(
-          named(new QCheckBox(QStringLiteral("Show Standard Toolbar at startup")), "chkStandard")),
+          Named(new QCheckBox(QStringLiteral("Show Standard Toolbar at startup")), "chkStandard")),
       chkFormat_(
-          named(new QCheckBox(QStringLiteral("Show Object Toolbar at startup")), "chkFormat")),
-      chkStatus_(named(new QCheckBox(QStringLiteral("Show Statusbar at startup")), "chkStatus")),
-      browsers_(new QButtonGroup(this)), txtCompiler_(named(new QLineEdit(this), "txtCompiler")),
+          Named(new QCheckBox(QStringLiteral("Show Object Toolbar at startup")), "chkFormat")),
+      chkStatus_(Named(new QCheckBox(QStringLiteral("Show Statusbar at startup")), "chkStatus")),
+      browsers_(new QButtonGroup(this)), txtCompiler_(Named(new QLineEdit(this), "txtCompiler")),
       compileModes_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
@@ -94,8 +83,8 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
     tabs_->addTab(buildBrowserTab(), QStringLiteral("Browser"));
     tabs_->addTab(buildCompilerTab(), QStringLiteral("Compiler"));
 
-    auto* cmdOk = plainButton(QStringLiteral("&Ok"), "cmdOk", this);
-    auto* cmdCancel = plainButton(QStringLiteral("&Cancel"), "cmdCancel", this);
+    auto* cmdOk = PlainButton(QStringLiteral("&Ok"), "cmdOk", this);
+    auto* cmdCancel = PlainButton(QStringLiteral("&Cancel"), "cmdCancel", this);
     connect(cmdOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
@@ -120,8 +109,8 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
 QWidget* OptionsDialog::buildGeneralTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    grid->addWidget(named(new QLabel(QStringLiteral("Font:")), "Label2"), 0, 0);
-    grid->addWidget(named(new QLabel(QStringLiteral("Size:")), "Label3"), 0, 1);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Font:")), "Label2"), 0, 0);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Size:")), "Label3"), 0, 1);
     grid->addWidget(cboFonts_, 1, 0);
     grid->addWidget(cboSize_, 1, 1);
     grid->setColumnStretch(0, 4);
@@ -166,15 +155,15 @@ QWidget* OptionsDialog::buildBrowserTab() {
 QWidget* OptionsDialog::buildCompilerTab() {
     auto* page = new QWidget;
     auto* grid = new QGridLayout(page);
-    auto* location = named(new QLabel(QStringLiteral("SDK Location:")), "Label10");
+    auto* location = Named(new QLabel(QStringLiteral("SDK Location:")), "Label10");
     location->setBuddy(txtCompiler_);
     grid->addWidget(location, 0, 0, 1, 2);
     grid->addWidget(txtCompiler_, 1, 0);
-    auto* cmdBrowse = plainButton(QStringLiteral("&Browse"), "cmdBrowse", page);
+    auto* cmdBrowse = PlainButton(QStringLiteral("&Browse"), "cmdBrowse", page);
     connect(cmdBrowse, &QPushButton::clicked, this, &OptionsDialog::browseClicked);
     grid->addWidget(cmdBrowse, 1, 1);
 
-    auto* frame = named(new QGroupBox(QStringLiteral("Compiler Options:")), "Frame1");
+    auto* frame = Named(new QGroupBox(QStringLiteral("Compiler Options:")), "Frame1");
     auto* options = new QVBoxLayout(frame);
     addOption(compileModes_, options, QStringLiteral("Compile normally"), "optNormal",
               static_cast<int>(CompileChoice::Normal));

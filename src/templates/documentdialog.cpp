@@ -1,5 +1,6 @@
 #include "templates/documentdialog.h"
 
+#include "platform/dialogparts.h"
 #include "templates/projectrules.h"
 
 #include <QComboBox>
@@ -21,12 +22,6 @@ constexpr int fieldWidth = 265;
 constexpr int descriptionLines = 3;
 constexpr int shortFieldWidth = 80;
 
-QLabel* NamedLabel(const char* name, const QString& caption, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
-}
-
 } // namespace
 
 DocumentDialog::DocumentDialog(const QString& authorName, QWidget* parent)
@@ -35,7 +30,7 @@ DocumentDialog::DocumentDialog(const QString& authorName, QWidget* parent)
       txtDescription_(new QPlainTextEdit(
           QStringLiteral("Type a brief description of your program here."), this)),
       cboCopyright_(new QComboBox(this)),
-      cmdFinish_(new QPushButton(QStringLiteral("&Finish"), this)) {
+      cmdFinish_(PlainButton(QStringLiteral("&Finish"), "cmdFinish", this)) {
     setObjectName(QStringLiteral("frmDocument"));
     setWindowTitle(QStringLiteral("Document Properties"));
 
@@ -56,9 +51,6 @@ DocumentDialog::DocumentDialog(const QString& authorName, QWidget* parent)
     cboCopyright_->setCurrentIndex(1);
 
     // Enter belongs to the boxes (a new line in the description), never to the button.
-    cmdFinish_->setObjectName(QStringLiteral("cmdFinish"));
-    cmdFinish_->setAutoDefault(false);
-    cmdFinish_->setDefault(false);
     connect(cmdFinish_, &QPushButton::clicked, this, &QDialog::accept);
 
     buildLayout();
@@ -69,20 +61,20 @@ void DocumentDialog::buildLayout() {
     auto* grid = new QGridLayout(this);
     grid->setSizeConstraint(QLayout::SetFixedSize);
     grid->setColumnMinimumWidth(1, fieldWidth);
-    grid->addWidget(NamedLabel("Label1", QStringLiteral("Name:"), this), 0, 0);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Name:"), this), "Label1"), 0, 0);
     grid->addWidget(txtProject_, 0, 1);
-    grid->addWidget(NamedLabel("Label2", QStringLiteral("Author:"), this), 1, 0);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Author:"), this), "Label2"), 1, 0);
     grid->addWidget(txtAuthor_, 1, 1);
     const int textInset = txtDescription_->frameWidth() +
                           static_cast<int>(txtDescription_->document()->documentMargin());
     const QFontMetrics metrics(txtDescription_->font());
     txtDescription_->setFixedHeight(metrics.lineSpacing() * descriptionLines + 2 * textInset);
     // The caption stands level with the description's first line.
-    QLabel* descriptionLabel = NamedLabel("Label3", QStringLiteral("Description:"), this);
+    QLabel* descriptionLabel = Named(new QLabel(QStringLiteral("Description:"), this), "Label3");
     descriptionLabel->setContentsMargins(0, textInset, 0, 0);
     grid->addWidget(descriptionLabel, 2, 0, Qt::AlignTop);
     grid->addWidget(txtDescription_, 2, 1);
-    grid->addWidget(NamedLabel("Label4", QStringLiteral("Copyright:"), this), 3, 0);
+    grid->addWidget(Named(new QLabel(QStringLiteral("Copyright:"), this), "Label4"), 3, 0);
     cboCopyright_->setMinimumWidth(shortFieldWidth);
     grid->addWidget(cboCopyright_, 3, 1, Qt::AlignLeft);
 
@@ -94,11 +86,6 @@ void DocumentDialog::buildLayout() {
 
     cmdFinish_->setMinimumWidth(shortFieldWidth);
     grid->addWidget(cmdFinish_, 5, 1, Qt::AlignRight);
-}
-
-void DocumentDialog::centreOnScreen(QSize screen) {
-    adjustSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
 }
 
 ProjectValues DocumentDialog::answers() const {

@@ -18,9 +18,6 @@ class DocumentDialog final : public QDialog {
 public:
     explicit DocumentDialog(const QString& authorName, QWidget* parent = nullptr);
 
-    // Centres the dialog on a screen of `screen` size.
-    void centreOnScreen(QSize screen);
-
     // The four answers as typed, untrimmed; the description with CR LF line breaks.
     ProjectValues answers() const;
 

@@ -2,6 +2,7 @@
 
 #include "app/mainframe.h"
 #include "platform/desktop.h"
+#include "platform/screencentre.h"
 #include "settings/settingsstore.h"
 #include "templates/documentdialog.h"
 #include "templates/documentwizard.h"
@@ -11,7 +12,7 @@ namespace orvane {
 void ShowDocumentWizard(MainFrame& frame, const QString& templateKind) {
     // Held by the frame so it stays above it; loaded afresh at every opening.
     DocumentDialog dialog(frame.settings().get(SettingKey::AuthorName), &frame);
-    dialog.centreOnScreen(frame.desktop().screenSize());
+    CentreOnScreen(dialog, frame.desktop().screenSize());
     if (frame.desktop().runModal(dialog) == QDialog::Accepted)
         FinishDocumentWizard(frame, templateKind, dialog.answers());
 }

@@ -4,10 +4,11 @@
 #include "app/mainframe.h"
 #include "document/errortrap.h"
 #include "platform/desktop.h"
+#include "platform/dialogparts.h"
+#include "platform/screencentre.h"
 #include "toolchain/toolstarter.h"
 
 #include <QDir>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -18,34 +19,17 @@
 
 namespace orvane {
 
-namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-// Neither button answers Enter by itself.
-QPushButton* commandButton(const QString& caption, const char* name) {
-    auto* button = named(new QPushButton(caption), name);
-    button->setAutoDefault(false);
-    button->setDefault(false);
-    return button;
-}
-
-} // namespace
-
 RunDialog::RunDialog(MainFrame& frame)
     : frame_(frame),
-      Label2_(named(new QLabel(QStringLiteral("Select the project you wish to run:")), "Label2")),
-      cmdBegin_(commandButton(QStringLiteral("&Begin"), "cmdBegin")),
-      Frame1_(named(new QGroupBox(QStringLiteral("Run project with:")), "Frame1")),
-      optJava_(named(new QRadioButton(QStringLiteral("JavaViewer (CLASS files only)")), "optJava")),
+      Label2_(Named(new QLabel(QStringLiteral("Select the project you wish to run:")), "Label2")),
+      cmdBegin_(PlainButton(QStringLiteral("&Begin"), "cmdBegin")),
+      Frame1_(Named(new QGroupBox(QStringLiteral("Run project with:")), "Frame1")),
+      optJava_(Named(new QRadioButton(QStringLiteral("JavaViewer (CLASS files only)")), "optJava")),
       optApplet_(
-          named(new QRadioButton(QStringLiteral("AppletViewer (HTML files only)")), "optApplet")),
-      optWeb_(named(new QRadioButton(QStringLiteral("Web browser (HTML files only)")), "optWeb")),
-      cmdCancel_(commandButton(QStringLiteral("&Cancel"), "cmdCancel")),
-      File1_(named(new QListWidget, "File1")) {
+          Named(new QRadioButton(QStringLiteral("AppletViewer (HTML files only)")), "optApplet")),
+      optWeb_(Named(new QRadioButton(QStringLiteral("Web browser (HTML files only)")), "optWeb")),
+      cmdCancel_(PlainButton(QStringLiteral("&Cancel"), "cmdCancel")),
+      File1_(Named(new QListWidget, "File1")) {
     setObjectName(QStringLiteral("frmRun"));
     setWindowTitle(QStringLiteral("Run Project"));
     layOut();
@@ -55,14 +39,13 @@ RunDialog::RunDialog(MainFrame& frame)
     // Begin comes alive only once the user has been to the tool options.
     cmdBegin_->setEnabled(false);
     for (QRadioButton* option : {optJava_, optApplet_, optWeb_})
-        option->installEventFilter(this);
+        OnFocusIn(*option, [this] { cmdBegin_->setEnabled(true); });
     File1_->setFocus();
 
     connect(cmdBegin_, &QPushButton::clicked, this, &RunDialog::begin);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QSize screen = frame_.desktop().screenSize();
-    move((screen.width() - width()) / 2, (screen.height() - height()) / 2);
+    CentreOnScreen(*this, frame_.desktop().screenSize());
 }
 
 void RunDialog::layOut() {
@@ -84,11 +67,7 @@ void RunDialog::layOut() {
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(1, 1);
 
-    setTabOrder(cmdBegin_, optJava_);
-    setTabOrder(optJava_, optApplet_);
-    setTabOrder(optApplet_, optWeb_);
-    setTabOrder(optWeb_, cmdCancel_);
-    setTabOrder(cmdCancel_, File1_);
+    SetTabOrder({cmdBegin_, optJava_, optApplet_, optWeb_, cmdCancel_, File1_});
     // The list shows a handful of names at first; it grows with the dialog.
     resize(minimumSizeHint());
 }
@@ -110,13 +89,6 @@ RunTool RunDialog::chosenTool() const {
     if (optApplet_->isChecked())
         return RunTool::AppletViewer;
     return RunTool::WebBrowser;
-}
-
-bool RunDialog::eventFilter(QObject* watched, QEvent* event) {
-    const bool option = watched == optJava_ || watched == optApplet_ || watched == optWeb_;
-    if (option && event->type() == QEvent::FocusIn)
-        cmdBegin_->setEnabled(true);
-    return QDialog::eventFilter(watched, event);
 }
 
 void RunDialog::begin() {

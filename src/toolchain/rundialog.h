@@ -25,9 +25,6 @@ public:
     QString selectedName() const;
     RunTool chosenTool() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void layOut();
     void fillFileList();
