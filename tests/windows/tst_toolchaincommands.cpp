@@ -9,9 +9,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 using namespace orvane;
@@ -104,29 +106,50 @@ class TestToolchainCommands : public QObject {
 private slots:
     void init() { store_.clear(); }
 
+    // Without a location the message comes first, then Options on its Compiler tab; nothing is
+    // compiled, also when the user sets a location there and presses Ok.
     void compileRefusals_data() {
         QTest::addColumn<bool>("location");
         QTest::addColumn<bool>("saved");
         QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QList<QString>>("dialogs");
 
         const QString where = "The location of the compiler was not specified.";
-        QTest::newRow("no location, new") << false << false << QStringList{where};
-        QTest::newRow("no location, saved") << false << true << QStringList{where};
-        QTest::newRow("new") << true << false << QStringList{"No Java source file specified."};
-        QTest::newRow("saved, no mode") << true << true << QStringList{};
+        const QList<QString> options{"frmOptions"};
+        QTest::newRow("no location, new") << false << false << QStringList{where} << options;
+        QTest::newRow("no location, saved") << false << true << QStringList{where} << options;
+        QTest::newRow("new") << true << false << QStringList{"No Java source file specified."}
+                             << QList<QString>{};
+        QTest::newRow("saved, no mode") << true << true << QStringList{} << QList<QString>{};
     }
 
     void compileRefusals() {
         QFETCH(bool, location);
         QFETCH(bool, saved);
         QFETCH(QStringList, messages);
+        QFETCH(QList<QString>, dialogs);
         Bench bench;
         if (location)
             bench.settings.save(SettingKey::SDKLocation, "/opt/jdk/bin/javac");
+        else
+            bench.chooseModes("n");
         if (saved)
             bench.saveAs("A.java");
+        int currentTab = -1;
+        qsizetype messagesBefore = -1;
+        bench.fake.driveDialog([&](QDialog& d) {
+            currentTab = d.findChild<QTabWidget*>("SSTab1")->currentIndex();
+            messagesBefore = bench.fake.messages.size();
+            d.findChild<QLineEdit*>("txtCompiler")->setText("/opt/jdk/bin/javac");
+            d.findChild<QPushButton*>("cmdOk")->click();
+        });
         bench.frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
         QCOMPARE(bench.messageTexts(), messages);
+        QCOMPARE(bench.fake.modalDialogs, dialogs);
+        if (!dialogs.isEmpty()) {
+            QCOMPARE(currentTab, 2);
+            QCOMPARE(messagesBefore, 1);
+        }
         QVERIFY(bench.fake.programCalls.isEmpty());
         QVERIFY(!bench.pane());
     }
