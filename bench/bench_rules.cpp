@@ -2,6 +2,7 @@
 
 #include "document/printlayout.h"
 #include "insert/objectrules.h"
+#include "search/findindocument.h"
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 
@@ -10,6 +11,15 @@
 namespace {
 
 using namespace orvane;
+
+// The word stands only at the very end, so the whole text is searched, letter case ignored.
+void FindAtEnd(benchmark::State& state) {
+    QString text = SampleJavaText();
+    text.replace(text.size() - 12, 12, QStringLiteral("NeedleInText"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FindInDocument(text, QStringLiteral("needleintext")));
+}
+BENCHMARK(FindAtEnd)->Unit(benchmark::kMillisecond);
 
 void InsertAtMarkerEnd(benchmark::State& state) {
     const QString text = SampleJavaText();

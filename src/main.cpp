@@ -6,7 +6,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Orvane"));
+    // Names the per-user data folder (~/.local/share/Orvane) where projects go when the
+    // program's own folder is read-only; settings name their store themselves.
     QApplication::setApplicationName(QStringLiteral("Orvane"));
 
     orvane::QtDesktop desktop;

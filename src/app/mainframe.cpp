@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 namespace orvane {
@@ -195,12 +196,23 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon());
-    const QSize area = mdiArea_->viewport()->size();
-    sub->resize(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
+    placeNewWindow(*sub);
     connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);
     sub->show();
     activateDocument(*window);
     return window;
+}
+
+// New windows cascade from the top-left corner, each a title bar lower than the last, and start
+// over before they would leave the visible area.
+void MainFrame::placeNewWindow(QMdiSubWindow& sub) {
+    const QSize area = mdiArea_->viewport()->size();
+    const QSize size(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
+    const int step = sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) + 4;
+    const int room =
+        std::max(std::min(area.width() - size.width(), area.height() - size.height()), step);
+    const int offset = (step * (mdiArea_->subWindowList().size() - 1)) % room;
+    sub.setGeometry(offset, offset, size.width(), size.height());
 }
 
 void MainFrame::activateDocument(DocumentWindow& window) {

@@ -72,6 +72,7 @@ private:
     void buildFrameMenu();
     void buildToolbars();
     void placeOnScreen();
+    void placeNewWindow(QMdiSubWindow& sub);
     void followActiveDocument();
     void tileStacked(bool fullWidth);
     void lineUpMinimized();

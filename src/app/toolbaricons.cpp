@@ -1,8 +1,13 @@
 #include "app/toolbaricons.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTransform>
 
 #include <array>
@@ -271,19 +276,58 @@ constexpr std::array<DrawFn, 11> kStandard{DrawNew,  DrawOpen,    DrawSave,  Dra
 constexpr std::array<DrawFn, 8> kObject{DrawLabel,    DrawFont,  DrawTextField, DrawTextArea,
                                         DrawCheckbox, DrawRadio, DrawButton,    DrawScrollbar};
 
-QIcon Render(DrawFn draw, std::initializer_list<int> sizes) {
-    QIcon icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 16.0, size / 16.0);
-        draw(p);
-        p.end();
-        icon.addPixmap(pixmap);
+// Draws the picture only when it is first shown, at the size it is shown, so start-up pays for
+// the sixteen-pixel toolbar images alone.
+class DrawnIconEngine final : public QIconEngine {
+public:
+    DrawnIconEngine(DrawFn draw, QList<QSize> sizes) : draw_(draw), sizes_(std::move(sizes)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap((rect.size().toSizeF() * ratio).toSize(), mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
     }
-    return icon;
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const QString key = QStringLiteral("orvane-icon-%1-%2x%3-%4")
+                                .arg(quintptr(draw_))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(int(mode));
+        QPixmap drawn;
+        if (QPixmapCache::find(key, &drawn))
+            return drawn;
+        drawn = QPixmap(size);
+        drawn.fill(Qt::transparent);
+        QPainter p(&drawn);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size.width() / 16.0, size.height() / 16.0);
+        draw_(p);
+        p.end();
+        if (mode != QIcon::Normal && mode != QIcon::Active) {
+            QStyleOption option;
+            drawn = QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+        }
+        QPixmapCache::insert(key, drawn);
+        return drawn;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override { return sizes_; }
+    QIconEngine* clone() const override { return new DrawnIconEngine(draw_, sizes_); }
+
+private:
+    DrawFn draw_;
+    QList<QSize> sizes_;
+};
+
+QIcon Render(DrawFn draw, std::initializer_list<int> sizes) {
+    QList<QSize> squares;
+    for (int size : sizes)
+        squares.append(QSize(size, size));
+    return QIcon(new DrawnIconEngine(draw, std::move(squares)));
 }
 
 QIcon Render(std::span<const DrawFn> table, int image) {
