@@ -2,6 +2,7 @@
 
 #include "platform/helpwindow.h"
 #include "platform/programstarter.h"
+#include "platform/screencentre.h"
 
 #include <QClipboard>
 #include <QDesktopServices>
@@ -133,6 +134,7 @@ void QtDesktop::showHelp(const QString& helpFile) {
     if (!helpWindow_) {
         helpWindow_ = new HelpWindow;
         helpWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        CentreOnScreen(*helpWindow_, screenSize());
     }
     helpWindow_->showDocument(helpFile);
     helpWindow_->show();
