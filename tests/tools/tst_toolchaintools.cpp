@@ -18,39 +18,22 @@
 #include <QTextBlock>
 
 using namespace orvane;
-using namespace orvane::test;
 
 namespace {
 
-constexpr int timeoutMs = 60000;
-
 const QByteArray application = "public class App {\r\n"
-                               "    public static void main(String[] args) throws Exception {\r\n"
+                               "    public static void main(String[] args) {\r\n"
                                "        int answer = 42;\r\n"
-                               "        System.out.println(\"Hello from Orvane\");\r\n"
-                               "        Thread.sleep(300);\r\n"
-                               "        System.err.println(answer);\r\n"
+                               "        System.out.println(\"Hello from Orvane \" + answer);\r\n"
                                "    }\r\n"
                                "}\r\n";
 
-const QByteArray broken = "public class Broken {\r\n"
-                          "    void f() {\r\n"
-                          "        int x = 1\r\n"
-                          "    }\r\n"
-                          "}\r\n";
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 struct Bench {
-    FakeDesktop fake;
+    test::FakeDesktop fake;
     SettingsStore settings;
     MainFrame frame{fake, settings};
 
-    Bench(const QString& javac, const QString& mode) {
+    Bench(const QString& javac, const QString& mode = QStringLiteral("SDKNormal")) {
         frame.start();
         settings.save(SettingKey::SDKLocation, javac);
         settings.save(mode, "True");
@@ -59,29 +42,21 @@ struct Bench {
     QString projects() const { return frame.projectsFolder(); }
     OutputPane& pane() const { return *frame.findChild<OutputPane*>(); }
 
-    // Writes `bytes` to `path` and shows them in the active window as that saved file.
-    DocumentWindow& showSaved(const QString& path, const QByteArray& bytes) {
-        WriteFile(path, bytes);
+    // Compiles `bytes` saved at `path` as the active window's file.
+    void compile(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        file.close();
         DocumentWindow& window = *frame.activeDocument();
         window.text().setText(QString::fromUtf8(bytes));
         window.setDocumentPath(path);
         window.setCaption(QFileInfo(path).fileName().toUpper());
-        return window;
+        CompileDocument(frame);
+        waitForPrograms();
     }
 
-    void waitForPrograms() const {
-        QTRY_COMPARE_WITH_TIMEOUT(pane().runningPrograms(), 0, timeoutMs);
-    }
-
-    // The pane's line that starts with `text`, counted from 0, or -1.
-    int paneLine(const QString& text) const {
-        const QStringList lines = pane().text().split(u'\n');
-        for (int i = 0; i < lines.size(); ++i) {
-            if (lines.at(i).startsWith(text))
-                return i;
-        }
-        return -1;
-    }
+    void waitForPrograms() const { QTRY_COMPARE_WITH_TIMEOUT(pane().runningPrograms(), 0, 60000); }
 };
 
 } // namespace
@@ -89,7 +64,7 @@ struct Bench {
 class TestToolchainTools : public QObject {
     Q_OBJECT
 
-    TemporarySettings store_;
+    test::TemporarySettings store_;
     QString javac_;
 
 private slots:
@@ -101,71 +76,41 @@ private slots:
 
     void init() { store_.clear(); }
 
-    // Every mode compiles; only the debugging mode writes the local variable table.
-    void compile_data() {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("switch_");
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("normal") << "SDKNormal"
-                                << ""
-                                << "";
-        QTest::newRow("debugging information") << "SDKDebug"
-                                               << "-g "
-                                               << "";
-        QTest::newRow("optimised") << "SDKOptimize"
-                                   << "-O "
-                                   << "";
-        QTest::newRow("verbose") << "SDKVerbose"
-                                 << "-verbose "
-                                 << "";
-        QTest::newRow("folder with a blank") << "SDKNormal"
-                                             << ""
-                                             << "My Sources/";
-    }
-
-    void compile() {
-        QFETCH(QString, mode);
-        QFETCH(QString, switch_);
-        QFETCH(QString, folder);
-        Bench bench(javac_, mode);
-        QVERIFY(QDir().mkpath(bench.projects() + folder));
-        const QString source = bench.projects() + folder + "App.java";
-        bench.showSaved(source, application);
-
-        bench.frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
-        bench.waitForPrograms();
-        const QString text = bench.pane().text();
-        const QString quoted = folder.isEmpty() ? source : '"' + source + '"';
-        QVERIFY2(text.startsWith(javac_ + ' ' + switch_ + "-encoding UTF-8 " + quoted + '\n'),
-                 qPrintable(text));
-        QVERIFY2(text.endsWith("Exit status 0\n\n"), qPrintable(text));
-        QFile classFile(bench.projects() + folder + "App.class");
-        QVERIFY(classFile.open(QIODevice::ReadOnly));
-        QCOMPARE(classFile.readAll().contains("LocalVariableTable"), switch_ == u"-g ");
-    }
-
     // New > Application Template > Finish, then Compile.
     void compileNewApplication() {
-        Bench bench(javac_, "SDKNormal");
+        Bench bench(javac_);
         bench.fake.driveDialog(
             [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
         bench.frame.activeDocument()->menuItem("mnuFileNewApplication")->trigger();
-        QCOMPARE(bench.frame.activeDocument()->caption(), QStringLiteral("DOCUMENT1.JAVA"));
-        CompileDocument(bench.frame);
+        bench.frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
         bench.waitForPrograms();
         QVERIFY2(bench.pane().text().endsWith("Exit status 0\n\n"),
                  qPrintable(bench.pane().text()));
         QVERIFY(QFileInfo::exists(bench.projects() + "Document1.class"));
     }
 
+    // The path is one argument, and debugging information is javac's -g.
+    void compileInFolderWithBlankWithDebuggingInformation() {
+        Bench bench(javac_, "SDKDebug");
+        const QString folder = bench.projects() + "My Sources/";
+        QVERIFY(QDir().mkpath(folder));
+        bench.compile(folder + "App.java", application);
+        const QString text = bench.pane().text();
+        QVERIFY2(text.startsWith(javac_ + " -g -encoding UTF-8 \"" + folder + "App.java\"\n"),
+                 qPrintable(text));
+        QFile classFile(folder + "App.class");
+        QVERIFY(classFile.open(QIODevice::ReadOnly));
+        QVERIFY(classFile.readAll().contains("LocalVariableTable"));
+    }
+
     // Double-clicking the compiler's message brings back the source's window at that line.
     void compileErrorLeadsToLine() {
-        Bench bench(javac_, "SDKNormal");
+        Bench bench(javac_);
         const QString source = bench.projects() + "Broken.java";
-        DocumentWindow& window = bench.showSaved(source, broken);
-        CompileDocument(bench.frame);
-        bench.waitForPrograms();
-        const int line = bench.paneLine(source + ":3: error: ';' expected");
+        DocumentWindow& window = *bench.frame.activeDocument();
+        bench.compile(source, "class Broken {\r\n\r\n    int x = 1\r\n}\r\n");
+        const QStringList lines = bench.pane().text().split(u'\n');
+        const int line = int(lines.indexOf(source + ":3: error: ';' expected"));
         QVERIFY2(line >= 0, qPrintable(bench.pane().text()));
         QVERIFY(bench.pane().text().endsWith("Exit status 1\n\n"));
 
@@ -176,33 +121,12 @@ private slots:
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect(at).center());
         QCOMPARE(bench.frame.activeDocument(), &window);
         QCOMPARE(window.text().selStart(), LineStartPosition(window.text().text(), 3));
-        QCOMPARE(bench.frame.documentWindows().size(), 2);
     }
 
-    // A message about a file that no window shows opens that file.
-    void messageOpensItsFile() {
-        Bench bench(javac_, "SDKNormal");
-        const QString source = bench.projects() + "Broken.java";
-        WriteFile(source, broken);
-        auto* javac = new QProcess;
-        javac->start(javac_, {source});
-        QVERIFY(javac->waitForStarted());
-        ShowOutputPane(bench.frame).follow(*javac, "javac Broken.java");
-        bench.waitForPrograms();
-
-        QVERIFY(!bench.pane().activateLine(bench.paneLine("1 error")));
-        QVERIFY(bench.pane().activateLine(bench.paneLine(source + ":3:")));
-        const DocumentWindow& opened = *bench.frame.activeDocument();
-        QCOMPARE(bench.frame.documentWindows().size(), 2);
-        QCOMPARE(opened.caption(), QStringLiteral("BROKEN.JAVA"));
-        QCOMPARE(opened.documentPath(), source);
-        QCOMPARE(opened.text().selStart(), LineStartPosition(opened.text().text(), 3));
-    }
-
+    // The interpreter is looked for beside the chosen compiler and given the class by name.
     void runConsoleClass() {
-        Bench bench(javac_, "SDKNormal");
-        WriteFile(bench.projects() + "App.java", application);
-        QCOMPARE(QProcess::execute(javac_, {bench.projects() + "App.java"}), 0);
+        Bench bench(javac_);
+        bench.compile(bench.projects() + "App.java", application);
         bench.fake.driveDialog([](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>("File1");
             list->findItems("App.class", Qt::MatchExactly).constFirst()->setSelected(true);
@@ -213,14 +137,12 @@ private slots:
             QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
         });
         ShowRunDialog(bench.frame);
-        QCOMPARE(bench.fake.programCalls.size(), 1);
         bench.waitForPrograms();
-
-        // The interpreter is looked for beside the chosen compiler first.
         const QString java = QFileInfo(javac_).absolutePath() + "/java";
-        QCOMPARE(bench.pane().text(),
-                 QStringLiteral("%1 -cp %2 App\nHello from Orvane\n42\nExit status 0\n\n")
-                     .arg(java, bench.projects()));
+        QVERIFY2(bench.pane().text().endsWith(
+                     QStringLiteral("%1 -cp %2 App\nHello from Orvane 42\nExit status 0\n\n")
+                         .arg(java, bench.projects())),
+                 qPrintable(bench.pane().text()));
     }
 };
 

@@ -1,51 +1,24 @@
+#include "about/aboutcommand.h"
+#include "about/abouttexts.h"
 #include "app/helpcommands.h"
+#include "app/helplinks.h"
 #include "app/mainframe.h"
+#include "app/versiontext.h"
 #include "document/documentwindow.h"
 #include "fakedesktop.h"
-#include "platform/helpwindow.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 
-#include <QMenuBar>
-#include <QRegularExpression>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextBrowser>
-#include <QTextDocument>
 
 using namespace orvane;
 
-namespace {
+using Shown = QList<std::tuple<QString, QString, MessageIcon>>;
 
-QString manualPath() {
-    return qEnvironmentVariable("ORVANE_SOURCE_DIR") + QStringLiteral("/resources/orvane.hlp");
-}
-
-// Every command of a menu bar, as "caption" and, where it has one, its shortcut.
-QStringList commandsOf(const QMenuBar& bar) {
-    QStringList commands;
-    for (QAction* action : bar.findChildren<QAction*>()) {
-        if (action->isSeparator() || action->menu() || action->text().isEmpty() ||
-            action->objectName() == u"mnuWindowList")
-            continue;
-        commands << action->text().section(u'\t', 0, 0).remove(u'&').remove(QStringLiteral("..."));
-        if (!action->shortcut().isEmpty())
-            commands << action->shortcut().toString(QKeySequence::NativeText);
-    }
-    return commands;
-}
-
-QStringList anchorsOf(const QTextDocument& document) {
-    QStringList anchors;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            anchors << it.fragment().charFormat().anchorNames();
-    }
-    return anchors;
-}
-
-} // namespace
-
+// The Help menus: About, the manual and the maker's web page.
 class TestHelp : public QObject {
     Q_OBJECT
 
@@ -54,21 +27,77 @@ class TestHelp : public QObject {
     SettingsStore settings_;
     std::unique_ptr<MainFrame> frame_;
 
+    Shown messages() const {
+        Shown shown;
+        for (const Message& message : fake_.messages)
+            shown.append({message.text, message.title, message.icon});
+        return shown;
+    }
+
 private slots:
     void init() {
         fake_.messages.clear();
         fake_.openedUrls.clear();
-        fake_.openUrlSucceeds = true;
         frame_ = std::make_unique<MainFrame>(fake_, settings_);
         frame_->start();
     }
 
     void cleanup() { frame_.reset(); }
 
-    void contentsAsksForTheInstalledManual() {
+    void versionLine() {
+        QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
+                 QStringLiteral("Version 1.01 for Microsoft Windows 95/98/ME/NT/2000"));
+        QCOMPARE(VersionLine(VersionText(2, 3, 14), HostPlatform::Linux),
+                 QStringLiteral("Version 2.314 for Linux"));
+    }
+
+    void aboutShowsNameReleaseAndVersion() {
+        fake_.driveDialog([](QDialog& d) {
+            QStringList texts{d.windowTitle()};
+            for (const char* name : {"lblTitle", "Label4", "lblVersion"})
+                texts << d.findChild<QLabel*>(QString::fromLatin1(name))->text();
+            QCOMPARE(texts, QStringList({"About Orvane", "Orvane", "Service Release 1 (SR1)",
+                                         VersionLine(ProgramVersionText(), ThisHostPlatform())}));
+#ifdef Q_OS_LINUX
+            QCOMPARE(texts.last(), QStringLiteral("Version 1.01 for Linux"));
+#endif
+        });
+        ShowAboutBox(*frame_);
+    }
+
+    void systemInfo_data() {
+        QTest::addColumn<QString>("tool"); // found on the search path, empty for none
+        QTest::newRow("no tool") << "";
+        QTest::newRow("found") << "gnome-system-monitor";
+    }
+
+    void systemInfo() {
+        QFETCH(QString, tool);
+        fake_.programCalls.clear();
+        fake_.missingPrograms = SystemInformationTools();
+        fake_.missingPrograms.removeAll(tool);
+        fake_.foundPrograms = {{tool, QStringLiteral("/bin/true")}};
+        fake_.driveDialog([](QDialog& d) {
+            d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+            QVERIFY(d.isVisible());
+        });
+        ShowAboutBox(*frame_);
+        // The frame owns a started tool; let it end before the frame goes.
+        for (QProcess* process : frame_->findChildren<QProcess*>())
+            process->waitForFinished();
+        QCOMPARE(fake_.programCalls.size(), tool.isEmpty() ? 0 : 1);
+        const Shown unavailable{{QStringLiteral("System Information Is Unavailable At This Time"),
+                                 QString(), MessageIcon::None}};
+        QCOMPARE(messages(), tool.isEmpty() ? unavailable : Shown{});
+    }
+
+    // Letter case is kept where it matters.
+    void contentsShowsTheInstalledManual() {
         fake_.programFolderPath = QStringLiteral("/opt/Orvane Tools");
         ShowHelpContents(*frame_);
         QCOMPARE(fake_.helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
+        QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
+                 QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
     }
 
     void everyWebItemOpensTheMakersPage() {
@@ -84,56 +113,12 @@ private slots:
     void failedOpenIsReported() {
         fake_.openUrlSucceeds = false;
         OpenInBrowser(*frame_, QStringLiteral("/tmp/page.html"));
+        fake_.openUrlSucceeds = true;
         QCOMPARE(fake_.openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
-        QCOMPARE(fake_.messages.size(), 1);
-        const Message& message = fake_.messages.constFirst();
-        QCOMPARE(message.text,
-                 QStringLiteral("An unexpected error occurred while launching Web browser."));
-        QCOMPARE(message.title, QStringLiteral("Orvane"));
-        QCOMPARE(message.icon, MessageIcon::Exclamation);
-    }
-
-    void manualCoversEveryMenuCommand() {
-        HelpWindow help;
-        help.showDocument(manualPath());
-        QCOMPARE(help.windowTitle(), QStringLiteral("Orvane Help"));
-        const QString manual = help.browser().toPlainText();
-        QStringList commands = commandsOf(frame_->activeDocument()->menuBar());
-        commands << commandsOf(frame_->frameMenuBar());
-        for (const QString& command : commands)
-            QVERIFY2(manual.contains(command), qPrintable(command));
-    }
-
-    void manualLinksLeadSomewhere() {
-        HelpWindow help;
-        help.showDocument(manualPath());
-        const QString html = help.browser().document()->toHtml();
-        const QStringList anchors = anchorsOf(*help.browser().document());
-        static const QRegularExpression link(QStringLiteral("href=\"#([^\"]+)\""));
-        int links = 0;
-        for (const QRegularExpressionMatch& match : link.globalMatch(html)) {
-            QVERIFY2(anchors.contains(match.captured(1)), qPrintable(match.captured(1)));
-            ++links;
-        }
-        QVERIFY(links > 10);
-
-        auto* back = help.findChild<QAction*>(QStringLiteral("helpBack"));
-        QVERIFY(!back->isEnabled());
-        const QUrl manual = help.browser().source();
-        help.browser().setSource(manual.resolved(QUrl(QStringLiteral("#") + anchors.constLast())));
-        QCOMPARE(help.browser().source().adjusted(QUrl::RemoveFragment), manual);
-        QVERIFY(back->isEnabled());
-        help.findChild<QAction*>(QStringLiteral("helpContents"))->trigger();
-        QCOMPARE(help.browser().source().fragment(), QString());
-    }
-
-    void missingManualShowsItsOwnPage() {
-        HelpWindow help;
-        help.showDocument(QStringLiteral("/nonexistent/orvane.hlp"));
-        const QString page = help.browser().toPlainText();
-        QVERIFY(page.contains(QStringLiteral("Help Not Found")));
-        QVERIFY(page.contains(QStringLiteral("/nonexistent/orvane.hlp")));
-        QVERIFY(!help.findChild<QAction*>(QStringLiteral("helpContents"))->isEnabled());
+        QCOMPARE(
+            messages(),
+            Shown({{QStringLiteral("An unexpected error occurred while launching Web browser."),
+                    QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
     }
 };
 

@@ -15,6 +15,7 @@
 #include <QTest>
 
 using namespace orvane;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -22,11 +23,7 @@ template <typename Widget = QAbstractButton> Widget* child(QDialog& dialog, cons
     return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-QComboBox* list(QDialog& dialog, const char* name) {
-    return child<QComboBox>(dialog, name);
-}
-
-// What the store holds for the fifteen keys of the dialog, in the order they are written.
+// The dialog's fifteen keys, in the order they are written.
 QStringList storedOptions(const SettingsStore& settings) {
     QStringList values;
     for (int key = 0; key < 15; ++key)
@@ -34,9 +31,8 @@ QStringList storedOptions(const SettingsStore& settings) {
     return values;
 }
 
-int storedKeyCount() {
-    QSettings settings(QStringLiteral("Orvane"), QStringLiteral("Orvane"));
-    return static_cast<int>(settings.allKeys().size());
+QStringList storedKeys() {
+    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane")).allKeys();
 }
 
 } // namespace
@@ -49,7 +45,7 @@ class TestOptionsDialog : public QObject {
     SettingsStore settings_;
     std::unique_ptr<MainFrame> frame_;
 
-    // Opens the dialog on `tab`, sets `edit` on it and presses `button`.
+    // Opens the dialog on `tab`, lets `edit` work on it and presses `button`.
     void confirm(const std::function<void(QDialog&)>& edit, const char* button = "cmdOk",
                  OptionsTab tab = OptionsTab::General) {
         fake_.driveDialog([&](QDialog& d) {
@@ -62,163 +58,89 @@ class TestOptionsDialog : public QObject {
 private slots:
     void init() {
         store_.clear();
-        fake_.openRequests.clear();
         frame_ = std::make_unique<MainFrame>(fake_, settings_);
         frame_->start();
     }
 
     void cleanup() { frame_.reset(); }
 
-    void freshStoreShowsTheDefaults() {
+    // Browse cancelled keeps the location.
+    void freshStoreShowsDefaultsAndCancelWritesNothing() {
+        fake_.answerFileDialog(std::nullopt);
         confirm(
             [](QDialog& d) {
-                QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 0);
-                QVERIFY(list(d, "cboFonts")->count() > 0);
-                QCOMPARE(list(d, "cboFonts")->currentText(), QStringLiteral("Courier New"));
-                QCOMPARE(list(d, "cboSize")->currentIndex(), 3);
-                QCOMPARE(list(d, "cboSize")->currentText(), QStringLiteral("11"));
+                auto* tabs = child<QTabWidget>(d, "SSTab1");
+                QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("Compiler"));
+                QCOMPARE(child<QComboBox>(d, "cboFonts")->currentText(), u"Courier New"_s);
+                QCOMPARE(child<QComboBox>(d, "cboSize")->currentIndex(), 3);
+                QCOMPARE(child<QComboBox>(d, "cboSize")->currentText(), u"11"_s);
                 for (const char* on : {"chkStandard", "chkFormat", "chkStatus", "optDefault"})
                     QVERIFY2(child(d, on)->isChecked(), on);
-                for (const char* off : {"optExplorer", "optNetscape", "optNormal", "optDebug",
-                                        "optOptimized", "optVerbose"})
+                for (const char* off : {"optNormal", "optDebug", "optOptimized", "optVerbose"})
                     QVERIFY2(!child(d, off)->isChecked(), off);
-                QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
-                         QStringLiteral("Unknown location"));
-            },
-            "cmdCancel");
-        QCOMPARE(fake_.busyDepth, 0);
-    }
-
-    void okWritesEverythingAndReopensWithIt() {
-        const QStringList fonts = QFontDatabase::families();
-        confirm([&](QDialog& d) {
-            list(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
-            list(d, "cboSize")->setEditText(QStringLiteral("13"));
-            child(d, "chkFormat")->setChecked(false);
-            child(d, "optNetscape")->setChecked(true);
-            child<QLineEdit>(d, "txtCompiler")->setText(QStringLiteral("  /opt/jdk/bin/javac "));
-            child(d, "optDebug")->setChecked(true);
-        });
-        QCOMPARE(storedOptions(settings_),
-                 QStringList({fonts.last(), "13", QString::number(fonts.size() - 1), "-1", "1", "0",
-                              "1", "False", "False", "True", "/opt/jdk/bin/javac", "False", "True",
-                              "False", "False"}));
-        QCOMPARE(storedKeyCount(), 15);
-
-        confirm(
-            [&](QDialog& d) {
-                QCOMPARE(list(d, "cboFonts")->currentText(), fonts.last());
-                QCOMPARE(list(d, "cboSize")->currentIndex(), -1);
-                QCOMPARE(list(d, "cboSize")->currentText(), QStringLiteral("13"));
-                QVERIFY(!child(d, "chkFormat")->isChecked() && child(d, "chkStatus")->isChecked());
-                QVERIFY(child(d, "optNetscape")->isChecked() &&
-                        !child(d, "optDefault")->isChecked());
-                QVERIFY(child(d, "optDebug")->isChecked());
-                QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(),
-                         QStringLiteral("/opt/jdk/bin/javac"));
-            },
-            "cmdCancel");
-    }
-
-    void cancelWritesNothing() {
-        confirm(
-            [](QDialog& d) {
-                list(d, "cboSize")->setEditText(QStringLiteral("14"));
+                child(d, "cmdBrowse")->click();
+                QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(), u"Unknown location"_s);
+                child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("14"));
                 child(d, "optNormal")->setChecked(true);
             },
-            "cmdCancel");
-        QCOMPARE(storedKeyCount(), 0);
+            "cmdCancel", OptionsTab::Compiler);
+        QCOMPARE(storedKeys(), QStringList());
     }
 
-    void sizeIsStoredAsANumber_data() {
-        QTest::addColumn<QString>("typed");
+    // A typed size comes back when the dialog reopens, so Ok on it unchanged keeps it.
+    void okWritesEverythingAndReopensWithIt() {
+        fake_.answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
+        const QStringList fonts = QFontDatabase::families();
+        confirm([&](QDialog& d) {
+            child<QComboBox>(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
+            child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("13"));
+            child(d, "chkFormat")->setChecked(false);
+            child(d, "optNetscape")->setChecked(true);
+            child(d, "cmdBrowse")->click();
+            child(d, "optDebug")->setChecked(true);
+        });
+        const QStringList saved =
+            QStringList{fonts.last(), "13", QString::number(fonts.size() - 1)} +
+            QStringLiteral("-1 1 0 1 False False True /opt/jdk/bin/javac False True False False")
+                .split(u' ');
+        QCOMPARE(storedOptions(settings_), saved);
+        QCOMPARE(storedKeys().size(), 15);
+
+        confirm([&](QDialog& d) {
+            QCOMPARE(child<QComboBox>(d, "cboFonts")->currentText(), fonts.last());
+            QCOMPARE(child<QComboBox>(d, "cboSize")->currentText(), u"13"_s);
+            QVERIFY(!child(d, "chkFormat")->isChecked() && child(d, "optNetscape")->isChecked());
+            QVERIFY(child(d, "optDebug")->isChecked());
+            QCOMPARE(child<QLineEdit>(d, "txtCompiler")->text(), u"/opt/jdk/bin/javac"_s);
+        });
+        QCOMPARE(storedOptions(settings_), saved);
+    }
+
+    // Only the active window takes the font; an unusable size keeps its font and stores "0".
+    void okChangesTheActiveDocumentsFontAtOnce_data() {
         QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("index");
-        QTest::newRow("listed") << "12"
-                                << "12"
-                                << "4";
-        QTest::newRow("typed 13") << "13"
-                                  << "13"
-                                  << "-1";
-        QTest::newRow("not a number") << "abc"
-                                      << "0"
-                                      << "-1";
-        QTest::newRow("fraction") << "10.5"
-                                  << "10.5"
-                                  << "-1";
-        QTest::newRow("number and text") << "9pt"
-                                         << "9"
-                                         << "-1";
-    }
-
-    void sizeIsStoredAsANumber() {
-        QFETCH(QString, typed);
-        confirm([&](QDialog& d) { list(d, "cboSize")->setEditText(typed); });
-        QTEST(settings_.get(SettingKey::FontNameSize), "size");
-        QTEST(settings_.get(SettingKey::FontSizeIndex), "index");
-    }
-
-    void okChangesOnlyTheActiveDocumentsFont_data() {
-        QTest::addColumn<QString>("name"); // "*": a screen font
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<QString>("family"); // empty: the window keeps its font
         QTest::addColumn<double>("points");
-        QTest::newRow("font and size") << "*"
-                                       << "14"
-                                       << "*" << 14.0;
-        QTest::newRow("unusable size keeps the font") << "*"
-                                                      << "abc"
-                                                      << "" << 20.0;
-        QTest::newRow("empty name is the built-in font") << ""
-                                                         << "16"
-                                                         << "Courier New" << 11.0;
+        QTest::addColumn<QString>("storedSize");
+        QTest::newRow("font and size") << "14" << 14.0 << "14";
+        QTest::newRow("not a number") << "abc" << 20.0 << "0";
     }
 
-    void okChangesOnlyTheActiveDocumentsFont() {
-        QFETCH(QString, name);
+    void okChangesTheActiveDocumentsFontAtOnce() {
         QFETCH(QString, size);
-        QFETCH(QString, family);
-        DocumentWindow* other = frame_->activeDocument();
-        const QFont otherFont = other->editor().font();
+        QFETCH(double, points);
+        const QFont otherFont = frame_->activeDocument()->editor().font();
         DocumentWindow* active = frame_->newDocumentWindow();
         active->setEditorFont({QStringLiteral("Serif"), 20});
-        const QFont before = active->editor().font();
+        const QString serif = active->editor().font().family();
         const QString screenFont = QFontDatabase::families().constFirst();
         confirm([&](QDialog& d) {
-            list(d, "cboFonts")->setEditText(name == u"*" ? screenFont : name);
-            list(d, "cboSize")->setEditText(size);
+            child<QComboBox>(d, "cboFonts")->setEditText(screenFont);
+            child<QComboBox>(d, "cboSize")->setEditText(size);
         });
-        const QFont after = active->editor().font();
-        QTEST(after.pointSizeF(), "points");
-        QCOMPARE(after.family(), family.isEmpty() ? before.family()
-                                 : family == u"*" ? screenFont
-                                                  : family);
-        QCOMPARE(other->editor().font(), otherFont);
-    }
-
-    void browseFillsTheLocation_data() {
-        QTest::addColumn<std::optional<QString>>("answer");
-        QTest::addColumn<QString>("location");
-        QTest::newRow("chosen") << std::optional<QString>(" /usr/lib/jvm/bin/javac ")
-                                << "/usr/lib/jvm/bin/javac";
-        QTest::newRow("cancelled") << std::optional<QString>() << "Unknown location";
-    }
-
-    void browseFillsTheLocation() {
-        QFETCH(std::optional<QString>, answer);
-        fake_.answerFileDialog(answer);
-        confirm([](QDialog& d) { child(d, "cmdBrowse")->click(); });
-        QTEST(settings_.get(SettingKey::SDKLocation), "location");
-        QCOMPARE(fake_.openRequests.size(), 1);
-    }
-
-    void opensOnTheCompilerTab() {
-        confirm(
-            [](QDialog& d) {
-                QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
-                QCOMPARE(child<QTabWidget>(d, "SSTab1")->tabText(2), QStringLiteral("Compiler"));
-            },
-            "cmdCancel", OptionsTab::Compiler);
+        QCOMPARE(active->editor().font().pointSizeF(), points);
+        QCOMPARE(active->editor().font().family(), points == 20.0 ? serif : screenFont);
+        QCOMPARE(frame_->documentWindows().constFirst()->editor().font(), otherFont);
+        QTEST(settings_.get(SettingKey::FontNameSize), "storedSize");
     }
 };
 

@@ -6,7 +6,6 @@
 #include "testsettings.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -19,14 +18,11 @@ template <typename Widget> Widget* child(QDialog& dialog, const char* name) {
     return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-// An empty search is a letter typed and deleted again, so the box has changed once. Other
-// texts go in as a paste, since key clicks carry ASCII only.
-void typeSearch(QDialog& dialog, const QString& text) {
-    auto* box = child<QLineEdit>(dialog, "txtFind");
-    if (!text.isEmpty()) {
-        box->insert(text);
-        return;
-    }
+// An empty search is a letter typed and deleted again, so the box has changed once; other texts
+// go in as a paste, since key clicks carry ASCII only.
+void typeSearch(QLineEdit* box, const QString& text) {
+    if (!text.isEmpty())
+        return box->insert(text);
     QTest::keyClick(box, Qt::Key_X);
     QTest::keyClick(box, Qt::Key_Backspace);
 }
@@ -40,6 +36,12 @@ QString marked(const DocumentText& document) {
         .insert(document.selStart(), u'[');
 }
 
+void row(const char* name, bool replace, const QString& text, const QString& search,
+         const QString& replacement, int presses, const QString& expected, int noMatch = 0) {
+    QTest::newRow(name) << replace << text << search << replacement << presses << expected
+                        << noMatch;
+}
+
 } // namespace
 
 class TestSearchDialog : public QObject {
@@ -48,143 +50,62 @@ class TestSearchDialog : public QObject {
     test::TemporarySettings store_;
     test::FakeDesktop fake_;
     SettingsStore settings_;
-    std::unique_ptr<MainFrame> frame_;
-
-    DocumentText document() const { return frame_->activeDocument()->text(); }
-
-    // The caret starts at the end, so a search that started there would find nothing.
-    void openWith(const QString& text) {
-        DocumentText doc = document();
-        doc.setText(text);
-        doc.setSelStart(static_cast<int>(text.size()));
-    }
 
 private slots:
-    void init() {
-        fake_.messages.clear();
-        frame_ = std::make_unique<MainFrame>(fake_, settings_);
-        frame_->start();
-    }
-
-    void cleanup() { frame_.reset(); }
-
     void pressesFind_data() {
         QTest::addColumn<bool>("replace");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("search");
         QTest::addColumn<QString>("replacement");
-        QTest::addColumn<int>("presses"); // more than one keeps the dialog open
+        QTest::addColumn<int>("presses"); // more than one ticks "keep open"
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<int>("noMatchMessages");
-        QTest::addColumn<bool>("stillOpen");
+        QTest::addColumn<int>("noMatch");
 
-        QTest::newRow("find ignores case beyond ASCII")
-            << false << "Kein Ärger\r\nПривет, МИР!"
-            << "мир"
-            << "" << 1 << "Kein Ärger\r\nПривет, [МИР]!" << 0 << false;
-        QTest::newRow("find trims blanks, starts at the top")
-            << false << "abc x x"
-            << " X "
-            << "" << 1 << "abc [x] x" << 0 << false;
-        QTest::newRow("find again selects the same") << false << "a-a"
-                                                     << "a"
-                                                     << "" << 2 << "[a]-a" << 0 << true;
-        QTest::newRow("empty search") << false << "abc"
-                                      << ""
-                                      << "" << 1 << "|abc" << 0 << false;
-        QTest::newRow("empty search, empty text") << false << ""
-                                                  << ""
-                                                  << "" << 1 << "|" << 1 << true;
-        QTest::newRow("not found stays open") << false << "abc"
-                                              << "zzz"
-                                              << "" << 1 << "abc|" << 1 << true;
-        QTest::newRow("replace ignores case beyond ASCII")
-            << true << "Ärger, ärger"
-            << "ÄRGER"
-            << "Freude" << 1 << "Freude|, ärger" << 0 << false;
-        QTest::newRow("replace empty search inserts at the top")
-            << true << "abc"
-            << ""
-            << "X" << 1 << "X|abc" << 0 << false;
-        QTest::newRow("replace one per press") << true << "a-a-a"
-                                               << "a"
-                                               << " b " << 2 << "b-b|-a" << 0 << true;
-        QTest::newRow("replace until none is left") << true << "a-a-a"
-                                                    << "a"
-                                                    << "b" << 4 << "b-b-b|" << 1 << true;
-        QTest::newRow("replacement containing the search") << true << "xax"
-                                                           << "A"
-                                                           << "aa" << 3 << "xaa|aax" << 0 << true;
-        QTest::newRow("empty replacement deletes") << true << "hello world"
-                                                   << "o"
-                                                   << "" << 1 << "hell| world" << 0 << false;
-        QTest::newRow("line breaks count as two") << true << "a\r\nb\r\nb"
-                                                  << "B"
-                                                  << "c" << 1 << "a\r\nc|\r\nb" << 0 << false;
+        row("case beyond ASCII", false, "Kein Ärger\r\nПривет, МИР!", "мир", "", 1,
+            "Kein Ärger\r\nПривет, [МИР]!");
+        row("blanks trimmed, from the top", false, "abc x x", " X ", "", 1, "abc [x] x");
+        row("empty search", false, "abc", "", "", 1, "|abc");
+        row("not found stays open", false, "abc", "zzz", "", 1, "abc|", 1);
+        row("replace case beyond ASCII", true, "Ärger, ärger", "ÄRGER", "Freude", 1,
+            "Freude|, ärger");
+        row("replace one per press", true, "a-a-a", "a", " b ", 2, "b-b|-a");
+        row("replace until none is left", true, "a-a-a", "a", "b", 4, "b-b-b|", 1);
+        row("replacement holds the search", true, "xax", "A", "aa", 3, "xaa|aax");
+        row("empty replacement deletes", true, "hello world", "o", "", 1, "hell| world");
+        row("line breaks count as two", true, "a\r\nb\r\nb", "B", "c", 1, "a\r\nc|\r\nb");
     }
 
     void pressesFind() {
         QFETCH(bool, replace);
+        QFETCH(QString, text);
         QFETCH(QString, search);
         QFETCH(QString, replacement);
         QFETCH(int, presses);
-        QFETCH(QString, text);
-        openWith(text);
+        QFETCH(int, noMatch);
+        fake_.messages.clear();
+        MainFrame frame(fake_, settings_);
+        frame.start();
+        DocumentText document = frame.activeDocument()->text();
+        document.setText(text);
+        document.setSelStart(int(text.size())); // a search from the caret would find nothing
         bool stillOpen = false;
         fake_.driveDialog([&](QDialog& dialog) {
-            typeSearch(dialog, search);
+            typeSearch(child<QLineEdit>(dialog, "txtFind"), search);
             child<QLineEdit>(dialog, "txtReplace")->setText(replacement);
             child<QCheckBox>(dialog, "chkOpen")->setChecked(presses > 1);
             for (int i = 0; i < presses; ++i)
                 child<QPushButton>(dialog, "cmdFind")->click();
             stillOpen = dialog.isVisible();
         });
-        replace ? ShowReplaceDialog(*frame_) : ShowFindDialog(*frame_);
+        replace ? ShowReplaceDialog(frame) : ShowFindDialog(frame);
 
-        QTEST(marked(document()), "expected");
-        QTEST(static_cast<int>(fake_.messages.size()), "noMatchMessages");
-        for (const Message& message : fake_.messages) {
-            QCOMPARE(message.text, QStringLiteral("Sorry, no match could be found."));
-            QCOMPARE(message.title, QStringLiteral("Orvane"));
-            QCOMPARE(message.icon, MessageIcon::Information);
-        }
-        QTEST(stillOpen, "stillOpen");
-    }
-
-    void buttonWaitsForTheSearchBox() {
-        fake_.driveDialog([](QDialog& dialog) {
-            auto* find = child<QPushButton>(dialog, "cmdFind");
-            QVERIFY(!find->isEnabled());
-            child<QLineEdit>(dialog, "txtReplace")->insert(QStringLiteral("x"));
-            QVERIFY(!find->isEnabled());
-            typeSearch(dialog, QString());
-            QVERIFY(find->isEnabled());
-        });
-        ShowReplaceDialog(*frame_);
-    }
-
-    void captionDecidesTheMode() {
-        openWith(QStringLiteral("abc"));
-        QList<QSize> sizes;
-        fake_.driveDialog([&](QDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Find"));
-            QVERIFY(!child<QLineEdit>(dialog, "txtReplace")->isVisible());
-            QVERIFY(!child<QLabel>(dialog, "lblReplace")->isVisible());
-            sizes << dialog.size();
-            // Under any other caption the same dialog replaces, here with the empty text.
-            dialog.setWindowTitle(QStringLiteral("Find and Replace"));
-            typeSearch(dialog, QStringLiteral("B"));
-            child<QPushButton>(dialog, "cmdFind")->click();
-        });
-        ShowFindDialog(*frame_);
-        QCOMPARE(marked(document()), QStringLiteral("a|c"));
-        fake_.driveDialog([&](QDialog& dialog) {
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Replace"));
-            QVERIFY(child<QLineEdit>(dialog, "txtReplace")->isVisible());
-            sizes << dialog.size();
-        });
-        ShowReplaceDialog(*frame_);
-        QCOMPARE(sizes.first(), sizes.last());
+        QTEST(marked(document), "expected");
+        QCOMPARE(fake_.messages.size(), noMatch);
+        for (const Message& message : std::as_const(fake_.messages))
+            QCOMPARE(std::tuple(message.text, message.title, message.icon),
+                     std::tuple(QStringLiteral("Sorry, no match could be found."),
+                                QStringLiteral("Orvane"), MessageIcon::Information));
+        QCOMPARE(stillOpen, presses > 1 || noMatch > 0);
     }
 };
 
