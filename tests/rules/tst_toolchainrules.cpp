@@ -47,39 +47,12 @@ private slots:
         QTEST(lines, "expected");
     }
 
-    // The chosen compiler comes first; the other tools are looked for beside it.
-    void programCandidates_data() {
-        QTest::addColumn<JdkTool>("tool");
-        QTest::addColumn<QString>("location");
-        QTest::addColumn<PathStyle>("style");
-        QTest::addColumn<QStringList>("expected");
-
-        const auto posix = PathStyle::Posix;
-        QTest::newRow("no location")
-            << JdkTool::Compiler << u"Unknown location"_s << posix << QStringList{"javac"};
-        QTest::newRow("chosen compiler") << JdkTool::Compiler << u"/jdk/bin/javac"_s << posix
-                                         << QStringList{"/jdk/bin/javac", "javac"};
-        QTest::newRow("viewer beside it") << JdkTool::AppletViewer << u"/jdk/bin/javac"_s << posix
-                                          << QStringList{"/jdk/bin/appletviewer", "appletviewer"};
-        QTest::newRow("windows interpreter")
-            << JdkTool::Interpreter << u"C:\\jdk\\javac.exe"_s << PathStyle::Windows
-            << QStringList{"C:\\jdk\\java.exe", "java.exe"};
-    }
-
-    void programCandidates() {
-        QFETCH(JdkTool, tool);
-        QFETCH(QString, location);
-        QFETCH(PathStyle, style);
-        QTEST(JdkProgramCandidates(tool, location, style), "expected");
-    }
-
     void previewAction_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected"); // "ask", "refuse" or "open <path>"
         QTest::newRow("never saved") << QString() << u"ask"_s;
         QTest::newRow("capitals, trimmed") << u" /web/INDEX.HTML "_s << u"open /web/INDEX.HTML"_s;
         QTest::newRow("htm") << u"/web/index.htm"_s << u"refuse"_s;
-        QTest::newRow("java") << u"/src/Hello.java"_s << u"refuse"_s;
     }
 
     void previewAction() {
@@ -94,19 +67,21 @@ private slots:
         QTest::addColumn<RunTool>("tool");
         QTest::addColumn<QString>("expected"); // the message, "open <path>" or the command
 
-        const QString web = "Web browser requires an HTML file (filename.html) to execute.";
-        const QString viewer = "AppletViewer requires an HTML file (filename.html) to execute.";
-        const QString java = "JavaViewer requires a CLASS file (filename.class) to execute.";
         const auto W = RunTool::WebBrowser;
-        const auto A = RunTool::AppletViewer;
         const auto J = RunTool::JavaInterpreter;
-        QTest::newRow("nothing selected") << u""_s << W << u"You must select a project to run."_s;
-        QTest::newRow("Untitled") << u"Untitled"_s << J << u"You must select a project to run."_s;
+        const QString none = "You must select a project to run.";
+        const QString java = "JavaViewer requires a CLASS file (filename.class) to execute.";
+        QTest::newRow("nothing selected") << QString() << W << none;
+        QTest::newRow("Untitled") << u"Untitled"_s << J << none;
         QTest::newRow("page in browser") << u"PAGE.HTML"_s << W << u"open /t/Projects/PAGE.HTML"_s;
         QTest::newRow("page in viewer")
-            << u"page.Html"_s << A << u"appletviewer /t/Projects/page.Html"_s;
-        QTest::newRow("htm in browser") << u"Page.htm"_s << W << web;
-        QTest::newRow("source in viewer") << u"Hello.java"_s << A << viewer;
+            << u"page.Html"_s << RunTool::AppletViewer << u"appletviewer /t/Projects/page.Html"_s;
+        QTest::newRow("htm in browser")
+            << u"Page.htm"_s << W
+            << u"Web browser requires an HTML file (filename.html) to execute."_s;
+        QTest::newRow("source in viewer")
+            << u"Hello.java"_s << RunTool::AppletViewer
+            << u"AppletViewer requires an HTML file (filename.html) to execute."_s;
         QTest::newRow("source in interpreter") << u"Hello.java"_s << J << java;
         QTest::newRow("no dot") << u"README"_s << J << java;
         QTest::newRow("class by name") << u"Hello.class"_s << J << u"java -cp /t/Projects/ Hello"_s;

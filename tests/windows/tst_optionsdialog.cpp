@@ -87,10 +87,13 @@ private slots:
         QCOMPARE(storedKeys(), QStringList());
     }
 
-    // A typed size comes back when the dialog reopens, so Ok on it unchanged keeps it.
+    // Only the active window takes the font. A typed size comes back when the dialog reopens,
+    // so Ok on it unchanged keeps it.
     void okWritesEverythingAndReopensWithIt() {
         fake_.answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
         const QStringList fonts = QFontDatabase::families();
+        const QFont otherFont = frame_->activeDocument()->editor().font();
+        const QPlainTextEdit& active = frame_->newDocumentWindow()->editor();
         confirm([&](QDialog& d) {
             child<QComboBox>(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
             child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("13"));
@@ -105,6 +108,9 @@ private slots:
                 .split(u' ');
         QCOMPARE(storedOptions(settings_), saved);
         QCOMPARE(storedKeys().size(), 15);
+        QCOMPARE(std::pair(active.font().family(), active.font().pointSizeF()),
+                 std::pair(fonts.last(), 13.0));
+        QCOMPARE(frame_->documentWindows().constFirst()->editor().font(), otherFont);
 
         confirm([&](QDialog& d) {
             QCOMPARE(child<QComboBox>(d, "cboFonts")->currentText(), fonts.last());
@@ -116,31 +122,13 @@ private slots:
         QCOMPARE(storedOptions(settings_), saved);
     }
 
-    // Only the active window takes the font; an unusable size keeps its font and stores "0".
-    void okChangesTheActiveDocumentsFontAtOnce_data() {
-        QTest::addColumn<QString>("size");
-        QTest::addColumn<double>("points");
-        QTest::addColumn<QString>("storedSize");
-        QTest::newRow("font and size") << "14" << 14.0 << "14";
-        QTest::newRow("not a number") << "abc" << 20.0 << "0";
-    }
-
-    void okChangesTheActiveDocumentsFontAtOnce() {
-        QFETCH(QString, size);
-        QFETCH(double, points);
-        const QFont otherFont = frame_->activeDocument()->editor().font();
-        DocumentWindow* active = frame_->newDocumentWindow();
+    void sizeThatIsNoNumberIsStoredAsZeroAndKeepsTheFont() {
+        DocumentWindow* active = frame_->activeDocument();
         active->setEditorFont({QStringLiteral("Serif"), 20});
-        const QString serif = active->editor().font().family();
-        const QString screenFont = QFontDatabase::families().constFirst();
-        confirm([&](QDialog& d) {
-            child<QComboBox>(d, "cboFonts")->setEditText(screenFont);
-            child<QComboBox>(d, "cboSize")->setEditText(size);
-        });
-        QCOMPARE(active->editor().font().pointSizeF(), points);
-        QCOMPARE(active->editor().font().family(), points == 20.0 ? serif : screenFont);
-        QCOMPARE(frame_->documentWindows().constFirst()->editor().font(), otherFont);
-        QTEST(settings_.get(SettingKey::FontNameSize), "storedSize");
+        const QFont before = active->editor().font();
+        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
+        QCOMPARE(settings_.get(SettingKey::FontNameSize), u"0"_s);
+        QCOMPARE(active->editor().font(), before);
     }
 };
 

@@ -19,8 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Answers = QList<MessageAnswer>;
-
 struct Bench {
     test::FakeDesktop fake;
     SettingsStore settings;
@@ -36,8 +34,6 @@ struct Bench {
         for (int i = 0; i < 4; ++i)
             settings.save(keys[i], modes.contains(QLatin1Char("ndov"[i])) ? "True" : "False");
     }
-
-    OutputPane* pane() const { return frame.findChild<OutputPane*>(); }
 
     // Writes the file `name` of the projects folder and makes it the active document's.
     QString saveAs(const QString& name) {
@@ -106,56 +102,23 @@ private slots:
         bench.frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
         QTEST(bench.messageTexts(), "messages");
         QTEST(optionsTab, "optionsTab");
-        QVERIFY(bench.fake.programCalls.isEmpty() && !bench.pane());
+        QVERIFY(bench.fake.programCalls.isEmpty() && !bench.frame.findChild<OutputPane*>());
     }
 
-    // Each chosen mode starts the chosen compiler (here one that fails with -g); programs side
-    // by side keep a block each in the pane.
-    void compileRunsChosenCompilerPerMode() {
-        QTemporaryDir bin;
-        QFile javac(bin.filePath("javac"));
-        QVERIFY(javac.open(QIODevice::WriteOnly));
-        javac.write("#!/bin/sh\necho \"start $*\"\nsleep 0.3\necho end\n[ $1 != -g ] || exit 3\n");
-        javac.close();
-        QVERIFY(javac.setPermissions(javac.permissions() | QFileDevice::ExeUser));
-        Bench bench(javac.fileName(), "dn");
-        const QString source = bench.saveAs("A.java");
-
-        CompileDocument(bench.frame);
-        QVERIFY(bench.pane()->isVisible());
-        QCOMPARE(bench.frame.dockWidgetArea(bench.pane()), Qt::BottomDockWidgetArea);
-        QTRY_COMPARE_WITH_TIMEOUT(bench.pane()->runningPrograms(), 0, 10000);
-        QCOMPARE(bench.pane()->text(),
-                 QStringLiteral("%1 -encoding UTF-8 %2\nstart -encoding UTF-8 %2\nend\n"
-                                "Exit status 0\n\n%1 -g -encoding UTF-8 %2\n"
-                                "start -g -encoding UTF-8 %2\nend\nExit status 3\n\n")
-                     .arg(javac.fileName(), source));
-        QVERIFY(bench.fake.messages.isEmpty());
-    }
-
-    // A compiler that is not where the user said is looked for on the search path.
-    void compileFailedStart_data() {
-        QTest::addColumn<Answers>("answers");
-        QTest::addColumn<QStringList>("started");
-        using A = MessageAnswer;
-        QTest::newRow("retry, abort") << Answers{A::Retry, A::Abort} << QStringList{"", ""};
-        QTest::newRow("ignore, ignore")
-            << Answers{A::Ignore, A::Ignore} << QStringList{"", " -verbose"};
-    }
-
+    // The chosen compiler is started; each answer to a failed start is followed.
     void compileFailedStart() {
-        QFETCH(Answers, answers);
-        QFETCH(QStringList, started);
-        Bench bench("/nowhere/javac", "nv");
-        bench.fake.missingPrograms = QStringList{"javac"};
+        Bench bench({}, "nv");
+        const QString javac = bench.saveAs("javac");
+        bench.settings.save(SettingKey::SDKLocation, javac);
+        bench.fake.missingPrograms = QStringList{javac};
         const QString source = bench.saveAs("A.java");
-        bench.fake.messageAnswers.append(answers);
-
+        bench.fake.messageAnswers << MessageAnswer::Retry << MessageAnswer::Ignore
+                                  << MessageAnswer::Abort;
         CompileDocument(bench.frame);
-        for (QString& call : started)
-            call = "javac" + call + " -encoding UTF-8 " + source;
-        QCOMPARE(bench.calls(), started);
-        QCOMPARE(bench.fake.messages.size(), answers.size());
+        QCOMPARE(bench.calls(),
+                 QStringList({javac, javac, javac + " -verbose"})
+                     .replaceInStrings(QRegularExpression("$"), " -encoding UTF-8 " + source));
+        QCOMPARE(bench.fake.messages.size(), 3);
         for (const QString& text : bench.messageTexts())
             QVERIFY(text.contains("Error Number: 53"));
     }
@@ -171,53 +134,29 @@ private slots:
         QCOMPARE(bench.fake.openedUrls, QList{QUrl::fromLocalFile(page)});
     }
 
-    void runBegin_data() {
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<Answers>("answers");
-        QTest::addColumn<QStringList>("started");
-        QTest::addColumn<bool>("closed");
-        using A = MessageAnswer;
-        QTest::newRow("nothing selected")
-            << QString() << u"optWeb"_s << Answers{} << QStringList{} << false;
-        QTest::newRow("viewer missing: retry, abort")
-            << u"Page.html"_s << u"optApplet"_s << Answers{A::Retry, A::Abort}
-            << QStringList{"appletviewer %1Page.html", "appletviewer %1Page.html"} << true;
-        QTest::newRow("interpreter missing, quietly")
-            << u"Hello.class"_s << u"optJava"_s << Answers{} << QStringList{"java -cp %1 Hello"}
-            << true;
-    }
-
-    // The projects folder is listed without hidden files; Begin waits for an option's focus.
-    void runBegin() {
-        QFETCH(QString, selected);
-        QFETCH(QString, option);
-        QFETCH(Answers, answers);
-        QFETCH(QStringList, started);
+    // The list leaves hidden files out; Begin waits for an option's focus; an interpreter that
+    // cannot start ends quietly.
+    void runClassFile() {
         Bench bench({}, {});
-        bench.fake.missingPrograms = QStringList{"appletviewer", "java"};
+        bench.fake.missingPrograms = QStringList{"java"};
         for (const char* name : {"Page.html", "Hello.class", ".hidden"})
             bench.saveAs(name);
-        bench.fake.messageAnswers.append(answers);
-        int result = -1;
-        bench.fake.driveDialog([&](QDialog& dialog) {
+        bench.fake.driveDialog([](QDialog& dialog) {
             auto* list = dialog.findChild<QListWidget*>("File1");
             QCOMPARE(list->count(), 2);
             auto* begin = dialog.findChild<QPushButton*>("cmdBegin");
             QVERIFY(!begin->isEnabled());
-            for (QListWidgetItem* item : list->findItems(selected, Qt::MatchExactly))
-                item->setSelected(true);
+            list->findItems("Hello.class", Qt::MatchExactly).constFirst()->setSelected(true);
             dialog.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            auto* tool = dialog.findChild<QRadioButton*>(option);
-            QTest::mouseClick(tool, Qt::LeftButton, {}, QPoint(8, tool->height() / 2));
+            auto* java = dialog.findChild<QRadioButton*>("optJava");
+            QTest::mouseClick(java, Qt::LeftButton, {}, QPoint(8, java->height() / 2));
             QTest::mouseClick(begin, Qt::LeftButton);
-            result = dialog.result();
+            QCOMPARE(dialog.result(), QDialog::Accepted);
         });
         bench.frame.toolbarButton("Run")->trigger();
-        QTEST(result == QDialog::Accepted, "closed");
-        QCOMPARE(bench.fake.messages.size(), answers.size() + (selected.isEmpty() ? 1 : 0));
-        QCOMPARE(bench.calls(), started.replaceInStrings("%1", bench.frame.projectsFolder()));
+        QVERIFY(bench.fake.messages.isEmpty());
+        QCOMPARE(bench.calls(), QStringList{"java -cp " + bench.frame.projectsFolder() + " Hello"});
     }
 };
 
