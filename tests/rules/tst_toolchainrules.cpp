@@ -18,10 +18,7 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // each command as typed, blanks quoted
 
         const auto posix = PathStyle::Posix;
-        QTest::newRow("none") << u""_s << u"/w/A.java"_s << posix << QStringList{};
-        QTest::newRow("debug is -g") << u"d"_s << u"/w/A.java"_s << posix
-                                     << QStringList{"javac -g -encoding UTF-8 /w/A.java"};
-        QTest::newRow("all, in order")
+        QTest::newRow("all in order, debugging is -g")
             << u"vodn"_s << u"/w/A.java"_s << posix
             << QStringList{"javac -encoding UTF-8 /w/A.java", "javac -g -encoding UTF-8 /w/A.java",
                            "javac -O -encoding UTF-8 /w/A.java",

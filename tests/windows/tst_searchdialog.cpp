@@ -14,10 +14,6 @@ using namespace orvane;
 
 namespace {
 
-template <typename Widget> Widget* child(QDialog& dialog, const char* name) {
-    return dialog.findChild<Widget*>(QString::fromLatin1(name));
-}
-
 // The text with its selection in brackets, or "|" at the caret when nothing is selected.
 QString marked(const DocumentText& document) {
     QString text = document.text();
@@ -78,12 +74,12 @@ private slots:
         bool stillOpen = false;
         fake_.driveDialog([&](QDialog& dialog) {
             // The button waits for the search box's first change, also for an empty search.
-            child<QLineEdit>(dialog, "txtFind")->insert(QStringLiteral("x"));
-            child<QLineEdit>(dialog, "txtFind")->setText(search);
-            child<QLineEdit>(dialog, "txtReplace")->setText(replacement);
-            child<QCheckBox>(dialog, "chkOpen")->setChecked(presses > 1);
+            dialog.findChild<QLineEdit*>("txtFind")->insert(QStringLiteral("x"));
+            dialog.findChild<QLineEdit*>("txtFind")->setText(search);
+            dialog.findChild<QLineEdit*>("txtReplace")->setText(replacement);
+            dialog.findChild<QCheckBox*>("chkOpen")->setChecked(presses > 1);
             for (int i = 0; i < presses; ++i)
-                child<QPushButton>(dialog, "cmdFind")->click();
+                dialog.findChild<QPushButton*>("cmdFind")->click();
             stillOpen = dialog.isVisible();
         });
         replace ? ShowReplaceDialog(frame) : ShowFindDialog(frame);

@@ -1,0 +1,206 @@
+#include "about/aboutcommand.h"
+#include "about/abouttexts.h"
+#include "app/helpcommands.h"
+#include "app/helplinks.h"
+#include "app/mainframe.h"
+#include "app/versiontext.h"
+#include "document/documentwindow.h"
+#include "fakedesktop.h"
+#include "settings/optionscommand.h"
+#include "settings/settingsstore.h"
+#include "testsettings.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace orvane;
+using namespace Qt::StringLiterals;
+
+using Messages = QList<std::tuple<QString, QString, MessageIcon>>;
+
+namespace {
+
+template <typename Widget = QAbstractButton> Widget* child(QDialog& dialog, const char* name) {
+    return dialog.findChild<Widget*>(QString::fromLatin1(name));
+}
+
+// The dialog's fifteen keys, in the order they are written.
+QStringList storedOptions(const SettingsStore& settings) {
+    QStringList values;
+    for (int key = 0; key < 15; ++key)
+        values << settings.get(settingName(SettingKey(key)), QStringLiteral("absent"));
+    return values;
+}
+
+// What the dialog shows: font, size and its place in the list, each box as 1 or 0, location.
+QString shown(QDialog& d) {
+    auto* size = child<QComboBox>(d, "cboSize");
+    QStringList state{child<QComboBox>(d, "cboFonts")->currentText(), size->currentText(),
+                      QString::number(size->currentIndex())};
+    for (const char* box : {"chkStandard", "chkFormat", "chkStatus", "optDefault", "optExplorer",
+                            "optNetscape", "optNormal", "optDebug", "optOptimized", "optVerbose"})
+        state << (child(d, box)->isChecked() ? "1" : "0");
+    return (state << child<QLineEdit>(d, "txtCompiler")->text()).join(u' ');
+}
+
+QStringList storedKeys() {
+    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane")).allKeys();
+}
+
+} // namespace
+
+// View > Options and the Help menus: About, the manual and the maker's web page.
+class TestOptionsAndHelp : public QObject {
+    Q_OBJECT
+
+    test::TemporarySettings store_;
+    test::FakeDesktop fake_;
+    SettingsStore settings_;
+    std::unique_ptr<MainFrame> frame_;
+
+    // Opens the dialog on `tab`, lets `edit` work on it and presses `button`.
+    void confirm(const std::function<void(QDialog&)>& edit, const char* button = "cmdOk",
+                 OptionsTab tab = OptionsTab::General) {
+        fake_.driveDialog([&](QDialog& d) {
+            edit(d);
+            child(d, button)->click();
+        });
+        ShowOptionsDialog(*frame_, tab);
+    }
+
+    Messages messages() const {
+        Messages shown;
+        for (const Message& message : fake_.messages)
+            shown.append({message.text, message.title, message.icon});
+        return shown;
+    }
+
+private slots:
+    void init() {
+        store_.clear();
+        fake_.messages.clear();
+        fake_.openedUrls.clear();
+        frame_ = std::make_unique<MainFrame>(fake_, settings_);
+        frame_->start();
+    }
+
+    void cleanup() { frame_.reset(); }
+
+    // Browse cancelled keeps the location.
+    void freshStoreShowsDefaultsAndCancelWritesNothing() {
+        fake_.answerFileDialog(std::nullopt);
+        confirm(
+            [](QDialog& d) {
+                QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
+                child(d, "cmdBrowse")->click();
+                QCOMPARE(shown(d), u"Courier New 11 3 1 1 1 1 0 0 0 0 0 0 Unknown location"_s);
+                child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("14"));
+                child(d, "optNormal")->setChecked(true);
+            },
+            "cmdCancel", OptionsTab::Compiler);
+        QCOMPARE(storedKeys(), QStringList());
+    }
+
+    // Only the active window takes the font. A typed size comes back when the dialog reopens,
+    // so Ok on it unchanged keeps it.
+    void okWritesEverythingAndReopensWithIt() {
+        fake_.answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
+        const QStringList fonts = QFontDatabase::families();
+        const QFont otherFont = frame_->activeDocument()->editor().font();
+        const QPlainTextEdit& active = frame_->newDocumentWindow()->editor();
+        confirm([&](QDialog& d) {
+            child<QComboBox>(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
+            child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("13"));
+            child(d, "chkFormat")->setChecked(false);
+            child(d, "optNetscape")->setChecked(true);
+            child(d, "cmdBrowse")->click();
+            child(d, "optDebug")->setChecked(true);
+        });
+        const QStringList saved =
+            QStringList{fonts.last(), "13", QString::number(fonts.size() - 1)} +
+            QStringLiteral("-1 1 0 1 False False True /opt/jdk/bin/javac False True False False")
+                .split(u' ');
+        QCOMPARE(storedOptions(settings_), saved);
+        QCOMPARE(storedKeys().size(), 15);
+        QCOMPARE(std::pair(active.font().family(), active.font().pointSizeF()),
+                 std::pair(fonts.last(), 13.0));
+        QCOMPARE(frame_->documentWindows().constFirst()->editor().font(), otherFont);
+
+        confirm([&](QDialog& d) {
+            QCOMPARE(shown(d), fonts.last() + " 13 -1 1 0 1 0 0 1 0 1 0 0 /opt/jdk/bin/javac");
+        });
+        QCOMPARE(storedOptions(settings_), saved);
+    }
+
+    void sizeThatIsNoNumberIsStoredAsZeroAndKeepsTheFont() {
+        DocumentWindow* active = frame_->activeDocument();
+        active->setEditorFont({QStringLiteral("Serif"), 20});
+        const QFont before = active->editor().font();
+        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
+        QCOMPARE(settings_.get(SettingKey::FontNameSize), u"0"_s);
+        QCOMPARE(active->editor().font(), before);
+    }
+
+    // The version line names the platform; without a system-information tool on the search
+    // path the box says so and stays open.
+    void aboutBox() {
+        fake_.missingPrograms = SystemInformationTools();
+        fake_.driveDialog([](QDialog& d) {
+            QStringList texts{d.windowTitle()};
+            for (const char* name : {"lblTitle", "Label4", "lblVersion"})
+                texts << d.findChild<QLabel*>(QString::fromLatin1(name))->text();
+            QCOMPARE(texts, QStringList({"About Orvane", "Orvane", "Service Release 1 (SR1)",
+                                         VersionLine(ProgramVersionText(), ThisHostPlatform())}));
+            d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+            QVERIFY(d.isVisible());
+        });
+        ShowAboutBox(*frame_);
+        QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
+                 QStringLiteral("Version 1.01 for Microsoft Windows 95/98/ME/NT/2000"));
+        QCOMPARE(VersionLine(VersionText(2, 3, 14), HostPlatform::Linux),
+                 QStringLiteral("Version 2.314 for Linux"));
+        QCOMPARE(messages(),
+                 Messages({{QStringLiteral("System Information Is Unavailable At This Time"),
+                            QString(), MessageIcon::None}}));
+    }
+
+    // Letter case is kept where it matters.
+    void contentsShowsTheInstalledManual() {
+        fake_.programFolderPath = QStringLiteral("/opt/Orvane Tools");
+        ShowHelpContents(*frame_);
+        QCOMPARE(fake_.helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
+        QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
+                 QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
+    }
+
+    void everyWebItemOpensTheMakersPage() {
+        frame_->findChild<QAction*>(QStringLiteral("mnuHelpMainWebsite"))->trigger();
+        frame_->findChild<QAction*>(QStringLiteral("mnuHelpSupportWebsite"))->trigger();
+        DocumentWindow* window = frame_->activeDocument();
+        window->menuItem(QStringLiteral("mnuHelpWebsitesBrennick"))->trigger();
+        window->menuItem(QStringLiteral("mnuHelpWebsitesSupport"))->trigger();
+        QCOMPARE(fake_.openedUrls, QList<QUrl>(4, QUrl(MakerHomePage)));
+        QVERIFY(fake_.messages.isEmpty());
+    }
+
+    void failedOpenIsReported() {
+        fake_.openUrlSucceeds = false;
+        OpenInBrowser(*frame_, QStringLiteral("/tmp/page.html"));
+        fake_.openUrlSucceeds = true;
+        QCOMPARE(fake_.openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
+        QCOMPARE(
+            messages(),
+            Messages({{QStringLiteral("An unexpected error occurred while launching Web browser."),
+                       QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
+    }
+};
+
+QTEST_MAIN(TestOptionsAndHelp)
+#include "tst_optionsandhelp.moc"
