@@ -1,237 +1,118 @@
-#include "app/mainframe.h"
 #include "app/versiontext.h"
 #include "document/documentwindow.h"
-#include "fakedesktop.h"
-#include "settings/settingsstore.h"
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 #include "templates/wizardcommand.h"
-#include "testsettings.h"
+#include "testframe.h"
 
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTest>
 
 using namespace orvane;
-using test::FakeDesktop;
 
 namespace {
 
-template <typename T> T* Control(QDialog& dialog, const char* name) {
-    T* control = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("no control %s", name);
-    return control;
+using Generator = QString (*)(const ProjectValues&, const QString&);
+const Generator sources[] = {WriteStandardApplet, WriteActionListenerApplet,
+                             WriteMouseListenerApplet, WriteRunnableApplet, WriteFrameApplication};
+
+// Types `name` into the project box unless it is null, leaves the box, and presses Finish.
+test::FakeDesktop::DialogDriver FinishWithName(const QString& name) {
+    return [name](QDialog& d) {
+        auto* project = d.findChild<QLineEdit*>(QStringLiteral("txtProject"));
+        if (!name.isNull()) {
+            project->setText(name);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(project, &out);
+        }
+        d.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+    };
 }
 
-void LoseFocus(QWidget* box) {
-    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(box, &out);
+ProjectValues DesignValues(const QString& name) {
+    return {name, QStringLiteral("Author's Name"),
+            QStringLiteral("Type a brief description of your program here."),
+            QStringLiteral("2001")};
 }
-
-QByteArray FileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-const ProjectValues designValues{QStringLiteral("Document1"), QStringLiteral("Author's Name"),
-                                 QStringLiteral("Type a brief description of your program here."),
-                                 QStringLiteral("2001")};
 
 } // namespace
-
-Q_DECLARE_METATYPE(orvane::MessageAnswer)
 
 class TestDocumentWizard : public QObject {
     Q_OBJECT
 
-    test::TemporarySettings store_;
-    std::unique_ptr<FakeDesktop> fake_;
-    SettingsStore settings_;
-    std::unique_ptr<MainFrame> frame_;
-
-    QString projectFile(const QString& fileName) const {
-        return frame_->projectsFolder() + fileName;
-    }
-    QList<DocumentWindow*> newWindows() const { return frame_->documentWindows().mid(1); }
-
 private slots:
-    void init() {
-        store_.clear();
-        fake_ = std::make_unique<FakeDesktop>();
-        frame_ = std::make_unique<MainFrame>(*fake_, settings_);
-        frame_->start();
-    }
-
-    void cleanup() {
-        frame_.reset();
-        fake_.reset();
-    }
-
-    void loadsTheDesign() {
-        settings_.save(SettingKey::AuthorName, QStringLiteral("Ann"));
-        fake_->driveDialog([](QDialog& d) {
-            QCOMPARE(d.objectName(), QStringLiteral("frmDocument"));
-            QCOMPARE(d.windowTitle(), QStringLiteral("Document Properties"));
-            QCOMPARE(Control<QLineEdit>(d, "txtProject")->text(), QStringLiteral("Document1"));
-            QCOMPARE(Control<QLineEdit>(d, "txtAuthor")->text(), QStringLiteral("Ann"));
-            auto* copyright = Control<QComboBox>(d, "cboCopyright");
-            QVERIFY(copyright->isEditable());
-            QCOMPARE(copyright->count(), 4);
-            QCOMPARE(copyright->itemText(0), QStringLiteral("None"));
-            QCOMPARE(copyright->itemText(3), QStringLiteral("2003"));
-            QCOMPARE(copyright->currentText(), QStringLiteral("2001"));
-            auto* finish = Control<QPushButton>(d, "cmdFinish");
-            QCOMPARE(finish->text(), QStringLiteral("&Finish"));
-            QVERIFY(!finish->isDefault() && !finish->autoDefault());
-            const auto* add = d.findChild<QCheckBox*>(QStringLiteral("chkAddProject"));
-            QVERIFY(!add || add->isHidden());
-            // Enter never finishes: in the description it starts a new line.
-            QTest::keyClick(Control<QLineEdit>(d, "txtProject"), Qt::Key_Return);
-            QCOMPARE(d.result(), int(QDialog::Rejected));
-            auto* description = Control<QPlainTextEdit>(d, "txtDescription");
-            QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
-            QCoreApplication::sendEvent(description, &in);
-            QCOMPARE(description->textCursor().selectedText(), description->toPlainText());
-        });
-        ShowDocumentWizard(*frame_, QStringLiteral("1"));
-        QCOMPARE(fake_->modalDialogs, QList<QString>{QStringLiteral("frmDocument")});
-        QVERIFY(newWindows().isEmpty()); // closed without Finish: nothing generated
-        QCOMPARE(settings_.get(SettingKey::AuthorName), QStringLiteral("Ann"));
-    }
-
-    void finishAtOnceWritesTheProject_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("source");
-        const QString version = ProgramVersionText();
-        QTest::newRow("standard") << "1" << QStringList{"Document1.html", "Document1.java"}
-                                  << WriteStandardApplet(designValues, version);
-        QTest::newRow("application")
-            << "5" << QStringList{"Document1.java"} << WriteFrameApplication(designValues, version);
-    }
-
-    void finishAtOnceWritesTheProject() {
-        QFETCH(QString, kind);
-        QFETCH(QStringList, files);
-        QFETCH(QString, source);
-        fake_->driveDialog([](QDialog& d) { Control<QPushButton>(d, "cmdFinish")->click(); });
-        ShowDocumentWizard(*frame_, kind);
-
-        QCOMPARE(QDir(frame_->projectsFolder()).entryList(QDir::Files), files);
-        const QList<DocumentWindow*> windows = newWindows();
-        QCOMPARE(windows.size(), files.size());
-        for (qsizetype i = 0; i < files.size(); ++i) {
-            QCOMPARE(windows[i]->documentPath(), projectFile(files[i]));
-            QCOMPARE(windows[i]->caption(), files[i].toUpper());
-            // The file holds the window's text exactly: system encoding, no second line break.
-            QCOMPARE(FileBytes(projectFile(files[i])), windows[i]->text().text().toUtf8());
-        }
-        QCOMPARE(frame_->activeDocument(), windows.last());
-        QCOMPARE(windows.last()->text().text(), source);
-        const QByteArray java = FileBytes(projectFile(files.last()));
-        QVERIFY(java.contains("     Copyright: \xC2\xA9"
-                              "2001\r\n"));
-        QVERIFY(java.endsWith("}\r\n") && !java.endsWith("\r\n\r\n"));
-        if (files.size() == 2)
-            QCOMPARE(windows.first()->text().text(),
-                     WriteAppletPage(designValues, ProgramVersionText()));
-        QCOMPARE(settings_.get(QStringLiteral("AuthorName")), QStringLiteral("Author's Name"));
-        QVERIFY(fake_->messages.isEmpty());
-        QCOMPARE(fake_->busyDepth, 0);
-    }
-
-    void typedValuesFollowTheNameRules_data() {
-        QTest::addColumn<QString>("typed");
+    void finishWritesTheProject_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed"); // null: Finish at once
         QTest::addColumn<QString>("name");
-        QTest::newRow("inner blank") << "My Applet"
-                                     << "MyApplet";
-        QTest::newRow("sixteen blanks") << "a" + QString(15, u' ') + "b c"
+        QTest::newRow("standard applet at once") << 1 << QString() << "Document1";
+        QTest::newRow("application at once") << 5 << QString() << "Document1";
+        QTest::newRow("inner blank") << 2 << QStringLiteral("My Applet") << "MyApplet";
+        QTest::newRow("sixteen blanks") << 2 << "a" + QString(15, u' ') + "b c"
                                         << "ab c";
-        QTest::newRow("blanks only") << "   "
-                                     << "";
-        QTest::newRow("dot") << "my.app"
-                             << "my.app";
+        QTest::newRow("blanks only") << 2 << QStringLiteral("   ") << "";
     }
 
-    void typedValuesFollowTheNameRules() {
+    void finishWritesTheProject() {
+        QFETCH(int, kind);
         QFETCH(QString, typed);
         QFETCH(QString, name);
-        fake_->driveDialog([typed](QDialog& d) {
-            auto* project = Control<QLineEdit>(d, "txtProject");
-            project->setText(typed);
-            LoseFocus(project);
-            Control<QLineEdit>(d, "txtAuthor")->setText(QStringLiteral(" Jo \"JJ\" "));
-            Control<QPlainTextEdit>(d, "txtDescription")->setPlainText(QStringLiteral("one\ntwo"));
-            Control<QComboBox>(d, "cboCopyright")->setEditText(QStringLiteral(" 1999-2001 "));
-            Control<QPushButton>(d, "cmdFinish")->click();
-        });
-        ShowDocumentWizard(*frame_, QStringLiteral("2"));
-
-        const ProjectValues values{name, QStringLiteral("Jo \"JJ\""), QStringLiteral("one\r\ntwo"),
-                                   QStringLiteral("1999-2001")};
-        const QList<DocumentWindow*> windows = newWindows();
-        QCOMPARE(windows.size(), 2);
-        QCOMPARE(windows[1]->text().text(),
-                 WriteActionListenerApplet(values, ProgramVersionText()));
-        QCOMPARE(windows[1]->caption(), (name + QStringLiteral(".java")).toUpper());
-        QVERIFY(QFile::exists(projectFile(name + QStringLiteral(".html"))));
-        QVERIFY(QFile::exists(projectFile(name + QStringLiteral(".java"))));
-        QCOMPARE(settings_.get(SettingKey::AuthorName), QStringLiteral("Jo \"JJ\""));
-    }
-
-    void existingProjectIsReplacedSilently() {
-        QFile old(projectFile(QStringLiteral("Document1.java")));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write(QByteArray(5000, 'x'));
+        test::TestFrame t;
+        QVERIFY(t.start());
+        const QString folder = t.frame().projectsFolder();
+        QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
+        if (kind == 5)
+            files.removeFirst();
+        QFile old(folder + files.last()); // replaced silently by a shorter file
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(5000, 'x')) == 5000);
         old.close();
-        fake_->driveDialog([](QDialog& d) { Control<QPushButton>(d, "cmdFinish")->click(); });
-        ShowDocumentWizard(*frame_, QStringLiteral("5"));
-        QCOMPARE(FileBytes(projectFile(QStringLiteral("Document1.java"))),
-                 WriteFrameApplication(designValues, ProgramVersionText()).toUtf8());
-        QVERIFY(fake_->messages.isEmpty());
-    }
+        t.desktop.driveDialog(FinishWithName(typed));
+        ShowDocumentWizard(t.frame(), QString::number(kind));
 
-    void failedWriteKeepsTheWindowUntitled_data() {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("ignore") << MessageAnswer::Ignore;
-        QTest::newRow("abort") << MessageAnswer::Abort;
-    }
-
-    void failedWriteKeepsTheWindowUntitled() {
-        QFETCH(MessageAnswer, answer);
-        const QString name = QStringLiteral("missing") + QDir::separator() + QStringLiteral("App");
-        fake_->answerMessage(answer);
-        fake_->answerMessage(answer);
-        fake_->driveDialog([name](QDialog& d) {
-            Control<QLineEdit>(d, "txtProject")->setText(name);
-            Control<QPushButton>(d, "cmdFinish")->click();
-        });
-        ShowDocumentWizard(*frame_, QStringLiteral("3"));
-
-        QCOMPARE(fake_->messages.size(), 2); // one report for the page, one for the source
-        for (const Message& message : std::as_const(fake_->messages)) {
-            QCOMPARE(message.buttons, MessageButtons::AbortRetryIgnore);
-            QVERIFY2(message.text.contains(QStringLiteral("Error Number: 76")),
-                     qPrintable(message.text));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
+        const QList<DocumentWindow*> windows = t.frame().documentWindows().mid(1);
+        QCOMPARE(windows.size(), files.size());
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(windows[i]->documentPath(), folder + files[i]);
+            QCOMPARE(windows[i]->caption(), files[i].toUpper());
+            // The file holds the window's text exactly: system encoding, no second line break.
+            QFile file(folder + files[i]);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), windows[i]->text().text().toUtf8());
         }
-        const QList<DocumentWindow*> windows = newWindows();
+        QCOMPARE(t.active(), windows.last());
+        QCOMPARE(windows.last()->text().text(),
+                 sources[kind - 1](DesignValues(name), ProgramVersionText()));
+        if (files.size() == 2)
+            QCOMPARE(windows.first()->text().text(),
+                     WriteAppletPage(DesignValues(name), ProgramVersionText()));
+        QCOMPARE(t.store.get(SettingKey::AuthorName), QStringLiteral("Author's Name"));
+        QVERIFY(t.desktop.messages.isEmpty());
+    }
+
+    // A file that was never written must not be claimed: the window stays Untitled.
+    void failedWriteKeepsTheWindowUntitled() {
+        test::TestFrame t;
+        QVERIFY(t.start());
+        const QString name = QStringLiteral("missing") + QDir::separator() + QStringLiteral("App");
+        t.desktop.answerMessage(MessageAnswer::Ignore);
+        t.desktop.answerMessage(MessageAnswer::Ignore);
+        t.desktop.driveDialog(FinishWithName(name));
+        ShowDocumentWizard(t.frame(), QStringLiteral("3"));
+
+        QCOMPARE(t.desktop.messages.size(), 2); // one report for the page, one for the source
+        QCOMPARE(t.desktop.messages[1].buttons, MessageButtons::AbortRetryIgnore);
+        const QList<DocumentWindow*> windows = t.frame().documentWindows().mid(1);
         QCOMPARE(windows.size(), 2);
         for (DocumentWindow* window : windows) {
             QCOMPARE(window->caption(), QStringLiteral("Untitled"));
             QVERIFY(window->documentPath().isEmpty());
         }
-        ProjectValues values = designValues;
-        values.name = name;
-        QCOMPARE(windows[1]->text().text(), WriteMouseListenerApplet(values, ProgramVersionText()));
-        QVERIFY(!QDir(frame_->projectsFolder() + QStringLiteral("missing")).exists());
-        QCOMPARE(settings_.get(SettingKey::AuthorName), QStringLiteral("Author's Name"));
+        QCOMPARE(windows[1]->text().text(),
+                 WriteMouseListenerApplet(DesignValues(name), ProgramVersionText()));
     }
 };
 

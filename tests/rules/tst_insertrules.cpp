@@ -1,0 +1,299 @@
+#include "insert/awtcode.h"
+#include "insert/functionrules.h"
+#include "insert/objectrules.h"
+#include "insert/statementskeletons.h"
+#include "insert/variablerules.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <optional>
+
+using namespace orvane;
+
+namespace {
+
+const QString javaSource = QStringLiteral("import java.awt.*;\r\n");
+const QString noJava = QStringLiteral("No Java source code specified.");
+const QString noName = QStringLiteral("Variable does not have a specified name.");
+
+// A missing file gives a text no rule writes, so the comparison fails and names the file.
+QString Expected(const QString& file) {
+    QFile golden(qEnvironmentVariable("ORVANE_SOURCE_DIR") +
+                 QStringLiteral("/tests/rules/expected/") + file);
+    return golden.open(QIODevice::ReadOnly) ? QString::fromUtf8(golden.readAll())
+                                            : QStringLiteral("<missing %1>").arg(golden.fileName());
+}
+
+// What Insert > Statement > IF, or the Ok button of Insert Variable or Insert Function, reads.
+enum class Rule { Statement, Variable, Function };
+struct Call {
+    Rule rule = Rule::Variable;
+    QString name{};
+    std::optional<JavaType> type{};
+    std::optional<Scope> scope{};
+    QString document = javaSource;
+    bool keepOpen = false;
+};
+
+InsertOutcome Outcome(const Call& call) {
+    if (call.rule == Rule::Statement)
+        return InsertSkeleton(StatementKind::If, call.document);
+    if (call.rule == Rule::Variable)
+        return InsertVariable(call.name, *call.type, call.document, call.keepOpen);
+    return InsertFunction(call.name, call.type, call.scope, call.document, call.keepOpen);
+}
+
+QString Method(const QString& header) {
+    return QStringLiteral("\r\n     ") + header +
+           QStringLiteral("\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n");
+}
+
+// A source with both markers; the declaration and statement lines go below them.
+QString Applet(const QString& declaration = {}, const QString& statement = {}) {
+    return QStringLiteral("import java.awt.*;\r\n// Declare global variables here\r\n") +
+           declaration + QStringLiteral("public void init() {\r\n// Execution code goes here\r\n") +
+           statement + QStringLiteral("}\r\n");
+}
+
+// What the Insert Object dialog's tabs hold as it opens, by page.
+const std::array<ObjectValues, objectPageCount> presets{{
+    {.name = "lblLabel1", .caption = "This is a label control"},
+    {.name = "txtText1", .text = "Type some text here", .length = "0"},
+    {.name = "fntFont1", .family = "Helvetica", .style = "Font.PLAIN", .size = "12"},
+    {.name = "optOption1", .caption = "Option control caption"},
+    {.name = "btnButton1", .caption = "Button caption"},
+    {.name = "scrScroll1",
+     .orientation = "Scrollbar.HORIZONTAL",
+     .location = "1",
+     .thumbSize = "10",
+     .minimum = "1",
+     .maximum = "100"},
+}};
+
+ObjectForm Form(ObjectPage page, bool keepOpen = false) {
+    ObjectForm form;
+    form.page = page;
+    form.values = presets;
+    form.keepOpen = keepOpen;
+    return form;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(StatementKind)
+Q_DECLARE_METATYPE(Call)
+Q_DECLARE_METATYPE(ObjectKind)
+Q_DECLARE_METATYPE(ObjectValues)
+Q_DECLARE_METATYPE(ObjectForm)
+
+class TestInsertRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each skeleton byte for byte: tests/rules/expected/skeleton-<row>.txt.
+    void skeletonText_data() {
+        QTest::addColumn<StatementKind>("kind");
+        QTest::newRow("if") << StatementKind::If;
+        QTest::newRow("ifelse") << StatementKind::IfElse;
+        QTest::newRow("for") << StatementKind::For;
+        QTest::newRow("while") << StatementKind::While;
+        QTest::newRow("dowhile") << StatementKind::DoWhile;
+        QTest::newRow("switch") << StatementKind::Switch;
+        QTest::newRow("trycatch") << StatementKind::TryCatch;
+        QTest::newRow("trycatchfinally") << StatementKind::TryCatchFinally;
+    }
+
+    void skeletonText() {
+        QFETCH(StatementKind, kind);
+        const QString file = QStringLiteral("skeleton-%1.txt").arg(QTest::currentDataTag());
+        QCOMPARE(SkeletonText(kind), Expected(file));
+    }
+
+    void outcome_data() {
+        QTest::addColumn<Call>("call");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("result"); // the message if there is one, else the text
+        const Rule statement = Rule::Statement;
+        const QString ifText = Expected(QStringLiteral("skeleton-if.txt"));
+        QTest::newRow("statement, capitals")
+            << Call{.rule = statement, .document = "IMPORT JAVA.AWT.*;"} << true << ifText;
+        QTest::newRow("statement, two blanks")
+            << Call{.rule = statement, .document = "import  java.awt.*;"} << true << noJava;
+
+        for (JavaType type : {JavaType::Int, JavaType::Long, JavaType::Double, JavaType::Float,
+                              JavaType::Short, JavaType::Char, JavaType::Boolean}) {
+            const QString keyword = JavaKeyword(type);
+            QTest::addRow("variable %s", qPrintable(keyword))
+                << Call{.name = "myVariableName", .type = type} << true
+                << "        " + keyword + " myVariableName;\r\n";
+        }
+        const std::optional<JavaType> intType = JavaType::Int;
+        QTest::newRow("variable kept open")
+            << Call{.name = "count", .type = intType, .keepOpen = true} << false
+            << "        int count;\r\n";
+        QTest::newRow("variable trimmed, inner blank kept")
+            << Call{.name = "  a b  ", .type = JavaType::Long} << true << "        long a b;\r\n";
+        QTest::newRow("variable empty name")
+            << Call{.type = intType, .keepOpen = true} << false << noName;
+        QTest::newRow("variable name before document")
+            << Call{.type = intType, .document = ""} << false << noName;
+        QTest::newRow("variable without Java closes though kept open")
+            << Call{.name = "x", .type = intType, .document = "import  java", .keepOpen = true}
+            << true << noJava;
+
+        const Rule function = Rule::Function;
+        QTest::newRow("public int sum")
+            << Call{function, "sum", intType, Scope::Public} << true << Method("public int sum()");
+        QTest::newRow("private boolean, trimmed, kept open")
+            << Call{function, " isDone ", JavaType::Boolean, Scope::Private, javaSource, true}
+            << false << Method("private boolean isDone()");
+        QTest::newRow("a blank passes as a function name")
+            << Call{function, " ", intType, Scope::Public} << true << Method("public int ()");
+        QTest::newRow("function document first")
+            << Call{function, "", {}, {}, "import  java", true} << true << noJava;
+        QTest::newRow("function empty name") << Call{function, "", intType, Scope::Public} << false
+                                             << "Function does not have a specified name.";
+        QTest::newRow("function nothing chosen") << Call{function, "myFunctionName"} << false
+                                                 << "Function does not have a specified data type.";
+        QTest::newRow("function without scope")
+            << Call{function, "f", intType} << false << "Function does not have a specified scope.";
+    }
+
+    void outcome() {
+        QFETCH(Call, call);
+        QFETCH(bool, closes);
+        QFETCH(QString, result);
+        const InsertOutcome outcome = Outcome(call);
+        QCOMPARE(outcome.message ? outcome.message->text : outcome.text, result);
+        QVERIFY(!outcome.message ||
+                (outcome.text.isEmpty() && outcome.message->title == u"Orvane" &&
+                 outcome.message->icon == MessageIcon::Information &&
+                 outcome.message->buttons == MessageButtons::Ok));
+        QCOMPARE(outcome.closesDialog, closes);
+    }
+
+    void buildObjectCode_data() {
+        QTest::addColumn<ObjectKind>("kind");
+        QTest::addColumn<ObjectValues>("values");
+        QTest::addColumn<QString>("declaration");
+        QTest::addColumn<QString>("statement");
+        QTest::newRow("label") << ObjectKind::Label << presets[int(ObjectPage::Label)]
+                               << "     Label lblLabel1 = new Label(\"This is a label control\");"
+                               << "          add(lblLabel1);";
+        QTest::newRow("text area")
+            << ObjectKind::TextArea << presets[int(ObjectPage::Text)]
+            << "     TextArea txtText1 = new TextArea(\"Type some text here\");"
+            << "          add(txtText1);";
+        QTest::newRow("text field, length quoted")
+            << ObjectKind::TextField << presets[int(ObjectPage::Text)]
+            << "     TextField txtText1 = new TextField(\"0\");"
+            << "          add(txtText1);";
+        QTest::newRow("font") << ObjectKind::Font << presets[int(ObjectPage::Font)]
+                              << "     Font fntFont1 = new Font(\"Helvetica\", Font.PLAIN, 12);"
+                              << "          add(fntFont1);";
+        QTest::newRow("checkbox")
+            << ObjectKind::Checkbox << presets[int(ObjectPage::Options)]
+            << "     Checkbox optOption1 = new Checkbox(\"Option control caption\");"
+            << "          add(optOption1);\r\n          optOption1.addItemListener(this);";
+        QTest::newRow("radio button")
+            << ObjectKind::RadioButton << presets[int(ObjectPage::Options)]
+            << "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
+               "          Checkbox optOption1;\r\n"
+               "          optOption1 = new Checkbox(\"Option control caption\" ,false, "
+               "RadioButtons);"
+            << "          add(optOption1);\r\n          optOption1.addItemListener(this);";
+        QTest::newRow("button") << ObjectKind::Button << presets[int(ObjectPage::Button)]
+                                << "     Button btnButton1 = new Button(\"Button caption\");"
+                                << "          add(btnButton1);";
+        QTest::newRow("scrollbar")
+            << ObjectKind::Scrollbar << presets[int(ObjectPage::Scrollbar)]
+            << "     Scrollbar scrScroll1 = new Scrollbar(Scrollbar.HORIZONTAL, 1, 10, 1, 100);"
+            << "          add(scrScroll1);\r\n          scrScroll1.addAdjustmentListener(this);";
+        QTest::newRow("values trimmed, inner blanks kept")
+            << ObjectKind::Font
+            << ObjectValues{.name = " fnt ",
+                            .family = "  Times Roman ",
+                            .style = " A + B",
+                            .size = "1 4 "}
+            << "     Font fnt = new Font(\"Times Roman\", A + B, 1 4);"
+            << "          add(fnt);";
+    }
+
+    void buildObjectCode() {
+        QFETCH(ObjectKind, kind);
+        QFETCH(ObjectValues, values);
+        QFETCH(QString, declaration);
+        QFETCH(QString, statement);
+        const ObjectCode code = BuildObjectCode(kind, values);
+        QCOMPARE(code.declaration, declaration);
+        QCOMPARE(code.statement, statement);
+    }
+
+    void insertObject_data() {
+        QTest::addColumn<ObjectForm>("form");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<QString>("result"); // empty: the document stays as it was
+        const QString noJava = QStringLiteral("No Java source code provided.");
+        const QString declarationOnly =
+            QStringLiteral("import java.awt.*;\r\n// Declare global variables here\r\n");
+        ObjectForm radio = Form(ObjectPage::Options, true);
+        radio.radioChosen = true;
+        QTest::newRow("radio button, kept open")
+            << radio << false << "" << Applet()
+            << Applet(
+                   "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
+                   "          Checkbox optOption1;\r\n"
+                   "          optOption1 = new Checkbox(\"Option control caption\" ,false, "
+                   "RadioButtons);\r\n",
+                   "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        // Markers in any letters keep their own; the first one counts, mid-line or at the end.
+        QTest::newRow("markers found as written")
+            << Form(ObjectPage::Button) << true << ""
+            << "import java.awt.*;\r\n// DECLARE Global VARIABLES here x\r\n"
+               "// Declare global variables here\r\n// execution code goes here"
+            << "import java.awt.*;\r\n// DECLARE Global VARIABLES here\r\n"
+               "     Button btnButton1 = new Button(\"Button caption\"); x\r\n"
+               "// Declare global variables here\r\n// execution code goes here\r\n"
+               "          add(btnButton1);";
+        QTest::newRow("no Java source comes first")
+            << Form(ObjectPage::Text, true) << true << noJava
+            << Applet().replace("import java", "import  java") << "";
+        QTest::newRow("text without type")
+            << Form(ObjectPage::Text) << false << "Text control requires a type." << Applet() << "";
+        QTest::newRow("options without type")
+            << Form(ObjectPage::Options) << false << "Option control requires a type." << Applet()
+            << "";
+        QTest::newRow("only the execution marker")
+            << Form(ObjectPage::Button) << true << noJava
+            << "import java.awt.*;\r\n// Execution code goes here\r\n"
+            << "";
+        QTest::newRow("only the declaration marker")
+            << Form(ObjectPage::Button) << false << "Cannot read unformatted source code."
+            << declarationOnly
+            << declarationOnly + "     Button btnButton1 = new Button(\"Button caption\");\r\n";
+    }
+
+    void insertObject() {
+        QFETCH(ObjectForm, form);
+        QFETCH(bool, closes);
+        QFETCH(QString, message);
+        QFETCH(QString, document);
+        QFETCH(QString, result);
+        const ObjectOutcome outcome = InsertObject(form, document);
+        QCOMPARE(outcome.message ? outcome.message->text : QString(), message);
+        if (outcome.message)
+            QVERIFY(outcome.message->title == u"Orvane" &&
+                    outcome.message->icon == MessageIcon::Information);
+        QString text = document;
+        for (const MarkerEdit& edit : outcome.edits)
+            text = ApplyEdit(text, edit);
+        QCOMPARE(text, result.isEmpty() ? document : result);
+        QCOMPARE(outcome.closesDialog, closes);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestInsertRules)
+#include "tst_insertrules.moc"
