@@ -5,37 +5,29 @@
 #include <QTest>
 
 using namespace orvane;
-using orvane::test::FakeDesktop;
 
 namespace {
 
-enum class Box { None, Information, Failure };
+using Answer = MessageAnswer;
 
-const QString nl = QStringLiteral("\r\n");
-
-QString numberAndDescription(int number, const char* description) {
-    return QStringLiteral("Error Number: ") + QString::number(number) + nl +
-           QStringLiteral("Description: ") + QString::fromUtf8(description);
-}
-
-QString shortText(int number, const char* description) {
-    return QStringLiteral("An unexpected error has occured.") + nl + nl +
-           numberAndDescription(number, description) + nl + nl;
-}
-
-QString longText(int number, const char* description) {
-    return shortText(number, description) + QStringLiteral("Write down the number and message ") +
-           nl + QStringLiteral("and then contact technical support.");
-}
-
-QString systemFileText(int number, const char* description) {
-    return QStringLiteral("A system file error has occured.") + nl + nl +
-           numberAndDescription(number, description);
-}
-
+const char* undefined = "Application-defined or object-defined error";
 const QString diskNotReady =
-    QStringLiteral("Disk not ready or unavailable. Also check that disk is not write protected.");
-const char* undefinedError = "Application-defined or object-defined error";
+    "Disk not ready or unavailable. Also check that disk is not write protected.";
+
+QString numbered(const QString& heading, int number, const QString& description) {
+    return heading + "\r\n\r\nError Number: " + QString::number(number) +
+           "\r\nDescription: " + description;
+}
+
+QString unexpected(int number, const char* description, bool support = false) {
+    return numbered("An unexpected error has occured.", number, description) + "\r\n\r\n" +
+           (support ? "Write down the number and message \r\nand then contact technical support."
+                    : "");
+}
+
+QString systemFile(int number, const char* description) {
+    return numbered("A system file error has occured.", number, description);
+}
 
 } // namespace
 
@@ -45,155 +37,91 @@ class TestErrorReport : public QObject {
 private slots:
     void reportsEachRange_data() {
         QTest::addColumn<int>("number");
-        QTest::addColumn<Box>("box");
+        QTest::addColumn<ErrorBox>("box");
         QTest::addColumn<QString>("text");
-
-        const auto row = [](int number, Box box, const QString& text) {
+        const auto row = [](int number, ErrorBox box, const QString& text) {
             QTest::addRow("%d", number) << number << box << text;
         };
-        using enum Box;
+        using enum ErrorBox;
         row(0, None, {});
-        row(5, Information, shortText(5, "Invalid procedure call or argument"));
+        row(5, Information, unexpected(5, "Invalid procedure call or argument"));
         row(6, None, {});
         row(7, Information,
-            QStringLiteral("Out of available memory.") + nl + nl +
-                QStringLiteral("Please close some open documents and try again."));
-        row(8, Information, shortText(8, undefinedError));
+            "Out of available memory.\r\n\r\nPlease close some open documents and try again.");
+        row(8, Information, unexpected(8, undefined));
         row(51, Information,
-            QStringLiteral("An internal system error has occured.") + nl + nl +
-                QStringLiteral("Plaese report error to your System Administrator."));
-        row(52, Failure, systemFileText(52, "Bad file name or number"));
-        row(53, Failure, systemFileText(53, "File not found"));
-        row(56, Failure, systemFileText(56, undefinedError));
+            "An internal system error has occured.\r\n\r\n"
+            "Plaese report error to your System Administrator.");
+        row(52, Failure, systemFile(52, "Bad file name or number"));
+        row(56, Failure, systemFile(56, undefined));
         row(57, Failure, diskNotReady);
-        row(58, Failure, systemFileText(58, "File already exists"));
-        row(60, Failure, systemFileText(60, undefinedError));
-        row(61, Failure, QStringLiteral("The disk is full."));
-        row(62, Failure, systemFileText(62, "Input past end of file"));
-        row(66, Failure, systemFileText(66, undefinedError));
+        row(58, Failure, systemFile(58, "File already exists"));
+        row(60, Failure, systemFile(60, undefined));
+        row(61, Failure, "The disk is full.");
+        row(62, Failure, systemFile(62, "Input past end of file"));
+        row(66, Failure, systemFile(66, undefined));
         row(67, Information,
-            QStringLiteral("Not enough file handles available.") + nl + nl +
-                QStringLiteral("Increase the FILES= number in file CONFIG.SYS"));
+            "Not enough file handles available.\r\n\r\nIncrease the FILES= number in file "
+            "CONFIG.SYS");
         row(68, Failure, diskNotReady);
-        row(69, Failure, systemFileText(69, undefinedError));
-        row(70, Failure, systemFileText(70, "Permission denied"));
+        row(69, Failure, systemFile(69, undefined));
+        row(70, Failure, systemFile(70, "Permission denied"));
         row(71, Failure, diskNotReady);
         row(72, Failure, diskNotReady);
-        row(73, Failure, systemFileText(73, undefinedError));
-        row(75, Failure, systemFileText(75, "Path/File access error"));
-        row(76, Failure, systemFileText(76, "Path not found"));
-        row(77, Information, shortText(77, undefinedError));
-        row(91, Information, shortText(91, "Object variable or With block variable not set"));
-        row(281, Information, longText(281, "No more DDE channels"));
-        row(297, Information, longText(297, "Can't set LinkMode; invalid LinkTopic"));
-        row(298, Information, shortText(298, "System DLL could not be loaded"));
-        row(340, Information, longText(340, "Control array element does not exist"));
-        row(344, Information, longText(344, "Must specify index for object array"));
-        row(482, Information, shortText(482, "Printer error"));
+        row(73, Failure, systemFile(73, undefined));
+        row(76, Failure, systemFile(76, "Path not found"));
+        row(77, Information, unexpected(77, undefined));
+        row(91, Information, unexpected(91, "Object variable or With block variable not set"));
+        row(281, Information, unexpected(281, "No more DDE channels", true));
+        row(297, Information, unexpected(297, "Can't set LinkMode; invalid LinkTopic", true));
+        row(298, Information, unexpected(298, "System DLL could not be loaded"));
+        row(340, Information, unexpected(340, "Control array element does not exist", true));
+        row(344, Information, unexpected(344, "Must specify index for object array", true));
         row(32755, None, {});
-        row(300, Information, shortText(300, undefinedError));
+        row(300, Information, unexpected(300, undefined));
     }
 
+    // Each box is answered Abort, Retry, then Ignore; only a failure box offers the choice.
     void reportsEachRange() {
         QFETCH(int, number);
-        QFETCH(Box, box);
+        QFETCH(ErrorBox, box);
         QFETCH(QString, text);
-        FakeDesktop fake;
-        QCOMPARE(ReportError(fake, number), int(Abandon)); // unanswered boxes are Abort or OK
-        if (box == Box::None) {
-            QVERIFY(fake.messages.isEmpty());
-            return;
+        test::FakeDesktop fake;
+        QList<int> actions;
+        for (MessageAnswer answer : {Answer::Abort, Answer::Retry, Answer::Ignore}) {
+            fake.answerMessage(answer);
+            actions << ReportError(fake, number);
         }
-        QCOMPARE(fake.messages.size(), 1);
-        const Message& shown = fake.messages.constFirst();
+        const bool failure = box == ErrorBox::Failure;
+        QCOMPARE(actions, (failure ? QList<int>{3, 4, 5} : QList<int>{3, 3, 3}));
+        QCOMPARE(fake.messages.size(), box == ErrorBox::None ? 0 : 3);
+        if (box == ErrorBox::None)
+            return;
+        const Message& shown = fake.messages.constLast();
         QCOMPARE(shown.text, text);
         QCOMPARE(shown.title, QStringLiteral("Orvane"));
-        const bool failure = box == Box::Failure;
         QCOMPARE(shown.buttons, failure ? MessageButtons::AbortRetryIgnore : MessageButtons::Ok);
         QCOMPARE(shown.icon, failure ? MessageIcon::Critical : MessageIcon::Information);
     }
 
-    void returnsTheUsersChoice_data() {
-        QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<int>("action");
-        QTest::newRow("Abort") << MessageAnswer::Abort << 3;
-        QTest::newRow("Retry") << MessageAnswer::Retry << 4;
-        QTest::newRow("Ignore") << MessageAnswer::Ignore << 5;
-    }
-
-    void returnsTheUsersChoice() {
-        QFETCH(MessageAnswer, answer);
-        QFETCH(int, action);
-        FakeDesktop fake;
-        fake.answerMessage(answer);
-        QCOMPARE(ReportError(fake, 53), action);
-    }
-
-    // The trap: Retry runs the failed step again, Ignore goes on with the next, Abort stops;
-    // the report is shown with the normal pointer.
-    void runsStepsUnderTheTrap_data() {
-        QTest::addColumn<QList<MessageAnswer>>("answers");
-        QTest::addColumn<QString>("ran");
-        QTest::addColumn<bool>("completed");
-        QTest::newRow("no failure") << QList<MessageAnswer>{} << QStringLiteral("ab!c") << true;
-        QTest::newRow("abort") << QList<MessageAnswer>{MessageAnswer::Abort} << QStringLiteral("ab")
-                               << false;
-        QTest::newRow("retry then works")
-            << QList<MessageAnswer>{MessageAnswer::Retry} << QStringLiteral("abb!c") << true;
-        QTest::newRow("ignore") << QList<MessageAnswer>{MessageAnswer::Ignore}
-                                << QStringLiteral("abc") << true;
-        QTest::newRow("retry then abort")
-            << QList<MessageAnswer>{MessageAnswer::Retry, MessageAnswer::Abort}
-            << QStringLiteral("abb") << false;
-    }
-
+    // Retry runs the failed step again, Ignore goes on with the next, Abort stops; every report
+    // shows the normal pointer.
     void runsStepsUnderTheTrap() {
-        QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(QString, ran);
-        QFETCH(bool, completed);
-        FakeDesktop fake;
-        for (MessageAnswer answer : answers)
+        test::FakeDesktop fake;
+        for (MessageAnswer answer : {Answer::Retry, Answer::Ignore, Answer::Abort})
             fake.answerMessage(answer);
         QString log;
-        int failures = answers.size();
-        const bool result = RunTrappedSteps(fake, {
-                                                      [&] {
-                                                          log += u'a';
-                                                          return 0;
-                                                      },
-                                                      [&] {
-                                                          log += u'b';
-                                                          if (failures-- > 0)
-                                                              return 61;
-                                                          log += u'!';
-                                                          return 0;
-                                                      },
-                                                      [&] {
-                                                          log += u'c';
-                                                          return 0;
-                                                      },
-                                                  });
-        QCOMPARE(log, ran);
-        QCOMPARE(result, completed);
-        QCOMPARE(fake.messages.size(), answers.size());
+        const auto step = [&log](char16_t name, int error) -> TrapStep {
+            return [&log, name, error] {
+                log += name;
+                return error;
+            };
+        };
+        QVERIFY(RunTrappedSteps(fake, {step(u'a', 0), step(u'b', 61), step(u'c', 0)}));
+        QVERIFY(!RunTrappedSteps(fake, {step(u'd', 61), step(u'e', 0)}));
+        QCOMPARE(log, QStringLiteral("abbcd"));
+        QCOMPARE(fake.busyAtMessages, (QList<int>{0, 0, 0}));
         QCOMPARE(fake.busyDepth, 0);
-        QCOMPARE(fake.busyCalls, int(ran.size() - ran.count(u'!')));
-        QVERIFY(!fake.busyAtMessages.contains(1));
-    }
-
-    void cancelledDialogEndsSilently() {
-        FakeDesktop fake;
-        bool after = false;
-        QVERIFY(!RunTrappedSteps(fake,
-                                 {[] { return int(ErrorNumber::Cancelled); },
-                                  [&] {
-                                      after = true;
-                                      return 0;
-                                  }},
-                                 false));
-        QVERIFY(!after);
-        QVERIFY(fake.messages.isEmpty());
-        QCOMPARE(fake.busyCalls, 0);
     }
 };
 
