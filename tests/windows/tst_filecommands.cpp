@@ -111,6 +111,40 @@ private slots:
         QVERIFY(session.fake.saveRequests.isEmpty());
     }
 
+    // Open takes 65000 bytes, NUL bytes and all, refuses one byte more, and reports a missing
+    // file or a folder through the error reporter.
+    void opensWithinTheLimit_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("bytes"); // -1: nothing is written under `name`
+        QTest::addColumn<QString>("message");
+        QTest::newRow("65000 bytes") << "a.txt" << 65000 << "";
+        QTest::newRow("65001 bytes") << "a.txt" << 65001 << "The file [%1] is too large to open.";
+        QTest::newRow("missing file") << "none.txt" << -1 << "Error Number: 53";
+        QTest::newRow("a folder") << "." << -1 << "Error Number: 75";
+    }
+
+    void opensWithinTheLimit() {
+        QFETCH(QString, name);
+        QFETCH(int, bytes);
+        QFETCH(QString, message);
+        Session session;
+        const QString path = QDir::cleanPath(session.path(name));
+        const QByteArray content = QByteArray("ab\0\r\n", 5).repeated(bytes / 5 + 1).left(bytes);
+        if (bytes >= 0)
+            writeBytes(path, content);
+        DocumentWindow* window = session.open(path);
+        if (message.isEmpty()) {
+            QVERIFY(session.fake.messages.isEmpty());
+            QCOMPARE(window->documentPath(), path);
+            QVERIFY(SaveDocument(session.frame, *window));
+            QCOMPARE(readBytes(path), content);
+        } else {
+            QCOMPARE(session.fake.messages.size(), 1);
+            QVERIFY2(session.texts().constFirst().contains(message.arg(path)),
+                     qPrintable(session.texts().constFirst()));
+        }
+    }
+
     // Cancel changes nothing, a name saves; emptied, the document is refused, also on closing.
     void savesThroughSaveAsAndRefusesBlank() {
         Session session;
