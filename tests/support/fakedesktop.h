@@ -2,9 +2,10 @@
 
 #include "platform/desktop.h"
 
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QHash>
-#include <QList>
 #include <QQueue>
 #include <QTemporaryDir>
 
@@ -12,62 +13,72 @@
 
 namespace orvane::test {
 
-// A scripted desktop: queued answers in, recorded calls out. Modal dialogs are handed to queued
-// drivers instead of blocking; the clipboard is the real one.
+// A scripted desktop: queued answers in, recorded calls out. Modal dialogs go to queued drivers
+// instead of blocking; the clipboard is the real one.
 class FakeDesktop final : public Desktop {
+    QTemporaryDir folder_; // first, so it exists before programFolderPath is set from it
+
 public:
     using DialogDriver = std::function<void(QDialog&)>;
 
-    FakeDesktop();
-
-    // --- scripting
     void answerMessage(MessageAnswer answer) { messageAnswers.enqueue(answer); }
     void answerFileDialog(std::optional<QString> path) { fileAnswers.enqueue(std::move(path)); }
     void driveDialog(DialogDriver driver) { dialogDrivers.enqueue(std::move(driver)); }
-    // Programs named here fail to start; others start for real.
-    QStringList missingPrograms;
-    // Where findProgram finds these names, whatever the search path holds.
-    QHash<QString, QString> foundPrograms;
-    QString printerOutputFile; // where the default printer prints; empty means no printer
-    QString programFolderPath;
+    QStringList missingPrograms;           // fail to start and are not found
+    QHash<QString, QString> foundPrograms; // found here, whatever the search path holds
+    QString printerOutputFile;             // empty: no default printer
+    QString programFolderPath = folder_.path();
     QSize screen{1280, 1024};
     bool openUrlSucceeds = true;
 
-    // --- records
     QList<Message> messages;
     QList<int> busyAtMessages; // busyDepth when each message was shown
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
-    QList<QString> modalDialogs; // object names of the dialogs run modally
+    QStringList modalDialogs; // object names
     QList<ProgramCall> programCalls;
     QList<QUrl> openedUrls;
     QStringList helpFiles;
     int busyDepth = 0;
     int busyCalls = 0;
     int endProgramCalls = 0;
-
-    MessageAnswer showMessage(const Message& message) override;
-    std::optional<QString> askOpenFileName(const FileDialogRequest& request) override;
-    std::optional<QString> askSaveFileName(const FileDialogRequest& request) override;
-    int runModal(QDialog& dialog) override;
-    QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
-    QString findProgram(const QString& name) override;
-    bool openUrl(const QUrl& url) override;
-    void showHelp(const QString& helpFile) override;
-    std::unique_ptr<QPrinter> defaultPrinter() override;
-    QString clipboardText() override;
-    void setClipboardText(const QString& text) override;
-    void setBusyPointer(bool busy) override;
-    QString programFolder() override { return programFolderPath; }
-    QSize screenSize() override { return screen; }
-    void endProgram() override { ++endProgramCalls; }
-
-    QQueue<MessageAnswer> messageAnswers;
+    QQueue<MessageAnswer> messageAnswers; // without one, the user takes the safest way out
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<DialogDriver> dialogDrivers;
 
-private:
-    QTemporaryDir folder_;
+    MessageAnswer showMessage(const Message& message) override {
+        messages.append(message);
+        busyAtMessages.append(busyDepth);
+        return messageAnswers.isEmpty() ? SafestAnswer(message.buttons) : messageAnswers.dequeue();
+    }
+    std::optional<QString> askOpenFileName(const FileDialogRequest& request) override {
+        openRequests.append(request);
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+    }
+    std::optional<QString> askSaveFileName(const FileDialogRequest& request) override {
+        saveRequests.append(request);
+        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
+    }
+    int runModal(QDialog& dialog) override;
+    QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
+    QString findProgram(const QString& name) override;
+    bool openUrl(const QUrl& url) override {
+        openedUrls.append(url);
+        return openUrlSucceeds;
+    }
+    void showHelp(const QString& helpFile) override { helpFiles.append(helpFile); }
+    std::unique_ptr<QPrinter> defaultPrinter() override;
+    QString clipboardText() override { return QGuiApplication::clipboard()->text(); }
+    void setClipboardText(const QString& text) override {
+        QGuiApplication::clipboard()->setText(text);
+    }
+    void setBusyPointer(bool busy) override {
+        busyDepth += busy ? 1 : -1;
+        busyCalls += busy ? 1 : 0;
+    }
+    QString programFolder() override { return programFolderPath; }
+    QSize screenSize() override { return screen; }
+    void endProgram() override { ++endProgramCalls; }
 };
 
 } // namespace orvane::test

@@ -5,8 +5,6 @@
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QTest>
 
 #include <memory>
@@ -21,15 +19,14 @@ inline void settle() {
     }
 }
 
-// A frame as the program starts it, on a temporary settings store and a scripted desktop.
-// Store values before start() to play a later run.
+// A frame as the program starts it, on a temporary settings store and a scripted desktop. Store
+// values before start() to play a later run.
 class TestFrame {
 public:
     TemporarySettings settings; // first, so nothing reads the real store
     FakeDesktop desktop;
     SettingsStore store;
 
-    // Runs the start-up; true once the frame is the active window.
     [[nodiscard]] bool start() {
         frame_ = std::make_unique<MainFrame>(desktop, store);
         frame_->start();
@@ -37,9 +34,7 @@ public:
         settle();
         return active;
     }
-
     MainFrame& frame() const { return *frame_; }
-    // The active document window, or nullptr.
     DocumentWindow* active() const { return frame_->activeDocument(); }
 
 private:

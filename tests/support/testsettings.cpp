@@ -8,8 +8,7 @@
 namespace orvane::test {
 
 TemporarySettings::TemporarySettings() : previousHome_(qgetenv("HOME")) {
-    // In test mode the standard folders lie below the home folder, so both together keep
-    // projects and data written by the program inside this folder.
+    // In test mode the standard folders lie below the home folder.
     qputenv("HOME", folder_.path().toLocal8Bit());
     QStandardPaths::setTestModeEnabled(true);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_.path());

@@ -1,4 +1,3 @@
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "testframe.h"
 
@@ -6,39 +5,24 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
-#include <QTest>
 
 using namespace orvane;
 using namespace orvane::test;
 
 namespace {
 
-QMdiSubWindow* subWindow(DocumentWindow* window) {
-    return qobject_cast<QMdiSubWindow*>(window->parentWidget());
-}
-
-QAction* frameItem(MainFrame& frame, const char* name) {
-    return frame.frameMenuBar().findChild<QAction*>(QString::fromLatin1(name));
-}
-
-// The Window menu's list of open windows as the user sees it when opening the menu.
-QList<QAction*> windowList(DocumentWindow* window) {
+// The Window menu's list as the user sees it on opening the menu, "*" marking the checked entry;
+// then clicks the entry at `click`, if any.
+QStringList windowList(DocumentWindow* window, qsizetype click = -1) {
     auto* menu = window->menuBar().findChild<QMenu*>(QStringLiteral("mnuWindow"));
     emit menu->aboutToShow();
-    QList<QAction*> listed;
-    for (QAction* item : menu->actions()) {
-        if (item->objectName() == u"mnuWindowList")
-            listed.append(item);
-    }
-    return listed;
-}
-
-QStringList captions(const QList<QAction*>& items) {
-    QStringList texts;
+    QList<QAction*> items = menu->findChildren<QAction*>(QStringLiteral("mnuWindowList"));
+    QStringList listed;
     for (const QAction* item : items)
-        texts.append(item->text() + (item->isChecked() ? QStringLiteral(" *") : QString()));
-    return texts;
+        listed.append(item->text() + (item->isChecked() ? QStringLiteral(" *") : QString()));
+    if (click >= 0)
+        items[click]->trigger();
+    return listed;
 }
 
 } // namespace
@@ -46,55 +30,38 @@ QStringList captions(const QList<QAction*>& items) {
 class TestMenus : public QObject {
     Q_OBJECT
 
-    TestFrame* test_ = nullptr;
+    std::unique_ptr<TestFrame> test_;
     MainFrame& frame() { return test_->frame(); }
+    void arrange(const char* item) { test_->active()->menuItem(item)->trigger(); }
 
 private slots:
     void init() {
-        test_ = new TestFrame;
+        test_ = std::make_unique<TestFrame>();
         QVERIFY(test_->start());
     }
-    void cleanup() { delete test_; }
+    void cleanup() { test_.reset(); }
 
-    void menuBarFollowsTheActiveWindow() {
-        DocumentWindow* first = test_->active();
-        QVERIFY(first->menuBar().isVisible());
-        QVERIFY(!frame().frameMenuBar().isVisible());
-
-        DocumentWindow* second = frame().newDocumentWindow();
-        QVERIFY(second->menuBar().isVisible());
-        QVERIFY(!first->menuBar().isVisible());
-
-        frame().activateDocument(*first);
-        QVERIFY(first->menuBar().isVisible());
-        QVERIFY(!second->menuBar().isVisible());
-
-        for (QMdiSubWindow* sub : frame().mdiArea().subWindowList())
-            QVERIFY(sub->close());
+    // The active window's menu bar shows; its Window menu lists every window.
+    void menusFollowTheWindows() {
+        frame().newDocumentWindow()->setCaption(QStringLiteral("R&D.JAVA"));
+        DocumentWindow* third = frame().newDocumentWindow();
+        QCOMPARE(windowList(third, 1),
+                 (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
+        DocumentWindow* second = test_->active();
+        QCOMPARE(second->caption(), QStringLiteral("R&D.JAVA"));
+        QVERIFY(second->menuBar().isVisible() && !third->menuBar().isVisible());
+        QVERIFY(frame().mdiArea().subWindowList().first()->close());
+        settle();
+        QCOMPARE(windowList(second), (QStringList{"&1 R&&D.JAVA *", "&2 Untitled"}));
+        frame().mdiArea().closeAllSubWindows();
         settle();
         QVERIFY(frame().frameMenuBar().isVisible());
-
-        frameItem(frame(), "mnuFileNewDocument")->trigger();
-        settle();
-        QCOMPARE(frame().documentWindows().size(), 1);
-        QVERIFY(test_->active()->menuBar().isVisible());
-        QVERIFY(!frame().frameMenuBar().isVisible());
+        frame().frameMenuBar().findChild<QAction*>(QStringLiteral("mnuFileNewDocument"))->trigger();
+        QCOMPARE(windowList(test_->active()), QStringList{"&1 Untitled *"});
+        QVERIFY(test_->active()->menuBar().isVisible() && !frame().frameMenuBar().isVisible());
     }
 
-    // Ambiguous shortcuts fire nothing at all, so no key may be taken twice in one menu bar.
-    void shortcutsAreUnique() {
-        for (QMenuBar* bar : {&frame().frameMenuBar(), &test_->active()->menuBar()}) {
-            QStringList keys;
-            for (const QAction* item : bar->findChildren<QAction*>()) {
-                if (!item->shortcut().isEmpty())
-                    keys.append(item->shortcut().toString());
-            }
-            QVERIFY(!keys.isEmpty());
-            QCOMPARE(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size());
-        }
-    }
-
-    void viewTogglesCheckOnlyTheActiveWindow_data() {
+    void viewToggles_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<Bar>("bar");
         QTest::newRow("standard toolbar") << "mnuViewStandard" << Bar::Standard;
@@ -102,113 +69,55 @@ private slots:
         QTest::newRow("status bar") << "mnuViewStatus" << Bar::Status;
     }
 
-    void viewTogglesCheckOnlyTheActiveWindow() {
+    // A click toggles the bar and only the active window's check; a new window starts checked
+    // whatever the bars show.
+    void viewToggles() {
         QFETCH(QString, item);
         QFETCH(Bar, bar);
         DocumentWindow* first = test_->active();
         DocumentWindow* second = frame().newDocumentWindow();
-        QVERIFY(second->menuItem(item)->isChecked());
-
         second->menuItem(item)->trigger();
-        QVERIFY(!frame().isBarVisible(bar));
-        QVERIFY(!second->menuItem(item)->isChecked());
-        QVERIFY(first->menuItem(item)->isChecked());
-
-        // A new window starts checked whatever the bar shows; its click shows the bar.
+        for (Bar each : {Bar::Standard, Bar::Object, Bar::Status})
+            QCOMPARE(frame().isBarVisible(each), each != bar);
+        QVERIFY(!second->menuItem(item)->isChecked() && first->menuItem(item)->isChecked());
         DocumentWindow* third = frame().newDocumentWindow();
         QVERIFY(third->menuItem(item)->isChecked());
         third->menuItem(item)->trigger();
-        QVERIFY(frame().isBarVisible(bar));
-        QVERIFY(third->menuItem(item)->isChecked());
-        QVERIFY(!second->menuItem(item)->isChecked());
-
-        third->menuItem(item)->trigger();
-        QVERIFY(!frame().isBarVisible(bar));
-        QVERIFY(!third->menuItem(item)->isChecked());
-        const QList<Bar> others{Bar::Standard, Bar::Object, Bar::Status};
-        for (Bar other : others) {
-            if (other != bar)
-                QVERIFY(frame().isBarVisible(other));
-        }
-    }
-
-    void windowListFollowsTheWindows() {
-        DocumentWindow* first = test_->active();
-        QCOMPARE(captions(windowList(first)), QStringList{"&1 Untitled *"});
-
-        DocumentWindow* second = frame().newDocumentWindow();
-        second->setCaption(QStringLiteral("R&D.JAVA"));
-        DocumentWindow* third = frame().newDocumentWindow();
-        QCOMPARE(captions(windowList(third)),
-                 (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
-
-        windowList(third).at(1)->trigger();
-        QCOMPARE(test_->active(), second);
-        QVERIFY(second->menuBar().isVisible());
-        QCOMPARE(captions(windowList(second)),
-                 (QStringList{"&1 Untitled", "&2 R&&D.JAVA *", "&3 Untitled"}));
-
-        QVERIFY(subWindow(first)->close());
-        settle();
-        QCOMPARE(captions(windowList(test_->active())).size(), 2);
-        QVERIFY(!captions(windowList(test_->active())).contains("&1 Untitled"));
+        QVERIFY(frame().isBarVisible(bar) && third->menuItem(item)->isChecked());
     }
 
     void arrangements() {
-        QList<QMdiSubWindow*> subs{subWindow(test_->active())};
-        for (int i = 0; i < 2; ++i)
-            subs.append(subWindow(frame().newDocumentWindow()));
+        frame().newDocumentWindow();
+        frame().newDocumentWindow();
+        const QList<QMdiSubWindow*> subs = frame().mdiArea().subWindowList();
         const QRect area = frame().mdiArea().viewport()->rect();
-        DocumentWindow* active = test_->active();
-        QAction* horizontal = active->menuItem(QStringLiteral("mnuWindowHorizontal"));
-        QAction* vertical = active->menuItem(QStringLiteral("mnuWindowVertical"));
-        QAction* cascade = active->menuItem(QStringLiteral("mnuWindowCascade"));
-        QAction* icons = active->menuItem(QStringLiteral("mnuWindowArrange"));
 
-        // Tile horizontal: stacked one above another at full width, filling the area.
-        horizontal->trigger();
-        int covered = 0;
-        for (QMdiSubWindow* sub : subs) {
-            QCOMPARE(sub->geometry().left(), 0);
-            QCOMPARE(sub->width(), area.width());
-            covered += sub->height();
-            for (QMdiSubWindow* other : subs)
-                QVERIFY(other == sub || !other->geometry().intersects(sub->geometry()));
+        // Tiles cover the area without overlapping, stacked at full width or side by side.
+        for (const bool stacked : {true, false}) {
+            arrange(stacked ? "mnuWindowHorizontal" : "mnuWindowVertical");
+            QRegion covered;
+            for (const QMdiSubWindow* tile : subs) {
+                QVERIFY(!covered.intersects(tile->geometry()));
+                covered += tile->geometry();
+            }
+            QCOMPARE(covered, QRegion(area));
+            QCOMPARE(subs[0]->width() == area.width(), stacked);
         }
-        QCOMPARE(covered, area.height());
 
-        // Tile vertical: side by side at full height.
-        vertical->trigger();
-        covered = 0;
-        for (QMdiSubWindow* sub : subs) {
-            QCOMPARE(sub->geometry().top(), 0);
-            QCOMPARE(sub->height(), area.height());
-            covered += sub->width();
-            for (QMdiSubWindow* other : subs)
-                QVERIFY(other == sub || !other->geometry().intersects(sub->geometry()));
-        }
-        QCOMPARE(covered, area.width());
-
-        // Cascade: each window a step further right and down than the one below it.
-        cascade->trigger();
-        const QList<QMdiSubWindow*> stack =
-            frame().mdiArea().subWindowList(QMdiArea::StackingOrder);
-        for (qsizetype i = 1; i < stack.size(); ++i) {
-            QVERIFY(stack[i]->x() > stack[i - 1]->x());
-            QVERIFY(stack[i]->y() > stack[i - 1]->y());
-        }
+        arrange("mnuWindowCascade");
+        const auto stack = frame().mdiArea().subWindowList(QMdiArea::StackingOrder);
         QCOMPARE(stack.first()->pos(), QPoint(0, 0));
+        for (qsizetype i = 1; i < stack.size(); ++i)
+            QVERIFY(stack[i]->x() > stack[i - 1]->x() && stack[i]->y() > stack[i - 1]->y());
 
-        // Arrange icons: minimised windows lined up along the bottom from the left.
+        // Minimised windows line up along the bottom from the left.
         subs[0]->showMinimized();
         subs[1]->showMinimized();
         subs[0]->move(200, 40);
         subs[1]->move(90, 10);
-        icons->trigger();
-        QCOMPARE(subs[0]->geometry().bottom(), area.bottom());
-        QCOMPARE(subs[1]->geometry().bottom(), area.bottom());
-        QCOMPARE(subs[0]->x(), 0);
-        QCOMPARE(subs[1]->x(), subs[0]->width());
+        arrange("mnuWindowArrange");
+        QCOMPARE(subs[0]->geometry().bottomLeft(), area.bottomLeft());
+        QCOMPARE(subs[1]->geometry().bottomLeft(), QPoint(subs[0]->width(), area.bottom()));
         QVERIFY(!subs[2]->isMinimized());
     }
 };

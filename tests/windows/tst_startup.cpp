@@ -1,190 +1,171 @@
-#include "app/mainframe.h"
 #include "app/projectsfolder.h"
 #include "document/documentwindow.h"
+#include "templates/wizardcommand.h"
 #include "testframe.h"
+#include "toolchain/toolchaincommands.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QMenuBar>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRect>
 #include <QSettings>
-#include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QToolBar>
 
 using namespace orvane;
 using namespace orvane::test;
 
 namespace {
 
-bool isStored(const QString& name) {
-    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane"))
-        .contains(QStringLiteral("Options/") + name);
-}
-
-// A program folder in which nothing can be created, even by root: it lies below a file.
-QString unusableProgramFolder(const QTemporaryDir& place) {
-    const QString file = place.filePath(QStringLiteral("program"));
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    return file + QStringLiteral("/bin");
+QSettings raw() {
+    return QSettings(settingsApplication, settingsApplication);
 }
 
 } // namespace
 
+// The settings store, and the start-up that reads it.
 class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void freshInstallation() {
-        TestFrame test;
-        QVERIFY(test.start());
-        MainFrame& frame = test.frame();
-
-        QCOMPARE(frame.windowTitle(), QStringLiteral("Orvane"));
-        QVERIFY(frame.standardToolbar().isVisible());
-        QVERIFY(frame.objectToolbar().isVisible());
-        QVERIFY(frame.statusBar1().isVisible());
-        QCOMPARE(frame.standardToolbar().actions().size(), 16);
-        QCOMPARE(frame.objectToolbar().actions().size(), 13);
-        QVERIFY(frame.standardToolbar().geometry().bottom() <
-                frame.objectToolbar().geometry().top());
-
-        const QString projects = test.desktop.programFolderPath + QStringLiteral("/Projects/");
-        QCOMPARE(frame.projectsFolder(), projects);
-        QVERIFY(QFileInfo(projects).isDir());
-        QVERIFY(test.desktop.messages.isEmpty());
-        QVERIFY(!isStored(QStringLiteral("UsedPreviousVersion")));
-
-        QCOMPARE(frame.documentWindows().size(), 1);
-        DocumentWindow* first = test.active();
-        QVERIFY(first);
-        QCOMPARE(first->caption(), QStringLiteral("Untitled"));
-        QVERIFY(first->text().text().isEmpty());
-        QVERIFY(first->documentPath().isEmpty());
-        QVERIFY(first->editor().hasFocus());
-        QVERIFY(first->menuBar().isVisible());
-        QVERIFY(!frame.frameMenuBar().isVisible());
+    // Rows follow the key order and are named with the exact spelling of their key. The stored
+    // texts look like lists, numbers or Qt's own markers, and must come back as written.
+    void eachKey_data() {
+        QTest::addColumn<SettingKey>("key");
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("stored");
+        int index = 0;
+        const auto row = [&index](const char* name, const char* reader, const char* options,
+                                  const char* stored) {
+            QTest::newRow(name) << static_cast<SettingKey>(index++) << QString::fromLatin1(reader)
+                                << QString::fromLatin1(options) << QString::fromUtf8(stored);
+        };
+        row("FontNameValue", "", "Courier New", "Zoë 日本");
+        row("FontNameSize", "", "", "13");
+        row("FontNameIndex", "", "", "");
+        row("FontSizeIndex", "3", "3", "  padded  ");
+        row("StandardToolbarValue", "1", "1", "0");
+        row("FormattingToolbarValue", "1", "1", "0");
+        row("StatusbarValue", "1", "1", "0");
+        row("DefaultBrowser", "True", "True", "False");
+        row("IEBrowser", "False", "False", "True");
+        row("NSBrowser", "False", "False", "True");
+        row("SDKLocation", "Unknown location", "Unknown location", R"(C:\jdk "1.3"\bin)");
+        row("SDKNormal", "", "False", "@Variant(x)");
+        row("SDKDebug", "", "False", "True");
+        row("SDKOptimize", "", "False", "True");
+        row("SDKVerbose", "", "False", "True");
+        row("AuthorName", "Author's Name", "Author's Name", "Doe, Jane");
+        row("UsedPreviousVersion", "100", "100", "one\r\ntwo");
     }
 
-    void centresOnTheScreen() {
-        TestFrame test;
-        test.desktop.screen = QSize(1600, 1000);
-        QVERIFY(test.start());
-        const QRect frame = test.frame().geometry();
-        QVERIFY(qAbs(frame.center().x() - 800) <= 1);
-        QVERIFY(qAbs(frame.center().y() - 500) <= 1);
+    void eachKey() {
+        QFETCH(SettingKey, key);
+        QFETCH(QString, stored);
+        const TemporarySettings firstRun;
+        SettingsStore store;
+        QTEST(store.get(key), "reader");
+        QTEST(store.getForOptions(key), "options");
+        QVERIFY(raw().allKeys().isEmpty());
+        store.save(key, stored);
+        QCOMPARE(raw().allKeys(),
+                 QStringList{QStringLiteral("Options/") + QTest::currentDataTag()});
+
+        // The next run parses the file afresh.
+        const QString file = raw().fileName();
+        const TemporarySettings secondRun;
+        QVERIFY(QDir().mkpath(QFileInfo(raw().fileName()).path()));
+        QVERIFY(QFile::copy(file, raw().fileName()));
+        QCOMPARE(SettingsStore().get(key), stored);
     }
 
-    void welcomeWhenProjectsCannotBeCreated() {
-        const QTemporaryDir place;
-        const QString programFolder = unusableProgramFolder(place);
-        QVERIFY(!programFolder.isEmpty());
-        const TemporarySettings settings;
-        for (int run = 1; run <= 2; ++run) {
-            FakeDesktop desktop;
-            desktop.programFolderPath = programFolder;
-            SettingsStore store;
-            MainFrame frame(desktop, store);
-            frame.start();
-            QCOMPARE(frame.documentWindows().size(), 1);
-            QVERIFY(frame.projectsFolder().startsWith(settings.path()));
-            QVERIFY(QFileInfo(frame.projectsFolder()).isDir());
-            if (run == 2) {
-                QVERIFY(desktop.messages.isEmpty());
-                break;
-            }
-            QCOMPARE(desktop.messages.size(), 1);
-            const Message& welcome = desktop.messages.first();
+    // A portable copy keeps its projects beside the program. Where nothing can be created there
+    // (below a regular file, as tests run as root) the user's data folder holds them, and only
+    // the first run shows the welcome. The wizard writes where the Run dialog looks, either way.
+    void startUp_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("fresh installation") << true;
+        QTest::newRow("Projects cannot be created") << false;
+    }
+
+    void startUp() {
+        QFETCH(bool, writable);
+        TestFrame test;
+        QFile file(test.desktop.programFolderPath + QStringLiteral("/file"));
+        if (!writable) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            test.desktop.programFolderPath = file.fileName() + QStringLiteral("/bin");
+        }
+        const QString expected = writable ? ProjectsFolderPath(test.desktop.programFolderPath)
+                                          : UserProjectsFolderPath();
+        QVERIFY(test.start());
+        for (Bar bar : {Bar::Standard, Bar::Object, Bar::Status})
+            QVERIFY(test.frame().isBarVisible(bar));
+        QCOMPARE(test.active()->caption(), QStringLiteral("Untitled"));
+        QCOMPARE(test.frame().projectsFolder(), expected);
+        MainFrame(test.desktop, test.store).start(); // the next run
+        QCOMPARE(test.desktop.messages.size(), writable ? 0 : 1);
+        QCOMPARE(raw().value("Options/UsedPreviousVersion"),
+                 writable ? QVariant() : QVariant("101"));
+        for (const Message& welcome : test.desktop.messages) {
             QCOMPARE(welcome.title, QStringLiteral("Welcome to Orvane [Service Release 1 (SR1)]"));
             QCOMPARE(welcome.text,
-                     QStringLiteral("This Service Release corrected serveral known issues "
-                                    "discovered in the Gold Release.  For more information, see "
-                                    "the history.txt file for details."));
+                     QStringLiteral("This Service Release corrected serveral known "
+                                    "issues discovered in the Gold Release.  For more "
+                                    "information, see the history.txt file for details."));
             QCOMPARE(welcome.icon, MessageIcon::Information);
-            QCOMPARE(welcome.buttons, MessageButtons::Ok);
-            QCOMPARE(store.get(SettingKey::UsedPreviousVersion), QStringLiteral("101"));
         }
+
+        test.desktop.driveDialog([](QDialog& wizard) {
+            wizard.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+        });
+        ShowDocumentWizard(test.frame(), QStringLiteral("5"));
+        QVERIFY(QFileInfo::exists(expected + QStringLiteral("Document1.java")));
+        test.desktop.driveDialog([](QDialog& run) {
+            const auto* files = run.findChild<QListWidget*>(QStringLiteral("File1"));
+            QVERIFY(!files->findItems("Document1.java", Qt::MatchExactly).isEmpty());
+        });
+        ShowRunDialog(test.frame());
+        QVERIFY(test.desktop.dialogDrivers.isEmpty());
     }
 
-    void welcomeOnlyWhileUnseen() {
-        const QTemporaryDir place;
-        TestFrame test;
-        test.desktop.programFolderPath = unusableProgramFolder(place);
-        test.store.save(SettingKey::UsedPreviousVersion, QStringLiteral("102"));
-        QVERIFY(test.start());
-        QVERIFY(test.desktop.messages.isEmpty());
-        QCOMPARE(test.store.get(SettingKey::UsedPreviousVersion), QStringLiteral("102"));
-    }
-
-    void barsFollowTheirSettings_data() {
-        QTest::addColumn<SettingKey>("key");
-        QTest::addColumn<Bar>("bar");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("shown");
-        const struct {
-            const char* name;
-            SettingKey key;
-            Bar bar;
-        } bars[] = {{"standard", SettingKey::StandardToolbarValue, Bar::Standard},
-                    {"object", SettingKey::FormattingToolbarValue, Bar::Object},
-                    {"status", SettingKey::StatusbarValue, Bar::Status}};
-        for (const auto& b : bars) {
-            for (const char* stored : {"1", "0", "x", "", " 1", "True"}) {
-                QTest::addRow("%s %s", b.name, stored)
-                    << b.key << b.bar << QString::fromLatin1(stored) << (qstrcmp(stored, "1") == 0);
-            }
-        }
-    }
-
-    void barsFollowTheirSettings() {
-        QFETCH(SettingKey, key);
-        QFETCH(Bar, bar);
-        QFETCH(QString, stored);
-        QFETCH(bool, shown);
-        TestFrame test;
-        test.store.save(key, stored);
-        QVERIFY(test.start());
+    // Only "1" shows a bar. Readers take a value of the wrong form as the default or as text;
+    // the editor font falls back to Courier New 11 without a name or a usable size.
+    void startUpReadsTheSettings_data() {
+        QTest::addColumn<QString>("key"); // empty: every key
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QList<Bar>>("hidden");
+        QTest::addColumn<double>("points");
+        const auto row = [](const char* name, const char* key, const QVariant& stored,
+                            const QList<Bar>& hidden, double points) {
+            QTest::newRow(name) << QString::fromLatin1(key) << stored << hidden << points;
+        };
         const QList<Bar> all{Bar::Standard, Bar::Object, Bar::Status};
-        for (Bar each : all)
-            QCOMPARE(test.frame().isBarVisible(each), each == bar ? shown : true);
+        row("standard 0", "StandardToolbarValue", "0", {Bar::Standard}, 11);
+        row("standard x", "StandardToolbarValue", "x", {Bar::Standard}, 11);
+        row("object True", "FormattingToolbarValue", "True", {Bar::Object}, 11);
+        row("status 0", "StatusbarValue", "0", {Bar::Status}, 11);
+        row("lists", "", QStringList{"1", "0"}, {}, 11);
+        row("rectangles", "", QRect(1, 2, 3, 4), {}, 11);
+        row("whole numbers", "", 16, all, 16);
+        row("nan", "", "nan", all, 11);
     }
 
-    void objectToolbarMovesUpWithoutTheStandardOne() {
+    void startUpReadsTheSettings() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QList<Bar>, hidden);
         TestFrame test;
-        test.store.save(SettingKey::StandardToolbarValue, QStringLiteral("0"));
+        for (int i = 0; i < settingKeyCount; ++i) {
+            const QString name = settingName(static_cast<SettingKey>(i));
+            if (key.isEmpty() || key == name)
+                raw().setValue(QStringLiteral("Options/") + name, stored);
+        }
         QVERIFY(test.start());
-        QVERIFY(!test.frame().standardToolbar().isVisible());
-        QCOMPARE(test.frame().objectToolbar().geometry().top(),
-                 test.frame().menuWidget()->geometry().bottom() + 1);
-    }
-
-    void ensureFolderExists_data() {
-        QTest::addColumn<QString>("relative");
-        QTest::addColumn<bool>("created");
-        QTest::addColumn<QString>("madeFolder");
-        QTest::newRow("one level") << "Projects/" << true << "Projects";
-        QTest::newRow("nested") << "a/b/c/" << true << "a/b/c";
-        QTest::newRow("existing") << "" << true << "";
-        QTest::newRow("trailing name is not made") << "a/b/name.txt" << true << "a/b";
-        QTest::newRow("below a file") << "file/Projects/" << false << "";
-    }
-
-    void ensureFolderExists() {
-        QFETCH(QString, relative);
-        QFETCH(bool, created);
-        QFETCH(QString, madeFolder);
-        const QTemporaryDir root;
-        QFile file(root.filePath(QStringLiteral("file")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        const QString path = root.path() + u'/' + relative;
-        QCOMPARE(EnsureFolderExists(path), created);
-        if (!madeFolder.isEmpty())
-            QVERIFY(QFileInfo(root.filePath(madeFolder)).isDir());
-        QVERIFY(!QFileInfo::exists(root.filePath(QStringLiteral("a/b/name.txt"))));
+        for (Bar bar : {Bar::Standard, Bar::Object, Bar::Status})
+            QCOMPARE(test.frame().isBarVisible(bar), !hidden.contains(bar));
+        QTEST(test.active()->editor().font().pointSizeF(), "points");
     }
 };
 

@@ -1,0 +1,170 @@
+#include "document/documentwindow.h"
+#include "testframe.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QToolBar>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+// The object toolbar and eight buttons, and eleven items of `window`'s menus, need text.
+void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
+    QCOMPARE(frame.objectToolbar().isEnabled(), enabled);
+    for (const char* key : {"Save", "Print", "Preview", "Run", "Cut", "Copy", "Paste", "Find"})
+        QVERIFY2(frame.toolbarButton(key)->isEnabled() == enabled, key);
+    QVERIFY(frame.toolbarButton("New")->isEnabled() && frame.toolbarButton("Help")->isEnabled());
+    if (!window)
+        return;
+    for (const char* name : {"mnuFileSave", "mnuFilePrint", "mnuEditCut", "mnuEditCopy",
+                             "mnuEditPaste", "mnuEditDelete", "mnuEditSelect", "mnuEditFind",
+                             "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
+        QVERIFY2(window->menuItem(name)->isEnabled() == enabled, name);
+    QVERIFY(window->menuItem("mnuFileOpen")->isEnabled());
+}
+
+// Texts show the selection between "[" and "]", or the caret as "|".
+void setMarked(DocumentText document, QString text) {
+    const qsizetype caret = text.indexOf(u'|');
+    const qsizetype start = caret >= 0 ? caret : text.indexOf(u'[');
+    const qsizetype end = caret >= 0 ? caret : text.indexOf(u']') - 1;
+    document.setText(text.remove(u'|').remove(u'[').remove(u']'));
+    document.setSelStart(int(start));
+    document.setSelLength(int(end - start));
+}
+
+QString marked(const DocumentText& document) {
+    QString text = document.text();
+    if (document.selLength() == 0)
+        return text.insert(document.selStart(), u'|');
+    return text.insert(document.selStart() + document.selLength(), u']')
+        .insert(document.selStart(), u'[');
+}
+
+} // namespace
+
+// Edit commands (the clipboard's line breaks are LF here), command enabling, close rule.
+class TestDocumentWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void editCommands_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboardBefore"); // null: the clipboard holds no text
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboardAfter");
+        const auto row = [](const char* name, const char* item, QString before,
+                            QString clipboardBefore, QString after, QString clipboardAfter) {
+            QTest::newRow(name) << QStringLiteral("mnuEdit") + item << before << clipboardBefore
+                                << after << clipboardAfter;
+        };
+        row("cut across a line break", "Cut", "a[b\r\nc]d", "old", "a|d", "b\nc");
+        row("cut nothing empties the clipboard", "Cut", "a|bc", "old", "a|bc", "");
+        row("delete", "Delete", "[one ]two", "old", "|two", "one ");
+        row("copy", "Copy", "[a\u00A0b\r\nc]d", "old", "[a\u00A0b\r\nc]d", "a\u00A0b\nc");
+        row("paste at the caret", "Paste", "one| two", "X\nY", "oneX\r\nY| two", "X\nY");
+        row("paste over a selection", "Paste", "[x]", "a\r\nb\rc", "a\r\nb\r\nc|", "a\r\nb\rc");
+        row("paste with no text", "Paste", "[one ]two", nullptr, "|two", "");
+        row("select all", "Select", "ab|\r\ncd", "old", "[ab\r\ncd]", "old");
+    }
+
+    void editCommands() {
+        QFETCH(QString, item);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboardBefore);
+        TestFrame test;
+        QVERIFY(test.start());
+        setMarked(test.active()->text(), before);
+        if (clipboardBefore.isNull())
+            QGuiApplication::clipboard()->clear();
+        else
+            QGuiApplication::clipboard()->setText(clipboardBefore);
+        test.active()->applyCommandEnabling();
+        test.active()->menuItem(item)->trigger();
+        QTEST(marked(test.active()->text()), "after");
+        QTEST(QGuiApplication::clipboard()->text(), "clipboardAfter");
+        checkEnabling(test.frame(), test.active(), !test.active()->text().isEmpty());
+    }
+
+    // Typing enables the commands at once, not only when the editor next gets the focus, and
+    // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
+    // active one.
+    void enablingFollowsTyping_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("nothing") << "";
+        QTest::newRow("a letter") << "a";
+    }
+
+    void enablingFollowsTyping() {
+        QFETCH(QString, typed);
+        TestFrame test;
+        QVERIFY(test.start());
+        DocumentWindow* window = test.active();
+        QTest::keyClicks(&window->editor(), typed);
+        checkEnabling(test.frame(), window, !typed.isEmpty());
+        checkEnabling(test.frame(), test.frame().newDocumentWindow(), false);
+        test.frame().activateDocument(*window);
+        checkEnabling(test.frame(), window, !typed.isEmpty());
+        window->menuItem(QStringLiteral("mnuEditSelect"))->trigger();
+        window->menuItem(QStringLiteral("mnuEditDelete"))->trigger();
+        checkEnabling(test.frame(), window, false);
+    }
+
+    void closeRule_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("empty: closes silently") << "" << MessageAnswer::Yes << true;
+        QTest::newRow("text, No: closes unsaved") << "class A {}" << MessageAnswer::No << true;
+        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << MessageAnswer::Yes << false;
+    }
+
+    // A closed last window leaves nothing to save, print or insert into; nothing is written.
+    void closeRule() {
+        QFETCH(QString, typed);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, closes);
+        TestFrame test;
+        QVERIFY(test.start());
+        DocumentWindow* window = test.active();
+        QTest::keyClicks(&window->editor(), typed);
+        test.desktop.answerMessage(answer);
+        QCOMPARE(qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(), closes);
+        settle();
+        QCOMPARE(test.frame().documentWindows().size(), closes ? 0 : 1);
+        checkEnabling(test.frame(), closes ? nullptr : window, !closes);
+        QCOMPARE(test.desktop.messages.size(), typed.isEmpty() ? 0 : 1);
+        for (const Message& asked : test.desktop.messages) {
+            QCOMPARE(asked.text, "This document hasn't been saved.  Do you want to sve it now?");
+            QCOMPARE(asked.title, QStringLiteral("Orvane"));
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QCOMPARE(asked.icon, MessageIcon::Question);
+        }
+        const QDir folder(test.desktop.programFolderPath);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Projects"});
+        test.frame().toolbarButton(QStringLiteral("New"))->trigger();
+        checkEnabling(test.frame(), test.active(), false);
+    }
+
+    // The frame closes each window by its rule; one that stays keeps the program going until
+    // Exit, which ends it at once.
+    void closingTheFrame() {
+        TestFrame test;
+        QVERIFY(test.start());
+        QTest::keyClicks(&test.active()->editor(), QStringLiteral("text"));
+        test.desktop.answerMessage(MessageAnswer::Yes);
+        QVERIFY(!test.frame().close());
+        QCOMPARE(test.desktop.endProgramCalls, 0);
+        test.active()->menuItem(QStringLiteral("mnuFileExit"))->trigger();
+        QCOMPARE(test.desktop.endProgramCalls, 1);
+        QCOMPARE(test.desktop.messages.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestDocumentWindow)
+#include "tst_documentwindow.moc"
