@@ -1,4 +1,5 @@
 #include "document/documentwindow.h"
+#include "markedtext.h"
 #include "testframe.h"
 
 #include <QDir>
@@ -24,24 +25,6 @@ void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
                              "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
         QVERIFY2(window->menuItem(name)->isEnabled() == enabled, name);
     QVERIFY(window->menuItem("mnuFileOpen")->isEnabled());
-}
-
-// Texts show the selection between "[" and "]", or the caret as "|".
-void setMarked(DocumentText document, QString text) {
-    const qsizetype caret = text.indexOf(u'|');
-    const qsizetype start = caret >= 0 ? caret : text.indexOf(u'[');
-    const qsizetype end = caret >= 0 ? caret : text.indexOf(u']') - 1;
-    document.setText(text.remove(u'|').remove(u'[').remove(u']'));
-    document.setSelStart(int(start));
-    document.setSelLength(int(end - start));
-}
-
-QString marked(const DocumentText& document) {
-    QString text = document.text();
-    if (document.selLength() == 0)
-        return text.insert(document.selStart(), u'|');
-    return text.insert(document.selStart() + document.selLength(), u']')
-        .insert(document.selStart(), u'[');
 }
 
 } // namespace

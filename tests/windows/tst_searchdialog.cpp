@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "fakedesktop.h"
+#include "markedtext.h"
 #include "search/searchcommands.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
@@ -11,17 +12,9 @@
 #include <QTest>
 
 using namespace orvane;
+using test::marked;
 
 namespace {
-
-// The text with its selection in brackets, or "|" at the caret when nothing is selected.
-QString marked(const DocumentText& document) {
-    QString text = document.text();
-    if (document.selLength() == 0)
-        return text.insert(document.selStart(), u'|');
-    return text.insert(document.selStart() + document.selLength(), u']')
-        .insert(document.selStart(), u'[');
-}
 
 void row(const char* name, bool replace, const QString& text, const QString& search,
          const QString& replacement, int presses, const QString& expected, int noMatch = 0) {
