@@ -3,15 +3,19 @@
 #include "app/mainframe.h"
 #include "app/toolbaricons.h"
 #include "document/closerule.h"
+#include "document/codeeditor.h"
 #include "document/commandenabling.h"
 #include "document/documentmenus.h"
 #include "document/editorfont.h"
+#include "document/syntaxhighlighter.h"
+#include "settings/editoroptions.h"
 #include "settings/settingsstore.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -19,7 +23,7 @@
 namespace orvane {
 
 DocumentWindow::DocumentWindow(MainFrame& frame)
-    : frame_(frame), txtDocument_(new QPlainTextEdit(this)),
+    : frame_(frame), txtDocument_(new CodeEditor(this)),
       menuBar_(BuildDocumentMenuBar(frame, *this)) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
@@ -34,11 +38,40 @@ DocumentWindow::DocumentWindow(MainFrame& frame)
     setFocusProxy(txtDocument_);
 
     applyEditorFont();
+    applyEditorOptions(ReadEditorOptions(frame_.settings()));
     connect(txtDocument_, &QPlainTextEdit::textChanged, this, &DocumentWindow::followEmptiness);
+    connect(txtDocument_, &QPlainTextEdit::textChanged, this, [this] {
+        if (documentPath_.isEmpty())
+            chooseColouring();
+    });
 }
 
 DocumentWindow::~DocumentWindow() {
     delete menuBar_;
+}
+
+QPlainTextEdit& DocumentWindow::editor() const {
+    return *txtDocument_;
+}
+
+void DocumentWindow::setDocumentPath(const QString& path) {
+    documentPath_ = path;
+    chooseColouring();
+}
+
+void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
+    txtDocument_->setShowLineNumbers(options.lineNumbers);
+    txtDocument_->setShowCurrentLine(options.currentLine);
+    colouring_ = options.colouring;
+    chooseColouring();
+}
+
+// A document with no file is coloured as Java once it holds Java source, so this also runs on
+// every change of an untitled text; the line breaks' form does not matter to that test.
+void DocumentWindow::chooseColouring() {
+    txtDocument_->highlighter().setLanguage(
+        colouring_ ? ColouringLanguage(documentPath_, txtDocument_->document()->toRawText())
+                   : SyntaxLanguage::None);
 }
 
 QAction* DocumentWindow::menuItem(const QString& name) const {

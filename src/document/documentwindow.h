@@ -13,7 +13,9 @@ class QPlainTextEdit;
 
 namespace orvane {
 
+class CodeEditor;
 class MainFrame;
+struct EditorOptions;
 
 // Form1: one plain text editor on one document, with its own menu bar.
 class DocumentWindow final : public QWidget {
@@ -22,12 +24,12 @@ public:
     explicit DocumentWindow(MainFrame& frame);
     ~DocumentWindow() override;
 
-    QPlainTextEdit& editor() const { return *txtDocument_; }
-    DocumentText text() const { return DocumentText(*txtDocument_); }
+    QPlainTextEdit& editor() const;
+    DocumentText text() const { return DocumentText(editor()); }
 
     // Empty for a document never opened from or saved to a file.
     QString documentPath() const { return documentPath_; }
-    void setDocumentPath(const QString& path) { documentPath_ = path; }
+    void setDocumentPath(const QString& path);
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
     void setTextFormat(const TextFormat& format) { textFormat_ = format; }
@@ -41,6 +43,9 @@ public:
     QAction* menuItem(const QString& name) const;
 
     void setEditorFont(const EditorFont& font);
+    // Colouring, line numbers and the current-line band.
+    void applyEditorOptions(const EditorOptions& options);
+    const CodeEditor& codeEditor() const { return *txtDocument_; }
 
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();
@@ -52,10 +57,12 @@ protected:
 private:
     void applyEditorFont();
     void followEmptiness();
+    void chooseColouring();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
     MainFrame& frame_;
-    QPlainTextEdit* txtDocument_;
+    CodeEditor* txtDocument_;
+    bool colouring_ = true;
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
