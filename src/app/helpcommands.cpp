@@ -19,7 +19,7 @@ void OpenInBrowser(MainFrame& frame, const QString& target) {
 }
 
 void OpenMakerHomePage(MainFrame& frame) {
-    OpenInBrowser(frame, MakerHomePage);
+    OpenInBrowser(frame, MakerHomePage(frame.desktop().programFolder()));
 }
 
 } // namespace orvane

@@ -24,6 +24,13 @@ QString HelpFilePath(const QString& programFolder, HostPlatform platform) {
     return (folder + helpFileName).toUpper();
 }
 
+QString MakerHomePage(const QString& programFolder, const QString& setting) {
+    // A drive letter is no scheme, as in BrowserUrl.
+    if (QUrl(setting, QUrl::StrictMode).scheme().size() > 1)
+        return setting;
+    return QDir(programFolder).filePath(setting);
+}
+
 QUrl BrowserUrl(const QString& target) {
     // A drive letter looks like a one-letter scheme, so only real schemes count as addresses.
     const QUrl url(target, QUrl::StrictMode);
