@@ -1,6 +1,7 @@
 #include "app/helplinks.h"
 
 #include <QDir>
+#include <QUrl>
 
 namespace orvane {
 
@@ -29,14 +30,6 @@ QString MakerHomePage(const QString& programFolder, const QString& setting) {
     if (QUrl(setting, QUrl::StrictMode).scheme().size() > 1)
         return setting;
     return QDir(programFolder).filePath(setting);
-}
-
-QUrl BrowserUrl(const QString& target) {
-    // A drive letter looks like a one-letter scheme, so only real schemes count as addresses.
-    const QUrl url(target, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().size() > 1)
-        return url;
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
 }
 
 } // namespace orvane

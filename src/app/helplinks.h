@@ -1,10 +1,9 @@
 #pragma once
 
-#include "app/hostplatform.h"
 #include "homepage.h"
+#include "platform/hostplatform.h"
 
 #include <QString>
-#include <QUrl>
 
 namespace orvane {
 
@@ -16,8 +15,5 @@ QString MakerHomePage(const QString& programFolder,
 // The help document installed beside the program. Windows gets the whole path in capitals, as
 // its help viewer was always given; where letter case matters the path is kept as it is.
 QString HelpFilePath(const QString& programFolder, HostPlatform platform);
-
-// What the desktop's "open" action receives for a full file path or a web address.
-QUrl BrowserUrl(const QString& target);
 
 } // namespace orvane

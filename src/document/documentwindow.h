@@ -14,17 +14,18 @@ class QPlainTextEdit;
 namespace orvane {
 
 class CodeEditor;
-class MainFrame;
+class Workspace;
 struct EditorOptions;
 
 // Form1: one plain text editor on one document, with its own menu bar.
 class DocumentWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentWindow(MainFrame& frame);
+    explicit DocumentWindow(Workspace& workspace);
     ~DocumentWindow() override;
 
     QPlainTextEdit& editor() const;
+    const CodeEditor& codeEditor() const { return *txtDocument_; }
     DocumentText text() const { return DocumentText(editor()); }
 
     // Empty for a document never opened from or saved to a file.
@@ -39,13 +40,14 @@ public:
 
     // Shown in the frame while this window is active; the frame holds it, this window owns it.
     QMenuBar& menuBar() const { return *menuBar_; }
+    // Takes ownership of the menu bar the frame built for this window.
+    void setMenuBar(QMenuBar* bar);
     // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
     QAction* menuItem(const QString& name) const;
 
     void setEditorFont(const EditorFont& font);
     // Colouring, line numbers and the current-line band.
     void applyEditorOptions(const EditorOptions& options);
-    const CodeEditor& codeEditor() const { return *txtDocument_; }
 
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();
@@ -55,12 +57,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyEditorFont();
     void followEmptiness();
     void chooseColouring();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     CodeEditor* txtDocument_;
     bool colouring_ = true;
     QPointer<QMenuBar> menuBar_;

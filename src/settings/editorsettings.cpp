@@ -1,4 +1,4 @@
-#include "settings/editoroptions.h"
+#include "settings/editorsettings.h"
 
 #include "settings/settingsstore.h"
 
