@@ -29,8 +29,8 @@ public:
     ~MainFrame() override;
 
     // Centres the frame, applies the bar settings, prepares the projects folder and opens the
-    // first empty document window.
-    void start();
+    // first empty document window, or instead each of `files` by Open's rules.
+    void start(const QStringList& files = {});
 
     Desktop& desktop() const override { return desktop_; }
     SettingsStore& settings() const override { return settings_; }
@@ -66,6 +66,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    // Files dropped on the frame open as File > Open would open them.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildFrameMenu();
@@ -73,6 +77,7 @@ private:
     void placeOnScreen();
     void placeNewWindow(QMdiSubWindow& sub);
     void followActiveDocument();
+    void rememberRecentFile(const QString& path);
     void tileStacked(bool fullWidth);
     void lineUpMinimized();
     QWidget* bar(Bar which) const;
@@ -88,6 +93,7 @@ private:
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    bool followingDisk_ = false;
 };
 
 } // namespace orvane

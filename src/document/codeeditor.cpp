@@ -3,6 +3,7 @@
 #include "document/paletteblend.h"
 #include "document/syntaxhighlighter.h"
 
+#include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
 
@@ -68,6 +69,10 @@ void CodeEditor::updateGutter(const QRect& rect, int dy) {
         gutter_->scroll(0, dy);
     else
         gutter_->update(0, rect.y(), gutter_->width(), rect.height());
+}
+
+bool CodeEditor::canInsertFromMimeData(const QMimeData* source) const {
+    return !source->hasUrls() && QPlainTextEdit::canInsertFromMimeData(source);
 }
 
 void CodeEditor::resizeEvent(QResizeEvent* event) {

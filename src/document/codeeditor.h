@@ -25,6 +25,8 @@ public:
     int gutterWidth() const;
 
 protected:
+    // Dropped files are for the frame to open, not text to insert.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -51,6 +51,16 @@ void DocumentWindow::setDocumentPath(const QString& path) {
     chooseColouring();
 }
 
+void DocumentWindow::recordFileUsed(const DiskStamp& stamp) {
+    diskStamp_ = stamp;
+    txtDocument_->document()->setModified(false);
+    emit fileUsed(documentPath_);
+}
+
+bool DocumentWindow::isChangedSinceFileUsed() const {
+    return txtDocument_->document()->isModified();
+}
+
 void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
     txtDocument_->setShowLineNumbers(options.lineNumbers);
     txtDocument_->setShowCurrentLine(options.currentLine);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/diskstamp.h"
 #include "document/documenttext.h"
 #include "document/editorfont.h"
 #include "document/textformat.h"
@@ -34,6 +35,13 @@ public:
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
     void setTextFormat(const TextFormat& format) { textFormat_ = format; }
+    // The file as Orvane last read or wrote it. Recording it marks the text as unchanged since.
+    const DiskStamp& diskStamp() const { return diskStamp_; }
+    void recordFileUsed(const DiskStamp& stamp);
+    // Takes `stamp` as seen without touching the text, when the user keeps a changed text.
+    void setDiskStamp(const DiskStamp& stamp) { diskStamp_ = stamp; }
+    // The text changed since the file was last read or written (or since the window opened).
+    bool isChangedSinceFileUsed() const;
     // "Untitled", or the file's name in capitals.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -52,6 +60,10 @@ public:
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();
 
+signals:
+    // The document was just read from or written to `path`.
+    void fileUsed(const QString& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,6 +79,7 @@ private:
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
+    DiskStamp diskStamp_;
     bool wasEmpty_ = true;
 };
 

@@ -3,11 +3,13 @@
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errorreport.h"
-#include "document/filedialogstate.h"
 #include "document/errortrap.h"
+#include "document/filedialogstate.h"
 #include "document/parsepath.h"
 #include "document/workspace.h"
 #include "platform/desktop.h"
+
+#include <functional>
 
 namespace orvane {
 
@@ -51,6 +53,7 @@ bool saveWithoutDialog(Desktop& desktop, DocumentWindow& window, const QString& 
                                [&] { return WriteDocumentFile(path, text, window.textFormat()); },
                                [&] {
                                    window.setCaption(captionFor(path));
+                                   window.recordFileUsed(DiskStamp::Of(path));
                                    return 0;
                                },
                            });
@@ -71,29 +74,28 @@ bool saveAs(Workspace& workspace, DocumentWindow& window, const QString& text) {
                                [&] {
                                    window.setDocumentPath(path);
                                    window.setCaption(captionFor(path));
+                                   window.recordFileUsed(DiskStamp::Of(path));
                                    return 0;
                                },
                            });
 }
 
-} // namespace
-
-void OpenDocument(Workspace& workspace) {
+// Open's rules for the file at `path`: the size limit first, then the read under the error trap,
+// each refusal and failure reported; `use` gets what was read.
+void readByOpenRules(Workspace& workspace, const QString& path,
+                     const std::function<void(const ReadResult&)>& use) {
     Desktop& desktop = workspace.desktop();
-    QString path;
     bool tooLarge = false;
-    const bool chosen =
-        RunTrappedSteps(desktop,
-                        {
-                            [&] { return askFileName(workspace, &Desktop::askOpenFileName, path); },
-                            [&] {
-                                const SizeResult size = DocumentFileSize(path);
-                                tooLarge = size.bytes > largestOpenedFile;
-                                return size.error;
-                            },
-                        },
-                        false);
-    if (!chosen)
+    const bool sized = RunTrappedSteps(desktop,
+                                       {
+                                           [&] {
+                                               const SizeResult size = DocumentFileSize(path);
+                                               tooLarge = size.bytes > largestOpenedFile;
+                                               return size.error;
+                                           },
+                                       },
+                                       false);
+    if (!sized)
         return;
     if (tooLarge) {
         inform(desktop,
@@ -107,15 +109,47 @@ void OpenDocument(Workspace& workspace) {
                                      return read.error;
                                  },
                                  [&] {
-                                     DocumentWindow* window = workspace.newDocumentWindow();
-                                     window->text().setText(read.document.text);
-                                     window->setTextFormat(read.document.format);
-                                     window->setCaption(captionFor(path));
-                                     workspace.activateDocument(*window);
-                                     window->setDocumentPath(path);
+                                     use(read);
                                      return 0;
                                  },
                              });
+}
+
+} // namespace
+
+void OpenDocument(Workspace& workspace) {
+    QString path;
+    if (RunTrappedSteps(workspace.desktop(), {[&] {
+                            return askFileName(workspace, &Desktop::askOpenFileName, path);
+                        }},
+                        false))
+        OpenDocumentFile(workspace, path);
+}
+
+void OpenDocumentFile(Workspace& workspace, const QString& path) {
+    readByOpenRules(workspace, path, [&](const ReadResult& read) {
+        DocumentWindow* window = workspace.newDocumentWindow();
+        window->text().setText(read.document.text);
+        window->setTextFormat(read.document.format);
+        window->setCaption(captionFor(path));
+        workspace.activateDocument(*window);
+        window->setDocumentPath(path);
+        window->recordFileUsed(DiskStamp::Of(path));
+    });
+}
+
+bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window) {
+    bool reloaded = false;
+    readByOpenRules(workspace, window.documentPath(), [&](const ReadResult& read) {
+        // Ignore after a failed read goes on here; the window's text must not give way to nothing.
+        if (read.error != 0)
+            return;
+        window.text().setText(read.document.text);
+        window.setTextFormat(read.document.format);
+        window.recordFileUsed(DiskStamp::Of(window.documentPath()));
+        reloaded = true;
+    });
+    return reloaded;
 }
 
 bool SaveDocument(Workspace& workspace, DocumentWindow& window) {

@@ -29,6 +29,7 @@ void CreateProjectFiles(Workspace& workspace, const QString& name, ProjectFileKi
     window->setTextFormat(format);
     window->setDocumentPath(path);
     window->setCaption(ParsePath(path, 6).toUpper());
+    window->recordFileUsed(DiskStamp::Of(path));
 }
 
 } // namespace orvane
