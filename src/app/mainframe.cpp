@@ -190,12 +190,15 @@ void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void MainFrame::dropEvent(QDropEvent* event) {
-    const QStringList files = DroppedFiles(*event->mimeData());
-    if (files.isEmpty())
-        return;
-    event->acceptProposedAction();
+    if (openDroppedFiles(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+bool MainFrame::openDroppedFiles(const QMimeData& data) {
+    const QStringList files = DroppedFiles(data);
     for (const QString& file : files)
         OpenDocumentFile(*this, file);
+    return !files.isEmpty();
 }
 
 // Coming back from another program is when a file it changed shows.

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
+class QMimeData;
 class QMdiSubWindow;
 class QMenuBar;
 class QStackedWidget;
@@ -61,13 +62,15 @@ public:
     void toggleBar(Bar bar, QAction& checkItem);
     void arrangeWindows(Arrangement arrangement);
 
+    // Opens the local files among dropped data as File > Open would; false when it holds none.
+    bool openDroppedFiles(const QMimeData& data);
+
     // Ends the program at once: no window is asked to close and nothing is saved.
     void exitProgram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // Files dropped on the frame open as File > Open would open them.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
