@@ -129,11 +129,12 @@ void OpenDocument(Workspace& workspace) {
 void OpenDocumentFile(Workspace& workspace, const QString& path) {
     readByOpenRules(workspace, path, [&](const ReadResult& read) {
         DocumentWindow* window = workspace.newDocumentWindow();
+        // The path first: it chooses the colouring, which then goes along with the text once.
+        window->setDocumentPath(path);
         window->text().setText(read.document.text);
         window->setTextFormat(read.document.format);
         window->setCaption(captionFor(path));
         workspace.activateDocument(*window);
-        window->setDocumentPath(path);
         window->recordFileUsed(DiskStamp::Of(path));
     });
 }

@@ -20,7 +20,7 @@ QTextCharFormat charFormat(const QColor& colour, bool bold = false, bool italic 
 } // namespace
 
 SyntaxHighlighter::SyntaxHighlighter(QTextDocument& document, const QPalette& palette)
-    : QSyntaxHighlighter(&document) {
+    : QSyntaxHighlighter(static_cast<QObject*>(&document)), text_(document) {
     setPalette(palette);
 }
 
@@ -28,6 +28,12 @@ void SyntaxHighlighter::setLanguage(SyntaxLanguage language) {
     if (language == language_)
         return;
     language_ = language;
+    if (language == SyntaxLanguage::None) {
+        setDocument(nullptr);
+        return;
+    }
+    if (!document())
+        setDocument(&text_);
     rehighlight();
 }
 

@@ -19,7 +19,8 @@ public:
     SyntaxHighlighter(QTextDocument& document, const QPalette& palette);
 
     SyntaxLanguage language() const { return language_; }
-    // Recolours the whole document when the language changes.
+    // Recolours the whole document when the language changes. With no language it lets go of
+    // the document, so plain text costs nothing while it is typed or loaded.
     void setLanguage(SyntaxLanguage language);
     void setPalette(const QPalette& palette);
 
@@ -27,6 +28,7 @@ protected:
     void highlightBlock(const QString& text) override;
 
 private:
+    QTextDocument& text_;
     SyntaxLanguage language_ = SyntaxLanguage::None;
     std::array<QTextCharFormat, int(SyntaxKind::Entity) + 1> formats_;
 };

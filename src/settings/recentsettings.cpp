@@ -26,9 +26,15 @@ QStringList ReadRecentFiles(const SettingsStore& settings) {
     return files;
 }
 
+// Each write to the store costs a write of its file: the changed keys go in one, or none.
 void SaveRecentFiles(SettingsStore& settings, const QStringList& files) {
-    for (int i = 0; i < recentKeys; ++i)
-        settings.saveIn(recentSection, recentKey(i), files.value(i));
+    QList<std::pair<QString, QString>> changed;
+    for (int i = 0; i < recentKeys; ++i) {
+        if (settings.getIn(recentSection, recentKey(i)) != files.value(i))
+            changed.append({recentKey(i), files.value(i)});
+    }
+    if (!changed.isEmpty())
+        settings.saveIn(recentSection, changed);
 }
 
 } // namespace orvane

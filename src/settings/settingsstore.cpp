@@ -22,8 +22,14 @@ QString SettingsStore::getIn(const QString& section, const QString& key,
 }
 
 void SettingsStore::saveIn(const QString& section, const QString& key, const QString& text) {
+    saveIn(section, {{key, text}});
+}
+
+void SettingsStore::saveIn(const QString& section,
+                           const QList<std::pair<QString, QString>>& values) {
     QSettings settings(settingsApplication, settingsApplication);
-    settings.setValue(section + u'/' + key, text);
+    for (const auto& [key, text] : values)
+        settings.setValue(section + u'/' + key, text);
 }
 
 } // namespace orvane

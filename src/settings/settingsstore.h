@@ -2,7 +2,10 @@
 
 #include "settings/settingkeys.h"
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace orvane {
 
@@ -16,6 +19,8 @@ public:
 
     QString getIn(const QString& section, const QString& key, const QString& fallback = {}) const;
     void saveIn(const QString& section, const QString& key, const QString& text);
+    // Several keys of `section` in one write of the store.
+    void saveIn(const QString& section, const QList<std::pair<QString, QString>>& values);
 
     // The same, by the key table: absent keys read as the program readers' default.
     QString get(SettingKey key) const { return get(settingName(key), readerDefault(key)); }
