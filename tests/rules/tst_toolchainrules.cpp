@@ -1,4 +1,5 @@
 #include "toolchain/compilecommands.h"
+#include "toolchain/compilermessage.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/runaction.h"
 
@@ -42,6 +43,36 @@ private slots:
              BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style), style))
             lines.append(CommandLineText(command));
         QTEST(lines, "expected");
+    }
+
+    // A compiler run of /w/p/A.java started in /w: only files of /w/p are places to go to.
+    void compilerJumpTarget_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<PathStyle>("style");
+        QTest::addColumn<QString>("expected"); // "path line", or empty for no jump
+
+        const auto posix = PathStyle::Posix;
+        QTest::newRow("the source")
+            << u"/w/p/A.java:3: error: ';' expected"_s << posix << u"/w/p/A.java 3"_s;
+        QTest::newRow("relative, beside it")
+            << u"p/Helper.java:12: error: x"_s << posix << u"/w/p/Helper.java 12"_s;
+        QTest::newRow("another folder") << u"/etc/hostname:1:"_s << posix << QString();
+        QTest::newRow("climbing out") << u"/w/p/../../etc/passwd:1:"_s << posix << QString();
+        QTest::newRow("a sub-folder") << u"/w/p/sub/B.java:1: x"_s << posix << QString();
+        QTest::newRow("no line number") << u"/w/p/A.java: warning"_s << posix << QString();
+        QTest::newRow("line 0") << u"/w/p/A.java:0: x"_s << posix << QString();
+        QTest::newRow("windows letter case")
+            << u"c:\\W\\P\\a.java:7: error"_s << PathStyle::Windows << u"c:\\W\\P\\a.java 7"_s;
+    }
+
+    void compilerJumpTarget() {
+        QFETCH(QString, line);
+        QFETCH(PathStyle, style);
+        const bool windows = style == PathStyle::Windows;
+        const std::optional<SourceLine> target =
+            CompilerJumpTarget(line, windows ? u"C:\\w\\p\\A.java"_s : u"/w/p/A.java"_s,
+                               windows ? u"C:\\w"_s : u"/w"_s, style);
+        QTEST(target ? target->path + u' ' + QString::number(target->line) : QString(), "expected");
     }
 
     void previewAction_data() {

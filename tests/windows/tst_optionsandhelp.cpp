@@ -100,9 +100,9 @@ private slots:
             [](QDialog& d) {
                 QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
                 child(d, "cmdBrowse")->click();
-                QCOMPARE(shown(d), u"Courier New 11 3 1 1 1 1 0 0 0 0 0 0 Unknown location"_s);
+                QCOMPARE(shown(d), u"Courier New 11 3 1 1 1 1 0 0 1 0 0 0 Unknown location"_s);
                 child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("14"));
-                child(d, "optNormal")->setChecked(true);
+                child(d, "optVerbose")->setChecked(true);
             },
             "cmdCancel", OptionsTab::Compiler);
         QCOMPARE(storedKeys(), QStringList());
