@@ -37,6 +37,7 @@ public:
     QList<FileDialogRequest> saveRequests;
     QStringList modalDialogs; // object names
     QList<ProgramCall> programCalls;
+    QList<ProgramCall> detachedCalls; // recorded, never started
     QList<QUrl> openedUrls;
     QStringList helpFiles;
     int busyDepth = 0;
@@ -61,6 +62,10 @@ public:
     }
     int runModal(QDialog& dialog) override;
     QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
+    bool startDetached(const ProgramCall& call) override {
+        detachedCalls.append(call);
+        return !missingPrograms.contains(call.program);
+    }
     QString findProgram(const QString& name) override;
     bool openUrl(const QUrl& url) override {
         openedUrls.append(url);
