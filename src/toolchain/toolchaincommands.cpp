@@ -58,7 +58,7 @@ void CompileDocument(Workspace& workspace) {
     }
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command);
+                                 return StartTool(workspace, command, window->documentPath());
                              }}))
             return;
     }
