@@ -1,6 +1,7 @@
 #include "document/documentwindow.h"
 #include "testframe.h"
 
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -84,6 +85,26 @@ private slots:
         QVERIFY(third->menuItem(item)->isChecked());
         third->menuItem(item)->trigger();
         QVERIFY(frame().isBarVisible(bar) && third->menuItem(item)->isChecked());
+    }
+
+    // The last item of the View menu, after a separator, shows and hides the Output pane; its
+    // mark follows the pane also when the pane was closed by its own title bar.
+    void viewOutput() {
+        auto* view = test_->active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuView"));
+        const QList<QAction*> items = view->actions();
+        QAction* output = items.constLast();
+        QCOMPARE(output->objectName(), QStringLiteral("mnuViewOutput"));
+        QVERIFY(items.at(items.size() - 2)->isSeparator());
+        QVERIFY(output->isCheckable() && !output->isChecked());
+        output->trigger();
+        auto* pane = frame().findChild<QDockWidget*>(QStringLiteral("Output"));
+        QVERIFY(pane && pane->isVisible() && output->isChecked());
+        pane->close();
+        emit view->aboutToShow();
+        QVERIFY(!output->isChecked());
+        output->trigger();
+        output->trigger();
+        QVERIFY(pane->isHidden() && !output->isChecked());
     }
 
     void arrangements() {
