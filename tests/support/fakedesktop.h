@@ -48,7 +48,6 @@ public:
     QQueue<DialogDriver> dialogDrivers;
     std::function<void(const Message&)> onMessage; // sees each box while it is up
 
-
     MessageAnswer showMessage(const Message& message) override {
         messages.append(message);
         busyAtMessages.append(busyDepth);
