@@ -140,15 +140,12 @@ private slots:
                       "    Scanner in = new Scanner(System.in);\r\n"
                       "    String first = in.nextLine(), second = in.nextLine();\r\n"
                       "    System.out.println(second + first + in.hasNextLine()); } }\r\n");
-        const QString source = bench.frame.activeDocument()->text().text();
         const QString java = LocateJdkProgram(bench.frame, JdkTool::Interpreter);
         QCOMPARE(StartTool(bench.frame, {java, {"-cp", bench.projects(), "Ask"}}), 0);
         auto* input = bench.pane().findChild<QLineEdit*>("txtInput");
         bench.frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&bench.frame));
         input->setFocus();
-        bench.frame.activeDocument()->text().setSelStart(0);
-        bench.frame.activeDocument()->text().setSelLength(6);
         for (const char* line : {"one", "two"}) {
             QTest::keyClicks(input, line);
             QTest::keyClick(input, Qt::Key_Return);
@@ -157,7 +154,6 @@ private slots:
         bench.waitForPrograms();
         QVERIFY2(bench.pane().text().endsWith("one\ntwo\ntwoonefalse\nExit status 0\n\n"),
                  qPrintable(bench.pane().text()));
-        QCOMPARE(bench.frame.activeDocument()->text().text(), source);
     }
 };
 
