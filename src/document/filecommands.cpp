@@ -12,8 +12,6 @@ namespace orvane {
 
 namespace {
 
-constexpr qint64 largestOpenedFile = 65000;
-
 QStringList documentFilters() {
     return {QStringLiteral("Java Files (*.java)"), QStringLiteral("HTML Files (*.html)"),
             QStringLiteral("Text Files (*.txt)"), QStringLiteral("All Files (*)")};
@@ -80,41 +78,40 @@ bool saveAs(MainFrame& frame, DocumentWindow& window, const QString& text) {
 void OpenDocument(MainFrame& frame) {
     Desktop& desktop = frame.desktop();
     QString path;
-    bool tooLarge = false;
-    const bool chosen =
+    ReadResult read;
+    const bool done =
         RunTrappedSteps(desktop,
                         {
                             [&] { return askFileName(frame, &Desktop::askOpenFileName, path); },
                             [&] {
-                                const SizeResult size = DocumentFileSize(path);
-                                tooLarge = size.bytes > largestOpenedFile;
-                                return size.error;
+                                read = ReadDocumentFile(path);
+                                return read.error;
                             },
                         },
                         false);
-    if (!chosen)
+    // Ignore after a failed read leaves nothing to open: no window may claim a file not read.
+    if (!done || read.error != 0)
         return;
-    if (tooLarge) {
+    switch (read.refusal) {
+    case ReadRefusal::TooLarge:
         inform(desktop,
                QStringLiteral("The file [") + path + QStringLiteral("] is too large to open."));
         return;
+    case ReadRefusal::NotOrdinaryFile:
+        inform(desktop, QStringLiteral("The file [") + path +
+                            QStringLiteral("] is a device, a pipe or a socket, not a file that "
+                                           "Orvane can open."));
+        return;
+    case ReadRefusal::None:
+        break;
     }
-    ReadResult read;
-    RunTrappedSteps(desktop, {
-                                 [&] {
-                                     read = ReadDocumentFile(path);
-                                     return read.error;
-                                 },
-                                 [&] {
-                                     DocumentWindow* window = frame.newDocumentWindow();
-                                     window->text().setText(read.document.text);
-                                     window->setTextFormat(read.document.format);
-                                     window->setCaption(captionFor(path));
-                                     frame.activateDocument(*window);
-                                     window->setDocumentPath(path);
-                                     return 0;
-                                 },
-                             });
+    BusyPointer busy(desktop);
+    DocumentWindow* window = frame.newDocumentWindow();
+    window->text().setText(read.document.text);
+    window->setTextFormat(read.document.format);
+    window->setCaption(captionFor(path));
+    frame.activateDocument(*window);
+    window->setDocumentPath(path);
 }
 
 bool SaveDocument(MainFrame& frame, DocumentWindow& window) {

@@ -82,11 +82,10 @@ private slots:
         QTest::newRow("UTF-8, non-breaking space")
             << QByteArray("na\xC3\xAFve\xC2\xA0x\r\n") << "\u00E9"
             << QByteArray("na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9\r\n");
-        QTest::newRow("Latin-1") << QByteArray("caf\xE9\xA0\r\n") << "\u00FF"
-                                 << QByteArray("caf\xE9\xA0\r\n\xFF\r\n");
-        // Rather than lose a character Latin-1 cannot hold, the whole file becomes UTF-8.
-        QTest::newRow("Latin-1 and a euro") << QByteArray("caf\xE9\r\n") << "\u20AC"
-                                            << QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC\r\n");
+        QTest::newRow("Windows-1252")
+            << QByteArray("caf\xE9\xA0\r\n") << "\u00FF" << QByteArray("caf\xE9\xA0\r\n\xFF\r\n");
+        QTest::newRow("Windows-1252 and a euro")
+            << QByteArray("caf\xE9\r\n") << "\u20AC" << QByteArray("caf\xE9\r\n\x80\r\n");
     }
 
     // A titled document is saved without a dialog; closing it saves once more and grows nothing.
