@@ -11,7 +11,7 @@ namespace orvane {
 
 void ShowDocumentWizard(MainFrame& frame, const QString& templateKind) {
     // Held by the frame so it stays above it; loaded afresh at every opening.
-    DocumentDialog dialog(frame.settings().get(SettingKey::AuthorName), &frame);
+    DocumentDialog dialog(frame.desktop(), frame.settings().get(SettingKey::AuthorName), &frame);
     CentreOnScreen(dialog, frame.desktop().screenSize());
     if (frame.desktop().runModal(dialog) == QDialog::Accepted)
         FinishDocumentWizard(frame, templateKind, dialog.answers());
