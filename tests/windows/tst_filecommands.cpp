@@ -10,9 +10,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QElapsedTimer>
+
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 using namespace orvane;
@@ -59,6 +68,42 @@ struct Session {
         return frame.activeDocument();
     }
 };
+
+#ifdef Q_OS_LINUX
+// A folder that takes no new files, root or not: immutable for root, read-only for others.
+void keepNewFiles(const QString& folder, bool allowed) {
+    if (geteuid() != 0) {
+        QFile::setPermissions(folder, allowed
+                                          ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          : QFile::ReadOwner | QFile::ExeOwner);
+        return;
+    }
+    const int fd = ::open(qPrintable(folder), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    int flags = 0;
+    QCOMPARE(ioctl(fd, FS_IOC_GETFLAGS, &flags), 0);
+    flags = allowed ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL;
+    QCOMPARE(ioctl(fd, FS_IOC_SETFLAGS, &flags), 0);
+    ::close(fd);
+}
+
+// No file this process writes may grow beyond `bytes` while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &former_);
+        const rlimit limit{bytes, former_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &former_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit former_{};
+};
+#endif
 
 const QStringList documentFilters{"Java Files (*.java)", "HTML Files (*.html)",
                                   "Text Files (*.txt)", "All Files (*)"};
@@ -144,6 +189,124 @@ private slots:
         }
     }
 
+    void refusesWhatIsNoOrdinaryFile_data() {
+        QTest::addColumn<QString>("path"); // "fifo" and "link" are made in the test's folder
+        QTest::addColumn<bool>("jump");    // opened as the compiler-message jump does
+        QTest::addColumn<QString>("message");
+        const QString device = QStringLiteral(
+            "The file [%1] is a device, a pipe or a socket, not a file that Orvane can open.");
+        QTest::newRow("a FIFO") << "fifo" << false << device;
+        QTest::newRow("/dev/zero") << "/dev/zero" << false << device;
+        QTest::newRow("a link to /dev/zero") << "link" << false << device;
+        QTest::newRow("a /proc file of no size")
+            << "/proc/self/smaps" << false << "The file [%1] is too large to open.";
+        QTest::newRow("/dev/zero, from an Output line") << "/dev/zero" << true << device;
+    }
+
+    // Nothing blocks, nothing is read without end: a message within a second, no window.
+    void refusesWhatIsNoOrdinaryFile() {
+#ifdef Q_OS_LINUX
+        QFETCH(QString, path);
+        QFETCH(bool, jump);
+        QFETCH(QString, message);
+        Session session;
+        if (path == u"fifo") {
+            path = session.path(path);
+            QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+        } else if (path == u"link") {
+            path = session.path(path);
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        }
+        const qsizetype windows = session.frame.documentWindows().size();
+        QElapsedTimer clock;
+        clock.start();
+        if (jump)
+            QCOMPARE(OpenDocumentFile(session.frame, path), nullptr);
+        else
+            session.open(path);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(session.texts(), QStringList{message.arg(path)});
+        QCOMPARE(session.frame.documentWindows().size(), windows);
+#else
+        QSKIP("needs FIFOs, /dev and /proc");
+#endif
+    }
+
+    void asksBeforeChangingCharacters_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("question"); // %1: the path
+        QTest::addColumn<QByteArray>("file");  // afterwards
+        const QByteArray stray("na\xC3\xAFve \xFF\r\n");
+        const QString encoding = QStringLiteral(
+            "The file [%1] is stored in Windows-1252, which cannot hold some of the characters in "
+            "it. Save it as UTF-8?");
+        QTest::newRow("stray byte and an arrow, No: untouched")
+            << stray << "\u2192" << MessageAnswer::No << encoding << stray;
+        QTest::newRow("stray byte and an arrow, closed without a button: untouched")
+            << stray << "\u2192" << MessageAnswer::Dismissed << encoding << stray;
+        QTest::newRow("stray byte and an arrow, Yes: UTF-8")
+            << stray << "\u2192" << MessageAnswer::Yes << encoding
+            << QByteArray("na\xC3\x83\xC2\xAFve \xC3\xBF\r\n\xE2\x86\x92\r\n");
+        const QByteArray marks("a\xEF\xB7\x90"
+                               "b\xEF\xB7\x91\r\n");
+        const QString breaks =
+            QStringLiteral("The file [%1] holds characters that Orvane shows as "
+                           "line breaks. Save it with line breaks in their place?");
+        QTest::newRow("U+FDD0 and U+FDD1, unchanged: untouched")
+            << marks << "" << MessageAnswer::Yes << "" << marks;
+        QTest::newRow("U+FDD0 and U+FDD1, edited, No: untouched")
+            << marks << "!" << MessageAnswer::No << breaks << marks;
+    }
+
+    // Closing an edited window never changes a character silently: the file's encoding is kept
+    // or the user agrees to UTF-8; a No writes nothing and keeps the window open.
+    void asksBeforeChangingCharacters() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, question);
+        Session session;
+        const QString path = session.path(QStringLiteral("Hello.java"));
+        writeBytes(path, bytes);
+        DocumentWindow* window = session.open(path);
+        DocumentText text = window->text();
+        text.setSelStart(int(text.text().size()));
+        text.replaceSelection(typed);
+        session.fake.answerMessage(answer);
+        QCOMPARE(window->parentWidget()->close(), answer == MessageAnswer::Yes);
+        QTEST(readBytes(path), "file");
+        QCOMPARE(session.texts(),
+                 question.isEmpty() ? QStringList() : QStringList{question.arg(path)});
+    }
+
+    // Where no temporary file can be made beside the file, a failed write leaves the old text.
+    void directWriteFailureKeepsTheFile() {
+#ifdef Q_OS_LINUX
+        Session session;
+        const QString folder = session.path(QStringLiteral("fixed"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/Hello.java");
+        const QByteArray old = QByteArray("class Hello {}\r\n").repeated(40);
+        writeBytes(path, old);
+        DocumentWindow* window = session.open(path);
+        window->text().setText(QString(5000, u'y'));
+        const auto reopen = qScopeGuard([&] { keepNewFiles(folder, true); });
+        keepNewFiles(folder, false);
+        QVERIFY(!QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
+        {
+            const FileSizeLimit limit(old.size() * 2);
+            QVERIFY(!SaveDocument(session.frame, *window));
+        }
+        QCOMPARE(readBytes(path), old);
+        QCOMPARE(session.texts(), QStringList{QStringLiteral("The disk is full.")});
+#else
+        QSKIP("needs Linux file attributes and limits");
+#endif
+    }
+
+    // Cancel changes nothing, a name saves;
     // Cancel changes nothing, a name saves; emptied, the document is refused, also on closing.
     void savesThroughSaveAsAndRefusesBlank() {
         Session session;
