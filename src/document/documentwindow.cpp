@@ -69,7 +69,7 @@ void DocumentWindow::markWritten(const QString& path, const QString& text, const
 }
 
 bool DocumentWindow::isUnchanged() const {
-    return !textFormat_.openedText.isNull() && text().text() == textFormat_.openedText;
+    return disk_.recorded && text().text() == textFormat_.openedText;
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {

@@ -254,6 +254,8 @@ private slots:
         const QString breaks =
             QStringLiteral("The file [%1] holds characters that Orvane shows as "
                            "line breaks. Save it with line breaks in their place?");
+        QTest::newRow("an empty file, unchanged: closes silently")
+            << QByteArray("") << "" << MessageAnswer::Yes << "" << QByteArray("");
         QTest::newRow("U+FDD0 and U+FDD1, unchanged: untouched")
             << marks << "" << MessageAnswer::Yes << "" << marks;
         QTest::newRow("U+FDD0 and U+FDD1, edited, No: untouched")
