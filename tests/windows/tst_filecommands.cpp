@@ -1,15 +1,7 @@
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
-#include "document/filecommands.h"
-#include "fakedesktop.h"
-#include "settings/settingsstore.h"
-#include "testsettings.h"
+#include "filesession.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
 #include <QElapsedTimer>
 
 #ifdef Q_OS_LINUX
@@ -25,49 +17,9 @@
 #endif
 
 using namespace orvane;
+using namespace orvane::test;
 
 namespace {
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// A started frame with its first, empty window, a scripted desktop and a folder for the files.
-struct Session {
-    test::TemporarySettings settings;
-    test::FakeDesktop fake;
-    SettingsStore store;
-    MainFrame frame{fake, store};
-    QTemporaryDir folder;
-
-    Session() {
-        frame.start();
-        fake.messages.clear();
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    QStringList texts() const {
-        QStringList shown;
-        for (const Message& message : fake.messages)
-            shown << message.text;
-        return shown;
-    }
-
-    // File > Open on `path`; the active window afterwards.
-    DocumentWindow* open(const QString& path) {
-        fake.answerFileDialog(path);
-        OpenDocument(frame);
-        return frame.activeDocument();
-    }
-};
 
 #ifdef Q_OS_LINUX
 // A folder that takes no new files, root or not: immutable for root, read-only for others.
@@ -138,21 +90,21 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, typed);
         QFETCH(QByteArray, edited);
-        Session session;
+        FileSession session;
         const QString path = session.path(QStringLiteral("Hello.java"));
         writeBytes(path, bytes);
         DocumentWindow* window = session.open(path);
         QCOMPARE(window->caption(), QStringLiteral("HELLO.JAVA"));
-        QVERIFY(SaveDocument(session.frame, *window));
+        QVERIFY(SaveDocument(session.frame(), *window));
         QCOMPARE(readBytes(path), bytes);
 
         DocumentText text = window->text();
         text.setSelStart(text.text().size());
         text.replaceSelection(typed);
-        QVERIFY(SaveDocument(session.frame, *window));
+        QVERIFY(SaveDocument(session.frame(), *window));
         QVERIFY(window->parentWidget()->close());
         QCOMPARE(readBytes(path), edited);
-        QVERIFY(session.fake.saveRequests.isEmpty());
+        QVERIFY(session.desktop.saveRequests.isEmpty());
     }
 
     // Open takes 65000 bytes, NUL bytes and all, refuses one byte more, and reports a missing
@@ -171,21 +123,21 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, bytes);
         QFETCH(QString, message);
-        Session session;
+        FileSession session;
         const QString path = QDir::cleanPath(session.path(name));
         const QByteArray content = QByteArray("ab\0\r\n", 5).repeated(bytes / 5 + 1).left(bytes);
         if (bytes >= 0)
             writeBytes(path, content);
         DocumentWindow* window = session.open(path);
         if (message.isEmpty()) {
-            QVERIFY(session.fake.messages.isEmpty());
+            QVERIFY(session.desktop.messages.isEmpty());
             QCOMPARE(window->documentPath(), path);
-            QVERIFY(SaveDocument(session.frame, *window));
+            QVERIFY(SaveDocument(session.frame(), *window));
             QCOMPARE(readBytes(path), content);
         } else {
-            QCOMPARE(session.fake.messages.size(), 1);
-            QVERIFY2(session.texts().constFirst().contains(message.arg(path)),
-                     qPrintable(session.texts().constFirst()));
+            QCOMPARE(session.desktop.messages.size(), 1);
+            QVERIFY2(shownTexts(session.desktop).constFirst().contains(message.arg(path)),
+                     qPrintable(shownTexts(session.desktop).constFirst()));
         }
     }
 
@@ -209,7 +161,7 @@ private slots:
         QFETCH(QString, path);
         QFETCH(bool, jump);
         QFETCH(QString, message);
-        Session session;
+        FileSession session;
         if (path == u"fifo") {
             path = session.path(path);
             QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
@@ -217,16 +169,16 @@ private slots:
             path = session.path(path);
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
         }
-        const qsizetype windows = session.frame.documentWindows().size();
+        const qsizetype windows = session.frame().documentWindows().size();
         QElapsedTimer clock;
         clock.start();
         if (jump)
-            QCOMPARE(OpenDocumentFile(session.frame, path), nullptr);
+            QCOMPARE(OpenDocumentFile(session.frame(), path), nullptr);
         else
             session.open(path);
         QVERIFY(clock.elapsed() < 1000);
-        QCOMPARE(session.texts(), QStringList{message.arg(path)});
-        QCOMPARE(session.frame.documentWindows().size(), windows);
+        QCOMPARE(shownTexts(session.desktop), QStringList{message.arg(path)});
+        QCOMPARE(session.frame().documentWindows().size(), windows);
 #else
         QSKIP("needs FIFOs, /dev and /proc");
 #endif
@@ -269,24 +221,24 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(MessageAnswer, answer);
         QFETCH(QString, question);
-        Session session;
+        FileSession session;
         const QString path = session.path(QStringLiteral("Hello.java"));
         writeBytes(path, bytes);
         DocumentWindow* window = session.open(path);
         DocumentText text = window->text();
         text.setSelStart(int(text.text().size()));
         text.replaceSelection(typed);
-        session.fake.answerMessage(answer);
+        session.desktop.answerMessage(answer);
         QCOMPARE(window->parentWidget()->close(), answer == MessageAnswer::Yes);
         QTEST(readBytes(path), "file");
-        QCOMPARE(session.texts(),
+        QCOMPARE(shownTexts(session.desktop),
                  question.isEmpty() ? QStringList() : QStringList{question.arg(path)});
     }
 
     // Where no temporary file can be made beside the file, a failed write leaves the old text.
     void directWriteFailureKeepsTheFile() {
 #ifdef Q_OS_LINUX
-        Session session;
+        FileSession session;
         const QString folder = session.path(QStringLiteral("fixed"));
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + QStringLiteral("/Hello.java");
@@ -299,10 +251,10 @@ private slots:
         QVERIFY(!QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
         {
             const FileSizeLimit limit(old.size() * 2);
-            QVERIFY(!SaveDocument(session.frame, *window));
+            QVERIFY(!SaveDocument(session.frame(), *window));
         }
         QCOMPARE(readBytes(path), old);
-        QCOMPARE(session.texts(), QStringList{QStringLiteral("The disk is full.")});
+        QCOMPARE(shownTexts(session.desktop), QStringList{QStringLiteral("The disk is full.")});
 #else
         QSKIP("needs Linux file attributes and limits");
 #endif
@@ -311,46 +263,48 @@ private slots:
     // Cancel changes nothing, a name saves;
     // Cancel changes nothing, a name saves; emptied, the document is refused, also on closing.
     void savesThroughSaveAsAndRefusesBlank() {
-        Session session;
-        DocumentWindow* window = session.frame.activeDocument();
+        FileSession session;
+        DocumentWindow* window = session.frame().activeDocument();
         window->text().setText(QStringLiteral("hello"));
-        QVERIFY(!SaveDocument(session.frame, *window));
+        QVERIFY(!SaveDocument(session.frame(), *window));
         QVERIFY(QDir(session.folder.path()).isEmpty());
 
         const QString path = session.path(QStringLiteral("untitled"));
-        session.fake.answerFileDialog(path);
-        QVERIFY(SaveDocument(session.frame, *window));
-        const FileDialogRequest& request = session.fake.saveRequests.constLast();
+        session.desktop.answerFileDialog(path);
+        QVERIFY(SaveDocument(session.frame(), *window));
+        const FileDialogRequest& request = session.desktop.saveRequests.constLast();
         QCOMPARE(request.fileName, QStringLiteral("untitled"));
         QCOMPARE(request.filters, documentFilters);
         QCOMPARE(window->documentPath(), path);
         QCOMPARE(window->caption(), QStringLiteral("UNTITLED"));
 
         window->text().setText(QString());
-        QVERIFY(!SaveDocument(session.frame, *window));
+        QVERIFY(!SaveDocument(session.frame(), *window));
         QVERIFY(window->parentWidget()->close());
-        QCOMPARE(session.texts(), QStringList(2, QStringLiteral("Cannot save a blank document.")));
+        QCOMPARE(shownTexts(session.desktop),
+                 QStringList(2, QStringLiteral("Cannot save a blank document.")));
         QCOMPARE(readBytes(path), QByteArray("hello\r\n"));
     }
 
     // The frame closes its empty first window silently and stops at one whose Save As was
     // cancelled; closing that one with a save that fails (Abort) keeps it open too.
     void closingKeepsUnsavedText() {
-        Session session;
-        DocumentWindow* window = session.frame.newDocumentWindow();
+        FileSession session;
+        DocumentWindow* window = session.frame().newDocumentWindow();
         window->text().setText(QStringLiteral("draft"));
-        session.fake.answerMessage(MessageAnswer::Yes);
-        QVERIFY(!session.frame.close());
+        session.desktop.answerMessage(MessageAnswer::Yes);
+        QVERIFY(!session.frame().close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(session.frame.documentWindows(), QList<DocumentWindow*>{window});
-        session.fake.answerMessage(MessageAnswer::Yes);
-        session.fake.answerFileDialog(session.path(QStringLiteral("missing/Draft.java")));
+        QCOMPARE(session.frame().documentWindows(), QList<DocumentWindow*>{window});
+        session.desktop.answerMessage(MessageAnswer::Yes);
+        session.desktop.answerFileDialog(session.path(QStringLiteral("missing/Draft.java")));
         QVERIFY(!window->parentWidget()->close());
         const QString question =
             QStringLiteral("This document hasn't been saved.  Do you want to sve it now?");
-        QCOMPARE(session.texts(), (QStringList{question, question,
-                                               "A system file error has occured.\r\n\r\nError "
-                                               "Number: 76\r\nDescription: Path not found"}));
+        QCOMPARE(shownTexts(session.desktop),
+                 (QStringList{question, question,
+                              "A system file error has occured.\r\n\r\nError "
+                              "Number: 76\r\nDescription: Path not found"}));
         QCOMPARE(window->text().text(), QStringLiteral("draft"));
     }
 
@@ -359,7 +313,7 @@ private slots:
 #ifdef Q_OS_LINUX
         if (geteuid() != 0)
             QSKIP("mounting a small disk needs root");
-        Session session;
+        FileSession session;
         const QString disk = session.path(QStringLiteral("disk"));
         QVERIFY(QDir().mkpath(disk));
         QVERIFY2(mount("tmpfs", qPrintable(disk), "tmpfs", 0, "size=16k") == 0, strerror(errno));
@@ -369,7 +323,7 @@ private slots:
         DocumentWindow* window = session.open(path);
         window->text().setText(QString(40000, u'y'));
         QVERIFY(!window->parentWidget()->close());
-        QCOMPARE(session.texts(), QStringList{QStringLiteral("The disk is full.")});
+        QCOMPARE(shownTexts(session.desktop), QStringList{QStringLiteral("The disk is full.")});
         QCOMPARE(QDir(disk).entryList(QDir::Files), QStringList{QStringLiteral("Hello.java")});
         QCOMPARE(readBytes(path), QByteArray("class Hello {}\r\n"));
 #else
