@@ -2,6 +2,7 @@
 #include "filesession.h"
 #include "platform/qtdesktop.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QMessageBox>
@@ -150,6 +151,8 @@ private slots:
         QTimer::singleShot(0, [escape] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
+            const QAbstractButton* cancel = box->button(QMessageBox::Cancel);
+            QVERIFY(!cancel || !cancel->isVisible()); // the user sees the design's buttons only
             escape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
         });
         QTEST(desktop.showMessage({QStringLiteral("Sure?"), QStringLiteral("Orvane"), buttons,
