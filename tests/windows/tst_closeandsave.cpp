@@ -152,7 +152,7 @@ private slots:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             const QAbstractButton* cancel = box->button(QMessageBox::Cancel);
-            QVERIFY(!cancel || !cancel->isVisible()); // the user sees the design's buttons only
+            QVERIFY(!cancel || !cancel->isVisible()); // the user sees Yes and No only
             escape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
         });
         QTEST(desktop.showMessage({QStringLiteral("Sure?"), QStringLiteral("Orvane"), buttons,
