@@ -266,11 +266,9 @@ void OutputPane::finish(Block& block) {
 // block went carries on in a new block at the end.
 void OutputPane::trimHistory() {
     QTextDocument* document = txtOutput_->document();
-    const int excessLines = document->blockCount() - limits_.lines;
-    const int excessCharacters = document->characterCount() - limits_.characters;
-    if (excessLines > 0 || excessCharacters > 0) {
-        const int lines = std::max(excessLines, 0) + limits_.lines / 10;
-        const int characters = std::max(excessCharacters, 0) + limits_.characters / 10;
+    if (document->blockCount() > limits_.lines || document->characterCount() > limits_.characters) {
+        const int lines = document->blockCount() - limits_.lines / 10 * 9;
+        const int characters = document->characterCount() - limits_.characters / 10 * 9;
         QTextBlock first = document->firstBlock();
         if (noteShown_)
             first = first.next();
@@ -300,14 +298,13 @@ void OutputPane::trimHistory() {
             return !block->process && std::ranges::find(cutOff, block.get()) != cutOff.end();
         });
     }
-    if (droppedLines_ == 0)
+    const QString noteText = DroppedLinesNote(droppedLines_);
+    if (droppedLines_ == 0 || (noteShown_ && document->firstBlock().text() == noteText))
         return;
     QTextCursor note(document);
     if (noteShown_)
         note.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    note.insertText(DroppedLinesNote(droppedLines_) +
-                        (noteShown_ ? QString() : QStringLiteral("\n")),
-                    noteFormat());
+    note.insertText(noteText + (noteShown_ ? QString() : QStringLiteral("\n")), noteFormat());
     noteShown_ = true;
 }
 

@@ -1,4 +1,5 @@
 #include "document/documentwindow.h"
+#include "platform/programstarter.h"
 #include "testframe.h"
 #include "toolchain/outputpane.h"
 #include "toolchain/toolstarter.h"
@@ -104,6 +105,20 @@ private slots:
         QVERIFY2(pane_->text().endsWith(u"\nStopped\n\n"_s), qPrintable(pane_->text().right(300)));
         QVERIFY(stop->isHidden());
         QTRY_VERIFY(!processRuns(childId));
+    }
+
+    // Past its limits the pane drops the oldest lines down to nine tenths, and says how many.
+    void historyKeepsTheNewestLines() {
+        OutputPane pane(frame(), frame(), {100, 100000, 4000});
+        QProcess* seq = StartProgram({u"seq"_s, {u"1"_s, u"1000"_s}, {}}, &pane);
+        QVERIFY(seq);
+        pane.follow(*seq, u"seq 1 1000"_s);
+        QTRY_COMPARE(pane.runningPrograms(), 0);
+        const QStringList lines = pane.text().split(u'\n');
+        QVERIFY2(lines.size() > 90 && lines.size() <= 101, qPrintable(pane.text()));
+        QCOMPARE(lines.first(), DroppedLinesNote(pane.droppedLines()));
+        QCOMPARE(lines.at(1).toLongLong(), pane.droppedLines()); // the command line went too
+        QVERIFY(pane.text().endsWith(u"\n1000\nExit status 0\n\n"_s));
     }
 
     // Each new program comes into view, even after the user scrolled back, and its end stays
