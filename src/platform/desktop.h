@@ -71,6 +71,8 @@ public:
     // Starts the program and returns at once; the caller owns the running process through
     // `parent`. Returns nullptr when the program cannot be started.
     virtual QProcess* startProgram(const ProgramCall& call, QObject* parent) = 0;
+    // Starts a program that keeps running when Orvane ends; false when it cannot be started.
+    virtual bool startDetached(const ProgramCall& call) = 0;
     // The full path of a program on the search path, or empty text.
     virtual QString findProgram(const QString& name) = 0;
 

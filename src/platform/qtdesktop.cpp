@@ -129,6 +129,10 @@ QProcess* QtDesktop::startProgram(const ProgramCall& call, QObject* parent) {
     return StartProgram(call, parent);
 }
 
+bool QtDesktop::startDetached(const ProgramCall& call) {
+    return StartDetachedProgram(call);
+}
+
 QString QtDesktop::findProgram(const QString& name) {
     return QStandardPaths::findExecutable(name);
 }
