@@ -1,10 +1,12 @@
 #include "app/diskreload.h"
 
 #include "app/mainframe.h"
+#include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/filecommands.h"
 #include "platform/desktop.h"
 
+#include <QFile>
 #include <QStatusBar>
 
 namespace orvane {
@@ -21,15 +23,25 @@ bool askToReload(Desktop& desktop, const QString& path) {
                                 MessageIcon::Question}) == MessageAnswer::Yes;
 }
 
+// The file as it is now, to recognise this very change later.
+DiskSnapshot snapshotNow(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return DiskSnapshot::Of(path, file.read(LargestDocumentFile + 1));
+}
+
 } // namespace
 
 void FollowDiskChange(MainFrame& frame, DocumentWindow& window) {
     const QString path = window.documentPath();
-    if (path.isEmpty() || !ChangedOnDisk(window.diskStamp(), path))
+    if (path.isEmpty() || !FileChangedSince(window.diskSnapshot(), path))
         return;
-    if (window.isChangedSinceFileUsed() && !askToReload(frame.desktop(), path)) {
-        // Asked once for this change; the text stays as the user left it.
-        window.setDiskStamp(DiskStamp::Of(path));
+    const DiskSnapshot kept = window.keptOverDisk();
+    if (kept.recorded && !FileChangedSince(kept, path))
+        return;
+    if (!window.isUnchanged() && !askToReload(frame.desktop(), path)) {
+        window.keepOverDisk(snapshotNow(path));
         return;
     }
     if (ReloadDocumentFile(frame, window))

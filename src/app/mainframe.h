@@ -60,6 +60,9 @@ public:
     void setBarVisible(Bar bar, bool visible);
     // Shows or hides the bar and sets or clears `checkItem` to match.
     void toggleBar(Bar bar, QAction& checkItem);
+    // The Output pane, created on first show; it can also be closed by its own title bar.
+    bool isOutputVisible() const;
+    void setOutputVisible(bool visible);
     void arrangeWindows(Arrangement arrangement);
 
     // Opens the local files among dropped data as File > Open would; false when it holds none.
@@ -79,6 +82,9 @@ private:
     void buildToolbars();
     void placeOnScreen();
     void placeNewWindow(QMdiSubWindow& sub);
+    void placeInCascade(QMdiSubWindow& sub, int index);
+    void leaveMinimized(QMdiSubWindow& sub);
+    void cascade();
     void followActiveDocument();
     void rememberRecentFile(const QString& path);
     void tileStacked(bool fullWidth);

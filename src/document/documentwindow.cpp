@@ -4,6 +4,7 @@
 #include "document/codeeditor.h"
 #include "document/commandenabling.h"
 #include "document/editoroptions.h"
+#include "document/parsepath.h"
 #include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
 
@@ -38,10 +39,6 @@ DocumentWindow::DocumentWindow(Workspace& workspace)
     });
 }
 
-DocumentWindow::~DocumentWindow() {
-    delete menuBar_;
-}
-
 QPlainTextEdit& DocumentWindow::editor() const {
     return *txtDocument_;
 }
@@ -49,16 +46,6 @@ QPlainTextEdit& DocumentWindow::editor() const {
 void DocumentWindow::setDocumentPath(const QString& path) {
     documentPath_ = path;
     chooseColouring();
-}
-
-void DocumentWindow::recordFileUsed(const DiskStamp& stamp) {
-    diskStamp_ = stamp;
-    txtDocument_->document()->setModified(false);
-    emit fileUsed(documentPath_);
-}
-
-bool DocumentWindow::isChangedSinceFileUsed() const {
-    return txtDocument_->document()->isModified();
 }
 
 void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
@@ -76,6 +63,10 @@ void DocumentWindow::chooseColouring() {
                    : SyntaxLanguage::None);
 }
 
+DocumentWindow::~DocumentWindow() {
+    delete menuBar_;
+}
+
 QAction* DocumentWindow::menuItem(const QString& name) const {
     return menuBar_->findChild<QAction*>(name);
 }
@@ -83,6 +74,39 @@ QAction* DocumentWindow::menuItem(const QString& name) const {
 void DocumentWindow::setMenuBar(QMenuBar* bar) {
     delete menuBar_;
     menuBar_ = bar;
+}
+
+void DocumentWindow::showFileText(const QString& path, const DecodedText& document,
+                                  const DiskSnapshot& disk) {
+    // The path first: it chooses the colouring, which then goes in with the text at once.
+    setDocumentPath(path);
+    text().setText(document.text);
+    textFormat_ = document.format;
+    textFormat_.openedText = text().text();
+    editorChangedFileText_ = textFormat_.openedText != document.text;
+    disk_ = disk;
+    setCaption(ParsePath(path, 6).toUpper());
+    keptOverDisk_ = {};
+    emit fileUsed(path);
+}
+
+void DocumentWindow::markWritten(const QString& path, const QString& text, const QByteArray& bytes,
+                                 const TextFormat& format) {
+    // Bytes encoded from the editor's text hold its line breaks, no longer the file's characters.
+    if (text != format.openedText)
+        editorChangedFileText_ = false;
+    textFormat_ = format;
+    textFormat_.openedText = text;
+    textFormat_.openedBytes = bytes;
+    disk_ = DiskSnapshot::Of(path, bytes);
+    setDocumentPath(path);
+    setCaption(ParsePath(path, 6).toUpper());
+    keptOverDisk_ = {};
+    emit fileUsed(path);
+}
+
+bool DocumentWindow::isUnchanged() const {
+    return disk_.recorded && text().text() == textFormat_.openedText;
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/diskstamp.h"
+#include "document/disksnapshot.h"
 #include "document/documenttext.h"
 #include "document/editorfont.h"
 #include "document/textformat.h"
@@ -35,16 +35,27 @@ public:
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
     void setTextFormat(const TextFormat& format) { textFormat_ = format; }
-    // The file as Orvane last read or wrote it. Recording it marks the text as unchanged since.
-    const DiskStamp& diskStamp() const { return diskStamp_; }
-    void recordFileUsed(const DiskStamp& stamp);
-    // Takes `stamp` as seen without touching the text, when the user keeps a changed text.
-    void setDiskStamp(const DiskStamp& stamp) { diskStamp_ = stamp; }
-    // The text changed since the file was last read or written (or since the window opened).
-    bool isChangedSinceFileUsed() const;
     // "Untitled", or the file's name in capitals.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Shows the text just read from the file at `path` and ties the window to it. The text as the
+    // editor then holds it is what the document counts as unchanged against.
+    void showFileText(const QString& path, const DecodedText& document, const DiskSnapshot& disk);
+    // Ties the window to the file at `path`, which now holds `text` as `bytes` in `format`.
+    void markWritten(const QString& path, const QString& text, const QByteArray& bytes,
+                     const TextFormat& format);
+    // True while the text is what was last read from or written to the file.
+    bool isUnchanged() const;
+    // What the disk held at the document path when Orvane last read or wrote it.
+    const DiskSnapshot& diskSnapshot() const { return disk_; }
+    // The file held characters that the editor shows as line breaks (U+2028, U+FDD0, ...), so
+    // writing an edited text would put line breaks in their place.
+    bool editorChangedFileText() const { return editorChangedFileText_; }
+    // The file as it was when the user chose to keep the text over another program's change,
+    // so the same change is not asked about again; the save still asks before writing.
+    const DiskSnapshot& keptOverDisk() const { return keptOverDisk_; }
+    void keepOverDisk(const DiskSnapshot& disk) { keptOverDisk_ = disk; }
 
     // Shown in the frame while this window is active; the frame holds it, this window owns it.
     QMenuBar& menuBar() const { return *menuBar_; }
@@ -61,7 +72,7 @@ public:
     void applyCommandEnabling();
 
 signals:
-    // The document was just read from or written to `path`.
+    // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
 
 protected:
@@ -79,7 +90,9 @@ private:
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
-    DiskStamp diskStamp_;
+    DiskSnapshot disk_;
+    DiskSnapshot keptOverDisk_;
+    bool editorChangedFileText_ = false;
     bool wasEmpty_ = true;
 };
 

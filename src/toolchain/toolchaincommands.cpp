@@ -49,9 +49,16 @@ void CompileDocument(Workspace& workspace) {
         isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
     const QList<ToolCommand> commands = BuildCompileCommands(
         modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler));
+    // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
+    // again, as after the location message.
+    if (commands.isEmpty()) {
+        inform(desktop, QStringLiteral("The compile mode was not specified."));
+        ShowOptionsDialog(workspace, OptionsTab::Compiler);
+        return;
+    }
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command);
+                                 return StartTool(workspace, command, window->documentPath());
                              }}))
             return;
     }

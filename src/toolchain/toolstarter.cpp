@@ -22,7 +22,7 @@ QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
     return found.isEmpty() ? name : found;
 }
 
-int StartTool(Workspace& workspace, const ToolCommand& command) {
+int StartTool(Workspace& workspace, const ToolCommand& command, const QString& compiledSource) {
     ProgramOutput& pane = workspace.programOutput();
     QProcess* process = workspace.desktop().startProgram({command.program, command.arguments, {}},
                                                          &pane.programOwner());
@@ -30,7 +30,10 @@ int StartTool(Workspace& workspace, const ToolCommand& command) {
         pane.noteFailedStart(CommandLineText(command));
         return ErrorNumber::FileNotFound;
     }
-    pane.follow(*process, CommandLineText(command));
+    if (compiledSource.isEmpty())
+        pane.follow(*process, CommandLineText(command));
+    else
+        pane.followCompiler(*process, CommandLineText(command), compiledSource);
     return 0;
 }
 

@@ -11,7 +11,9 @@ class Workspace;
 QString LocateJdkProgram(const Workspace& workspace, JdkTool tool);
 
 // Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,
-// else the file-not-found run-time error.
-int StartTool(Workspace& workspace, const ToolCommand& command);
+// else the file-not-found run-time error. For a compiler run, `compiledSource` is the source it
+// compiles, whose folder its messages may lead to.
+int StartTool(Workspace& workspace, const ToolCommand& command,
+              const QString& compiledSource = QString());
 
 } // namespace orvane

@@ -6,8 +6,10 @@
 #include "toolchain/compilermessage.h"
 #include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchain/toolstarter.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -126,6 +128,32 @@ private slots:
                  QStringLiteral("%1 -g -encoding UTF-8 \"%3App.java\"\nExit status 0\n\n"
                                 "%2 -cp \"%3\" App\nHello from Orvane\nExit status 0\n\n")
                      .arg(javac_, java, bench.projects()));
+    }
+
+    // A console program reads two lines typed into the pane's input line, then sees the end of
+    // its input, sent with Ctrl+D there rather than taken by the Edit menu.
+    void consoleProgramReadsTypedLines() {
+        Bench bench(javac_);
+        bench.compile("Ask.java",
+                      "import java.util.Scanner;\r\n"
+                      "public class Ask { public static void main(String[] args) {\r\n"
+                      "    Scanner in = new Scanner(System.in);\r\n"
+                      "    String first = in.nextLine(), second = in.nextLine();\r\n"
+                      "    System.out.println(second + first + in.hasNextLine()); } }\r\n");
+        const QString java = LocateJdkProgram(bench.frame, JdkTool::Interpreter);
+        QCOMPARE(StartTool(bench.frame, {java, {"-cp", bench.projects(), "Ask"}}), 0);
+        auto* input = bench.pane().findChild<QLineEdit*>("txtInput");
+        bench.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench.frame));
+        input->setFocus();
+        for (const char* line : {"one", "two"}) {
+            QTest::keyClicks(input, line);
+            QTest::keyClick(input, Qt::Key_Return);
+        }
+        QTest::keyClick(input, Qt::Key_D, Qt::ControlModifier);
+        bench.waitForPrograms();
+        QVERIFY2(bench.pane().text().endsWith("one\ntwo\ntwoonefalse\nExit status 0\n\n"),
+                 qPrintable(bench.pane().text()));
     }
 };
 

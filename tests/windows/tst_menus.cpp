@@ -1,10 +1,14 @@
+#include "document/documenttext.h"
 #include "document/documentwindow.h"
 #include "testframe.h"
 
+#include <QClipboard>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -86,6 +90,23 @@ private slots:
         QVERIFY(frame().isBarVisible(bar) && third->menuItem(item)->isChecked());
     }
 
+    // View > Output shows and hides the Output pane; its mark follows the pane also when the
+    // pane was closed by its own title bar.
+    void viewOutput() {
+        auto* view = test_->active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuView"));
+        QAction* output = test_->active()->menuItem("mnuViewOutput");
+        QVERIFY(output->isCheckable() && !output->isChecked());
+        output->trigger();
+        auto* pane = frame().findChild<QDockWidget*>(QStringLiteral("Output"));
+        QVERIFY(pane && pane->isVisible() && output->isChecked());
+        pane->close();
+        emit view->aboutToShow();
+        QVERIFY(!output->isChecked());
+        output->trigger();
+        output->trigger();
+        QVERIFY(pane->isHidden() && !output->isChecked());
+    }
+
     void arrangements() {
         frame().newDocumentWindow();
         frame().newDocumentWindow();
@@ -119,6 +140,63 @@ private slots:
         QCOMPARE(subs[0]->geometry().bottomLeft(), area.bottomLeft());
         QCOMPARE(subs[1]->geometry().bottomLeft(), QPoint(subs[0]->width(), area.bottom()));
         QVERIFY(!subs[2]->isMinimized());
+
+        // Cascade keeps the size new windows open at.
+        subs[0]->showNormal();
+        subs[1]->showNormal();
+        subs[2]->resize(100, 80);
+        arrange("mnuWindowCascade");
+        const QSize newSize = frame().newDocumentWindow()->parentWidget()->size();
+        for (const QMdiSubWindow* sub : subs)
+            QCOMPARE(sub->size(), newSize);
+    }
+
+    // Typing never goes into a window out of sight: minimising hands over to the window
+    // behind, and choosing a minimised window in the Window menu brings it back.
+    void minimisedWindows() {
+        DocumentWindow* first = test_->active();
+        DocumentWindow* second = frame().newDocumentWindow();
+        auto* secondSub = qobject_cast<QMdiSubWindow*>(second->parentWidget());
+        secondSub->showMinimized();
+        QCOMPARE(frame().activeDocument(), first);
+        windowList(first, 1);
+        QCOMPARE(frame().activeDocument(), second);
+        QVERIFY(!secondSub->isMinimized());
+    }
+
+    // Closing the frame asks about each window with that window in front.
+    void frameCloseShowsEachWindowAsked() {
+        test_->active()->text().setText(QStringLiteral("one"));
+        frame().newDocumentWindow()->text().setText(QStringLiteral("two"));
+        QStringList asked;
+        test_->desktop.onMessage = [&](const Message&) {
+            asked << frame().activeDocument()->text().text();
+        };
+        test_->desktop.answerMessage(MessageAnswer::No);
+        test_->desktop.answerMessage(MessageAnswer::No);
+        QVERIFY(frame().close());
+        QCOMPARE(asked, (QStringList{"one", "two"}));
+    }
+
+    // With the Output pane focused, the edit commands and their keys act on the pane: the
+    // document keeps its selection and its text.
+    void editCommandsFollowTheFocus() {
+        DocumentText document = test_->active()->text();
+        document.setText(QStringLiteral("document text"));
+        document.setSelStart(0);
+        document.setSelLength(8);
+        frame().programOutput();
+        auto* pane = frame().findChild<QPlainTextEdit*>(QStringLiteral("txtOutput"));
+        pane->setPlainText(QStringLiteral("javac A.java\nExit status 0"));
+        pane->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), pane);
+        for (const char* item : {"mnuEditSelect", "mnuEditCopy", "mnuEditPaste", "mnuEditCut"})
+            test_->active()->menuItem(item)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("javac A.java\nExit status 0"));
+        QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));
+        QCOMPARE(document.text(), QStringLiteral("document text"));
+        QCOMPARE(document.selText(), QStringLiteral("document"));
     }
 };
 
