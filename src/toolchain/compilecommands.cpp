@@ -3,7 +3,8 @@
 namespace orvane {
 
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler, PathStyle style) {
+                                        const QString& compiler, const QString& encoding,
+                                        PathStyle style) {
     // "-g" is the compiler's switch for debugging information; it has no "-debug".
     const struct {
         bool chosen;
@@ -14,16 +15,29 @@ QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString
         {modes.optimize, {QStringLiteral("-O")}},
         {modes.verbose, {QStringLiteral("-verbose")}},
     };
-    const QStringList encoding =
-        style == PathStyle::Posix
-            ? QStringList{QStringLiteral("-encoding"), QStringLiteral("UTF-8")}
-            : QStringList{};
+    QStringList common{QStringLiteral("-encoding"), encoding};
+    // The folder without its final separator, except where that is all there is ("/", "C:\").
+    const QString withSeparator = ParsePath(sourcePath, 3, style);
+    const QString folder = ParsePath(sourcePath, -3, style);
+    if (!withSeparator.isEmpty())
+        common << QStringLiteral("-sourcepath")
+               << (folder.isEmpty() || folder.endsWith(u':') ? withSeparator : folder);
     QList<ToolCommand> commands;
     for (const auto& run : runs) {
         if (run.chosen)
-            commands.append({compiler, run.switches + encoding + QStringList{sourcePath}});
+            commands.append({compiler, run.switches + common + QStringList{sourcePath}});
     }
     return commands;
+}
+
+QString JavacEncodingName(TextFormat::Encoding encoding) {
+    switch (encoding) {
+    case TextFormat::Encoding::Latin1:
+        return QStringLiteral("ISO-8859-1");
+    case TextFormat::Encoding::System:
+        break;
+    }
+    return QStringLiteral("UTF-8");
 }
 
 } // namespace orvane

@@ -48,7 +48,8 @@ void CompileDocument(MainFrame& frame) {
         isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
         isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
     const QList<ToolCommand> commands = BuildCompileCommands(
-        modes, window->documentPath(), LocateJdkProgram(frame, JdkTool::Compiler));
+        modes, window->documentPath(), LocateJdkProgram(frame, JdkTool::Compiler),
+        JavacEncodingName(window->textFormat().encoding));
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
                                  return StartTool(frame, command);

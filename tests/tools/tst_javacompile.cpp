@@ -61,7 +61,7 @@ private slots:
     void initTestCase() {
         javac_ = QStandardPaths::findExecutable(QStringLiteral("javac"));
         if (javac_.isEmpty())
-            QFAIL("javac is not installed: install the JDK (default-jdk-headless)");
+            QFAIL("javac is not installed: install the JDK (default-jdk)");
     }
 
     void generatedSourceCompiles_data() {

@@ -123,9 +123,10 @@ private slots:
         bench.waitForPrograms();
         const QString java = QFileInfo(javac_).absolutePath() + "/java";
         QCOMPARE(bench.pane().text(),
-                 QStringLiteral("%1 -g -encoding UTF-8 \"%3App.java\"\nExit status 0\n\n"
+                 QStringLiteral("%1 -g -encoding UTF-8 -sourcepath \"%4\" \"%3App.java\"\n"
+                                "Exit status 0\n\n"
                                 "%2 -cp \"%3\" App\nHello from Orvane\nExit status 0\n\n")
-                     .arg(javac_, java, bench.projects()));
+                     .arg(javac_, java, bench.projects(), bench.projects().chopped(1)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "toolchain/toolchaincommands.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -102,7 +103,9 @@ private slots:
         CompileDocument(bench.frame);
         QCOMPARE(bench.calls(),
                  QStringList({javac, javac, javac + " -verbose"})
-                     .replaceInStrings(QRegularExpression("$"), " -encoding UTF-8 " + source));
+                     .replaceInStrings(QRegularExpression("$"),
+                                       " -encoding UTF-8 -sourcepath " +
+                                           QFileInfo(source).absolutePath() + " " + source));
         QCOMPARE(bench.fake.messages.size(), 3);
         for (const QString& text : bench.messageTexts())
             QVERIFY(text.contains("Error Number: 53"));

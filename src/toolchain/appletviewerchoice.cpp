@@ -1,0 +1,30 @@
+#include "toolchain/appletviewerchoice.h"
+
+namespace orvane {
+
+AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString& java,
+                                      const QString& programFolder, const QString& page,
+                                      PathStyle style) {
+    if (!appletViewer.isEmpty())
+        return {{appletViewer, {page}}, QStringLiteral("The JDK's applet viewer shows the page.")};
+    const QChar separator = style == PathStyle::Windows ? u'\\' : u'/';
+    QString folder = programFolder;
+    if (!folder.endsWith(separator))
+        folder += separator;
+    return {{java, {QStringLiteral("-jar"), folder + builtInViewerFileName, page}},
+            QStringLiteral("This JDK has no applet viewer of its own: Orvane's applet viewer "
+                           "shows the page.")};
+}
+
+QString AppletViewerExitMessage(int exitCode) {
+    if (exitCode != viewerExitNoAppletClasses)
+        return {};
+    return QStringLiteral(
+        "The Java runtime that was started has no applet classes: they were removed from Java "
+        "after JDK 25, so no applet viewer can show this page with it.\n\n"
+        "Install a JDK from 11 to 25 (on Debian, the package default-jdk) and choose its "
+        "compiler under View > Options, on the Compiler tab. The applet viewer then runs with "
+        "that JDK's java.");
+}
+
+} // namespace orvane
