@@ -2,6 +2,8 @@
 
 #include "insert/javasource.h"
 
+#include <QRegularExpression>
+
 namespace orvane {
 
 namespace {
@@ -39,6 +41,12 @@ std::optional<ObjectKind> KindOf(const ObjectForm& form) {
     return std::nullopt;
 }
 
+// The radio buttons' group, as an earlier radio button (or the user) declared it.
+bool DeclaresRadioButtonGroup(const QString& documentText) {
+    static const QRegularExpression group(QStringLiteral("\\bCheckboxGroup\\s+RadioButtons\\b"));
+    return documentText.contains(group);
+}
+
 } // namespace
 
 std::optional<MarkerEdit> InsertAtMarker(const QString& documentText, const QString& marker,
@@ -65,7 +73,8 @@ ObjectOutcome InsertObject(const ObjectForm& form, const QString& documentText) 
                           : QStringLiteral("Option control requires a type."),
                       false);
     }
-    const ObjectCode code = BuildObjectCode(*kind, form.values.at(int(form.page)));
+    const ObjectCode code = BuildObjectCode(*kind, form.values.at(int(form.page)),
+                                            DeclaresRadioButtonGroup(documentText));
 
     const std::optional<MarkerEdit> declaration =
         InsertAtMarker(documentText, declarationMarker, code.declaration);
