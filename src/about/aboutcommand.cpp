@@ -2,17 +2,20 @@
 
 #include "about/aboutdialog.h"
 #include "about/abouttexts.h"
-#include "app/mainframe.h"
-#include "app/versiontext.h"
+#include "about/versiontext.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
+
+#include <QWidget>
 
 namespace orvane {
 
-void ShowAboutBox(MainFrame& frame) {
+void ShowAboutBox(Workspace& workspace) {
     // The frame owns a started tool, so closing the box leaves the tool running.
-    AboutDialog dialog(frame.desktop(), VersionLine(ProgramVersionText(), ThisHostPlatform()),
-                       &frame);
-    frame.desktop().runModal(dialog);
+    QWidget& frame = workspace.dialogParent();
+    AboutDialog dialog(workspace.desktop(), VersionLine(ProgramVersionText(), ThisHostPlatform()),
+                       frame.windowIcon(), &frame);
+    workspace.desktop().runModal(dialog);
 }
 
 } // namespace orvane

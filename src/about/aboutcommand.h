@@ -2,9 +2,9 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Help > About Orvane.
-void ShowAboutBox(MainFrame& frame);
+void ShowAboutBox(Workspace& workspace);
 
 } // namespace orvane

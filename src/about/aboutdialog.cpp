@@ -1,7 +1,6 @@
 #include "about/aboutdialog.h"
 
 #include "about/sysinfo.h"
-#include "app/toolbaricons.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
@@ -27,12 +26,13 @@ QFont arial(double points, bool bold) {
 
 } // namespace
 
-AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, QObject* toolOwner) {
+AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon,
+                         QObject* toolOwner) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Orvane"));
 
     auto* picIcon = Named(new QLabel(QString(), this), "picIcon");
-    picIcon->setPixmap(ProgramIcon().pixmap(QSize(32, 32)));
+    picIcon->setPixmap(programIcon.pixmap(QSize(32, 32)));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     picIcon->setMinimumWidth(48);
     auto* lblTitle = Named(new QLabel(QStringLiteral("Orvane"), this), "lblTitle");

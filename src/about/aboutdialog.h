@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QIcon>
 
 namespace orvane {
 
@@ -10,8 +11,10 @@ class Desktop;
 class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
-    // `versionLine` is shown below the release; System Info starts a tool owned by `toolOwner`.
-    AboutDialog(Desktop& desktop, const QString& versionLine, QObject* toolOwner);
+    // `versionLine` is shown below the release, beside `programIcon`; System Info starts a tool
+    // owned by `toolOwner`.
+    AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon,
+                QObject* toolOwner);
 };
 
 } // namespace orvane

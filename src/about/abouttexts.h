@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/hostplatform.h"
+#include "platform/hostplatform.h"
 
 #include <QString>
 #include <QStringList>

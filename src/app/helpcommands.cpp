@@ -1,25 +1,18 @@
 #include "app/helpcommands.h"
 
-#include "app/mainframe.h"
+#include "document/openinbrowser.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 
 namespace orvane {
 
-void ShowHelpContents(MainFrame& frame) {
-    Desktop& desktop = frame.desktop();
+void ShowHelpContents(Workspace& workspace) {
+    Desktop& desktop = workspace.desktop();
     desktop.showHelp(HelpFilePath(desktop.programFolder(), ThisHostPlatform()));
 }
 
-void OpenInBrowser(MainFrame& frame, const QString& target) {
-    if (!frame.desktop().openUrl(BrowserUrl(target)))
-        frame.desktop().showMessage({QStringLiteral("An unexpected error occurred while launching "
-                                                    "Web browser."),
-                                     QStringLiteral("Orvane"), MessageButtons::Ok,
-                                     MessageIcon::Exclamation});
-}
-
-void OpenMakerHomePage(MainFrame& frame) {
-    OpenInBrowser(frame, MakerHomePage);
+void OpenMakerHomePage(Workspace& workspace) {
+    OpenInBrowser(workspace.desktop(), MakerHomePage);
 }
 
 } // namespace orvane

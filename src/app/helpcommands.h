@@ -2,17 +2,13 @@
 
 #include "app/helplinks.h"
 
-#include <QString>
-
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Help > Contents, F1 and the "Help" toolbar button: the help window at the manual's contents.
-void ShowHelpContents(MainFrame& frame);
-// Hands a file path or web address to the desktop's "open" action.
-void OpenInBrowser(MainFrame& frame, const QString& target);
+void ShowHelpContents(Workspace& workspace);
 // Both web items of both Help menus.
-void OpenMakerHomePage(MainFrame& frame);
+void OpenMakerHomePage(Workspace& workspace);
 
 } // namespace orvane

@@ -1,7 +1,5 @@
 #include "app/helplinks.h"
 
-#include <QDir>
-
 namespace orvane {
 
 namespace {
@@ -22,14 +20,6 @@ QString HelpFilePath(const QString& programFolder, HostPlatform platform) {
     if (!folder.endsWith(u'\\'))
         folder += u'\\';
     return (folder + helpFileName).toUpper();
-}
-
-QUrl BrowserUrl(const QString& target) {
-    // A drive letter looks like a one-letter scheme, so only real schemes count as addresses.
-    const QUrl url(target, QUrl::StrictMode);
-    if (url.isValid() && url.scheme().size() > 1)
-        return url;
-    return QUrl::fromLocalFile(QDir::fromNativeSeparators(target));
 }
 
 } // namespace orvane

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "app/hostplatform.h"
+#include "platform/hostplatform.h"
 
 #include <QString>
-#include <QUrl>
 
 namespace orvane {
 
@@ -13,8 +12,5 @@ inline const QString MakerHomePage = QStringLiteral("https://www.brennicksoftwar
 // The help document installed beside the program. Windows gets the whole path in capitals, as
 // its help viewer was always given; where letter case matters the path is kept as it is.
 QString HelpFilePath(const QString& programFolder, HostPlatform platform);
-
-// What the desktop's "open" action receives for a full file path or a web address.
-QUrl BrowserUrl(const QString& target);
 
 } // namespace orvane

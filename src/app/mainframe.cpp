@@ -2,18 +2,20 @@
 
 #include "about/aboutcommand.h"
 #include "app/actionrecipe.h"
+#include "app/documentmenus.h"
 #include "app/helpcommands.h"
 #include "app/projectsfolder.h"
 #include "app/toolbaricons.h"
 #include "app/toolbars.h"
-#include "document/commandenabling.h"
 #include "document/documentwindow.h"
+#include "document/editorfont.h"
 #include "document/filecommands.h"
 #include "insert/insertcommands.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 #include "settings/settingsstore.h"
 #include "templates/wizardcommand.h"
+#include "toolchain/outputpane.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -192,6 +194,10 @@ QList<DocumentWindow*> MainFrame::documentWindows() const {
 
 DocumentWindow* MainFrame::newDocumentWindow() {
     auto* window = new DocumentWindow(*this);
+    window->setWindowIcon(DocumentIcon());
+    window->setEditorFont(ChooseEditorFont(settings_.get(SettingKey::FontNameValue),
+                                           settings_.get(SettingKey::FontNameSize)));
+    window->setMenuBar(BuildDocumentMenuBar(*this, *window));
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -231,8 +237,23 @@ void MainFrame::followActiveDocument() {
         window->applyCommandEnabling();
     } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
-        SetToolbarState(*this, true);
+        setToolbarState(true);
     }
+}
+
+void MainFrame::setToolbarState(bool empty) {
+    SetToolbarState(*this, empty);
+}
+
+ProgramOutput& MainFrame::programOutput() {
+    if (!outputPane_) {
+        outputPane_ = new OutputPane(*this, *this);
+        addDockWidget(Qt::BottomDockWidgetArea, outputPane_);
+        resizeDocks({outputPane_}, {height() / 3}, Qt::Vertical);
+    }
+    outputPane_->show();
+    outputPane_->raise();
+    return *outputPane_;
 }
 
 QAction* MainFrame::toolbarButton(const QString& key) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/filedialogstate.h"
+#include "document/workspace.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -14,16 +15,14 @@ class QStatusBar;
 
 namespace orvane {
 
-class Desktop;
-class DocumentWindow;
-class SettingsStore;
+class OutputPane;
 
 enum class Bar { Standard, Object, Status };
 
 enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2, ArrangeIcons = 3 };
 
 // MDIForm1: the one frame holding the toolbars, the status bar and every document window.
-class MainFrame final : public QMainWindow {
+class MainFrame final : public QMainWindow, public Workspace {
     Q_OBJECT
 public:
     MainFrame(Desktop& desktop, SettingsStore& settings);
@@ -33,20 +32,20 @@ public:
     // first empty document window.
     void start();
 
-    Desktop& desktop() const { return desktop_; }
-    SettingsStore& settings() const { return settings_; }
-    // Where the wizard writes projects and the Run dialog looks for them: beside the program,
-    // or the user's own folder when start() found the program's folder read-only.
-    QString projectsFolder() const;
-    // The state the Open and Save As dialogs share.
-    FileDialogState& fileDialog() { return fileDialog_; }
-
-    // The active document window, or nullptr when none is open.
-    DocumentWindow* activeDocument() const;
-    QList<DocumentWindow*> documentWindows() const;
-    // Creates, shows and activates a new empty "Untitled" document window.
-    DocumentWindow* newDocumentWindow();
-    void activateDocument(DocumentWindow& window);
+    Desktop& desktop() const override { return desktop_; }
+    SettingsStore& settings() const override { return settings_; }
+    QWidget& dialogParent() override { return *this; }
+    DocumentWindow* activeDocument() const override;
+    QList<DocumentWindow*> documentWindows() const override;
+    DocumentWindow* newDocumentWindow() override;
+    void activateDocument(DocumentWindow& window) override;
+    // Beside the program, or the user's own folder when start() found the program's folder
+    // read-only.
+    QString projectsFolder() const override;
+    FileDialogState& fileDialog() override { return fileDialog_; }
+    // The Output pane at the bottom of the frame, created on first use.
+    ProgramOutput& programOutput() override;
+    void setToolbarState(bool empty) override;
 
     QMdiArea& mdiArea() const { return *mdiArea_; }
     QToolBar& standardToolbar() const { return *toolbar1_; }
@@ -88,6 +87,7 @@ private:
     QStatusBar* statusBar1_;
     QString projectsFolder_;
     FileDialogState fileDialog_;
+    OutputPane* outputPane_ = nullptr;
 };
 
 } // namespace orvane

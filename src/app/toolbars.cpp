@@ -52,18 +52,21 @@ constexpr std::array<ToolbarButton, 13> objectButtons{{
     {"Scrollbar", "Scrollbar", "", 8},
 }};
 
+constexpr std::array governedButtons{"Save", "Print", "Preview", "Run",
+                                     "Cut",  "Copy",  "Paste",   "Find"};
+
 struct KeyCommand {
     const char* key;
-    void (*command)(MainFrame&);
+    void (*command)(Workspace&);
 };
 
-void newDocument(MainFrame& frame) {
-    frame.newDocumentWindow();
+void newDocument(Workspace& workspace) {
+    workspace.newDocumentWindow();
 }
 
-void saveActive(MainFrame& frame) {
-    if (DocumentWindow* window = frame.activeDocument())
-        SaveDocument(frame, *window);
+void saveActive(Workspace& workspace) {
+    if (DocumentWindow* window = workspace.activeDocument())
+        SaveDocument(workspace, *window);
 }
 
 // Keys are matched exactly and in this order; the first match decides.
@@ -89,6 +92,14 @@ std::span<const ToolbarButton> StandardToolbarButtons() {
 
 std::span<const ToolbarButton> ObjectToolbarButtons() {
     return objectButtons;
+}
+
+void SetToolbarState(MainFrame& frame, bool empty) {
+    frame.objectToolbar().setEnabled(!empty);
+    for (const char* key : governedButtons) {
+        if (QAction* button = frame.toolbarButton(QString::fromLatin1(key)))
+            button->setEnabled(!empty);
+    }
 }
 
 void StandardToolbarClick(MainFrame& frame, const QString& key) {

@@ -24,6 +24,10 @@ struct ToolbarButton {
 std::span<const ToolbarButton> StandardToolbarButtons();
 std::span<const ToolbarButton> ObjectToolbarButtons();
 
+// Enables the object toolbar and the standard toolbar's text commands exactly when the active
+// document is not empty.
+void SetToolbarState(MainFrame& frame, bool empty);
+
 // The standard toolbar's click rule: the button's key decides the command.
 void StandardToolbarClick(MainFrame& frame, const QString& key);
 

@@ -2,11 +2,11 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 class DocumentWindow;
 
 // Decides whether `window` may close, saving or asking first. False keeps the window open:
 // its text could not be saved and would otherwise be lost.
-bool ApplyCloseRule(MainFrame& frame, DocumentWindow& window);
+bool ApplyCloseRule(Workspace& workspace, DocumentWindow& window);
 
 } // namespace orvane

@@ -1,12 +1,8 @@
 #include "document/documentwindow.h"
 
-#include "app/mainframe.h"
-#include "app/toolbaricons.h"
 #include "document/closerule.h"
 #include "document/commandenabling.h"
-#include "document/documentmenus.h"
-#include "document/editorfont.h"
-#include "settings/settingsstore.h"
+#include "document/workspace.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -18,12 +14,10 @@
 
 namespace orvane {
 
-DocumentWindow::DocumentWindow(MainFrame& frame)
-    : frame_(frame), txtDocument_(new QPlainTextEdit(this)),
-      menuBar_(BuildDocumentMenuBar(frame, *this)) {
+DocumentWindow::DocumentWindow(Workspace& workspace)
+    : workspace_(workspace), txtDocument_(new QPlainTextEdit(this)), menuBar_(new QMenuBar) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
-    setWindowIcon(DocumentIcon());
 
     txtDocument_->setObjectName(QStringLiteral("txtDocument"));
     txtDocument_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -33,7 +27,6 @@ DocumentWindow::DocumentWindow(MainFrame& frame)
     layout->addWidget(txtDocument_);
     setFocusProxy(txtDocument_);
 
-    applyEditorFont();
     connect(txtDocument_, &QPlainTextEdit::textChanged, this, &DocumentWindow::followEmptiness);
 }
 
@@ -45,10 +38,9 @@ QAction* DocumentWindow::menuItem(const QString& name) const {
     return menuBar_->findChild<QAction*>(name);
 }
 
-void DocumentWindow::applyEditorFont() {
-    const SettingsStore& settings = frame_.settings();
-    setEditorFont(ChooseEditorFont(settings.get(SettingKey::FontNameValue),
-                                   settings.get(SettingKey::FontNameSize)));
+void DocumentWindow::setMenuBar(QMenuBar* bar) {
+    delete menuBar_;
+    menuBar_ = bar;
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {
@@ -60,14 +52,14 @@ void DocumentWindow::setEditorFont(const EditorFont& choice) {
 
 void DocumentWindow::applyCommandEnabling() {
     wasEmpty_ = text().isEmpty();
-    SetToolbarState(frame_, wasEmpty_);
-    SetMenuState(frame_.desktop(), *this, wasEmpty_);
+    workspace_.setToolbarState(wasEmpty_);
+    SetMenuState(workspace_.desktop(), *this, wasEmpty_);
 }
 
 // The commands follow the text as the user types, not only when the editor regains the focus,
 // so a new document's Save and Print come alive with its first character.
 void DocumentWindow::followEmptiness() {
-    if (text().isEmpty() != wasEmpty_ && frame_.activeDocument() == this)
+    if (text().isEmpty() != wasEmpty_ && workspace_.activeDocument() == this)
         applyCommandEnabling();
 }
 
@@ -94,7 +86,7 @@ bool DocumentWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-    if (ApplyCloseRule(frame_, *this))
+    if (ApplyCloseRule(workspace_, *this))
         event->accept();
     else
         event->ignore();

@@ -13,13 +13,13 @@ class QPlainTextEdit;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Form1: one plain text editor on one document, with its own menu bar.
 class DocumentWindow final : public QWidget {
     Q_OBJECT
 public:
-    explicit DocumentWindow(MainFrame& frame);
+    explicit DocumentWindow(Workspace& workspace);
     ~DocumentWindow() override;
 
     QPlainTextEdit& editor() const { return *txtDocument_; }
@@ -37,6 +37,8 @@ public:
 
     // Shown in the frame while this window is active; the frame holds it, this window owns it.
     QMenuBar& menuBar() const { return *menuBar_; }
+    // Takes ownership of the menu bar the frame built for this window.
+    void setMenuBar(QMenuBar* bar);
     // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
     QAction* menuItem(const QString& name) const;
 
@@ -50,11 +52,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void applyEditorFont();
     void followEmptiness();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QPlainTextEdit* txtDocument_;
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;

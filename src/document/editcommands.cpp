@@ -1,7 +1,7 @@
 #include "document/editcommands.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 
 namespace orvane {
@@ -18,26 +18,26 @@ QString clipboardForm(QString text) {
 
 } // namespace
 
-void CutText(MainFrame& frame) {
-    if (DocumentWindow* window = frame.activeDocument()) {
+void CutText(Workspace& workspace) {
+    if (DocumentWindow* window = workspace.activeDocument()) {
         DocumentText text = window->text();
-        frame.desktop().setClipboardText(clipboardForm(text.selText()));
+        workspace.desktop().setClipboardText(clipboardForm(text.selText()));
         text.replaceSelection(QString());
     }
 }
 
-void CopyText(MainFrame& frame) {
-    if (DocumentWindow* window = frame.activeDocument())
-        frame.desktop().setClipboardText(clipboardForm(window->text().selText()));
+void CopyText(Workspace& workspace) {
+    if (DocumentWindow* window = workspace.activeDocument())
+        workspace.desktop().setClipboardText(clipboardForm(window->text().selText()));
 }
 
-void PasteText(MainFrame& frame) {
-    if (DocumentWindow* window = frame.activeDocument())
-        window->text().replaceSelection(frame.desktop().clipboardText());
+void PasteText(Workspace& workspace) {
+    if (DocumentWindow* window = workspace.activeDocument())
+        window->text().replaceSelection(workspace.desktop().clipboardText());
 }
 
-void SelectAllText(MainFrame& frame) {
-    if (DocumentWindow* window = frame.activeDocument()) {
+void SelectAllText(Workspace& workspace) {
+    if (DocumentWindow* window = workspace.activeDocument()) {
         DocumentText text = window->text();
         text.setSelStart(0);
         text.setSelLength(static_cast<int>(text.text().size()));

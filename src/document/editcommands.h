@@ -2,12 +2,12 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // The clipboard commands on the active document; each does nothing without one.
-void CutText(MainFrame& frame);
-void CopyText(MainFrame& frame);
-void PasteText(MainFrame& frame);
-void SelectAllText(MainFrame& frame);
+void CutText(Workspace& workspace);
+void CopyText(Workspace& workspace);
+void PasteText(Workspace& workspace);
+void SelectAllText(Workspace& workspace);
 
 } // namespace orvane

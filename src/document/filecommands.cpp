@@ -1,11 +1,12 @@
 #include "document/filecommands.h"
 
-#include "app/mainframe.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errorreport.h"
+#include "document/filedialogstate.h"
 #include "document/errortrap.h"
 #include "document/parsepath.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 
 namespace orvane {
@@ -23,10 +24,10 @@ using FileQuestion = std::optional<QString> (Desktop::*)(const FileDialogRequest
 
 // Shows Open or Save As with the file name the dialog holds from its last use; Cancel fails as
 // the error the trap passes over silently.
-int askFileName(MainFrame& frame, FileQuestion ask, QString& path) {
-    FileDialogState& state = frame.fileDialog();
+int askFileName(Workspace& workspace, FileQuestion ask, QString& path) {
+    FileDialogState& state = workspace.fileDialog();
     const std::optional<QString> chosen =
-        (frame.desktop().*ask)({documentFilters(), 0, state.fileName});
+        (workspace.desktop().*ask)({documentFilters(), 0, state.fileName});
     if (!chosen)
         return ErrorNumber::Cancelled;
     state.fileName = *chosen;
@@ -55,12 +56,12 @@ bool saveWithoutDialog(Desktop& desktop, DocumentWindow& window, const QString& 
                            });
 }
 
-bool saveAs(MainFrame& frame, DocumentWindow& window, const QString& text) {
-    Desktop& desktop = frame.desktop();
+bool saveAs(Workspace& workspace, DocumentWindow& window, const QString& text) {
+    Desktop& desktop = workspace.desktop();
     QString path;
-    frame.fileDialog().fileName = QStringLiteral("untitled");
+    workspace.fileDialog().fileName = QStringLiteral("untitled");
     if (!RunTrappedSteps(desktop, {[&] {
-                             return askFileName(frame, &Desktop::askSaveFileName, path);
+                             return askFileName(workspace, &Desktop::askSaveFileName, path);
                          }},
                          false))
         return false;
@@ -77,14 +78,14 @@ bool saveAs(MainFrame& frame, DocumentWindow& window, const QString& text) {
 
 } // namespace
 
-void OpenDocument(MainFrame& frame) {
-    Desktop& desktop = frame.desktop();
+void OpenDocument(Workspace& workspace) {
+    Desktop& desktop = workspace.desktop();
     QString path;
     bool tooLarge = false;
     const bool chosen =
         RunTrappedSteps(desktop,
                         {
-                            [&] { return askFileName(frame, &Desktop::askOpenFileName, path); },
+                            [&] { return askFileName(workspace, &Desktop::askOpenFileName, path); },
                             [&] {
                                 const SizeResult size = DocumentFileSize(path);
                                 tooLarge = size.bytes > largestOpenedFile;
@@ -106,26 +107,26 @@ void OpenDocument(MainFrame& frame) {
                                      return read.error;
                                  },
                                  [&] {
-                                     DocumentWindow* window = frame.newDocumentWindow();
+                                     DocumentWindow* window = workspace.newDocumentWindow();
                                      window->text().setText(read.document.text);
                                      window->setTextFormat(read.document.format);
                                      window->setCaption(captionFor(path));
-                                     frame.activateDocument(*window);
+                                     workspace.activateDocument(*window);
                                      window->setDocumentPath(path);
                                      return 0;
                                  },
                              });
 }
 
-bool SaveDocument(MainFrame& frame, DocumentWindow& window) {
+bool SaveDocument(Workspace& workspace, DocumentWindow& window) {
     const QString text = window.text().text();
     if (text.isEmpty()) {
-        inform(frame.desktop(), QStringLiteral("Cannot save a blank document."));
+        inform(workspace.desktop(), QStringLiteral("Cannot save a blank document."));
         return false;
     }
     if (window.caption() != u"Untitled")
-        return saveWithoutDialog(frame.desktop(), window, text);
-    return saveAs(frame, window, text);
+        return saveWithoutDialog(workspace.desktop(), window, text);
+    return saveAs(workspace, window, text);
 }
 
 } // namespace orvane

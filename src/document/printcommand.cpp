@@ -1,10 +1,10 @@
 #include "document/printcommand.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "document/errorreport.h"
 #include "document/errortrap.h"
 #include "document/printlayout.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 
 #include <QFontMetricsF>
@@ -110,11 +110,11 @@ void PrintText(Desktop& desktop, const QString& text) {
         job.cancel();
 }
 
-void PrintDocument(MainFrame& frame) {
-    DocumentWindow* window = frame.activeDocument();
+void PrintDocument(Workspace& workspace) {
+    DocumentWindow* window = workspace.activeDocument();
     if (!window)
         return;
-    Desktop& desktop = frame.desktop();
+    Desktop& desktop = workspace.desktop();
     const QString question = QStringLiteral("Ready to print: [") + window->caption().toUpper() +
                              QStringLiteral("].\r\n\r\nDo you want to print it now?");
     if (desktop.showMessage({question, QStringLiteral("Orvane"), MessageButtons::YesNo,

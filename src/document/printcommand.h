@@ -5,10 +5,10 @@
 namespace orvane {
 
 class Desktop;
-class MainFrame;
+class Workspace;
 
 // File > Print and the "Print" toolbar button.
-void PrintDocument(MainFrame& frame);
+void PrintDocument(Workspace& workspace);
 
 // Prints `text` in Courier New 11 on the desktop's default printer, as one job.
 void PrintText(Desktop& desktop, const QString& text);

@@ -1,7 +1,7 @@
 #include "insert/dialogsupport.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "insert/variablerules.h"
 #include "platform/dialogparts.h"
 
@@ -21,8 +21,8 @@ QLineEdit* NameBox(const char* name, const QString& text, int widthTwips, QWidge
     return box;
 }
 
-QString ActiveDocumentText(const MainFrame& frame) {
-    const DocumentWindow* window = frame.activeDocument();
+QString ActiveDocumentText(const Workspace& workspace) {
+    const DocumentWindow* window = workspace.activeDocument();
     return window ? window->text().text() : QString();
 }
 

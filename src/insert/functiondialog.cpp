@@ -1,7 +1,7 @@
 #include "insert/functiondialog.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
@@ -19,8 +19,8 @@
 
 namespace orvane {
 
-FunctionDialog::FunctionDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame),
+FunctionDialog::FunctionDialog(Workspace& workspace)
+    : QDialog(&workspace.dialogParent()), workspace_(workspace),
       txtFunction_(NameBox("txtFunction", QStringLiteral("myFunctionName"), 4215, this)),
       chkOpen_(KeepOpenBox(this)) {
     setObjectName(QStringLiteral("frmFunction"));
@@ -75,7 +75,7 @@ FunctionDialog::FunctionDialog(MainFrame& frame)
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
     txtFunction_->setFocus();
-    CentreOnScreen(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, workspace.desktop().screenSize());
 }
 
 QRadioButton* FunctionDialog::addOption(QGroupBox* group, const QString& caption,
@@ -102,10 +102,10 @@ std::optional<Scope> FunctionDialog::selectedScope() const {
 void FunctionDialog::insertMethod() {
     const InsertOutcome outcome =
         InsertFunction(txtFunction_->text(), selectedReturnType(), selectedScope(),
-                       ActiveDocumentText(frame_), chkOpen_->isChecked());
+                       ActiveDocumentText(workspace_), chkOpen_->isChecked());
     if (outcome.message) {
-        frame_.desktop().showMessage(*outcome.message);
-    } else if (DocumentWindow* window = frame_.activeDocument()) {
+        workspace_.desktop().showMessage(*outcome.message);
+    } else if (DocumentWindow* window = workspace_.activeDocument()) {
         // The method follows the selection, which stays in the document.
         DocumentText text = window->text();
         text.setSelStart(text.selStart() + text.selLength());

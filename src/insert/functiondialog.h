@@ -15,13 +15,13 @@ class QRadioButton;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // frmFunction: one method skeleton after the selection of the active document.
 class FunctionDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit FunctionDialog(MainFrame& frame);
+    explicit FunctionDialog(Workspace& workspace);
 
     // None until the user picks one.
     std::optional<JavaType> selectedReturnType() const;
@@ -31,7 +31,7 @@ private:
     QRadioButton* addOption(QGroupBox* group, const QString& caption, const char* name);
     void insertMethod();
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QLineEdit* txtFunction_;
     QCheckBox* chkOpen_;
     QRadioButton* optPublic_ = nullptr;

@@ -1,7 +1,7 @@
 #include "insert/insertcommands.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "insert/dialogsupport.h"
 #include "insert/functiondialog.h"
 #include "insert/objectdialog.h"
@@ -32,43 +32,43 @@ constexpr std::array<ToolbarTarget, 8> toolbarTargets{{
     {"Scrollbar", ObjectPage::Scrollbar, std::nullopt},
 }};
 
-void RunObjectDialog(MainFrame& frame, ObjectPage page, std::optional<ObjectOption> preset) {
-    ObjectDialog dialog(frame);
+void RunObjectDialog(Workspace& workspace, ObjectPage page, std::optional<ObjectOption> preset) {
+    ObjectDialog dialog(workspace);
     dialog.showPage(page);
     if (preset)
         dialog.preselect(*preset);
-    frame.desktop().runModal(dialog);
+    workspace.desktop().runModal(dialog);
 }
 
 } // namespace
 
-void InsertStatement(MainFrame& frame, StatementKind kind) {
-    const InsertOutcome outcome = InsertSkeleton(kind, ActiveDocumentText(frame));
+void InsertStatement(Workspace& workspace, StatementKind kind) {
+    const InsertOutcome outcome = InsertSkeleton(kind, ActiveDocumentText(workspace));
     if (outcome.message)
-        frame.desktop().showMessage(*outcome.message);
-    else if (DocumentWindow* window = frame.activeDocument())
+        workspace.desktop().showMessage(*outcome.message);
+    else if (DocumentWindow* window = workspace.activeDocument())
         window->text().replaceSelection(outcome.text);
 }
 
-void ShowVariableDialog(MainFrame& frame) {
-    VariableDialog dialog(frame);
-    frame.desktop().runModal(dialog);
+void ShowVariableDialog(Workspace& workspace) {
+    VariableDialog dialog(workspace);
+    workspace.desktop().runModal(dialog);
 }
 
-void ShowFunctionDialog(MainFrame& frame) {
-    FunctionDialog dialog(frame);
-    frame.desktop().runModal(dialog);
+void ShowFunctionDialog(Workspace& workspace) {
+    FunctionDialog dialog(workspace);
+    workspace.desktop().runModal(dialog);
 }
 
-void ShowObjectPage(MainFrame& frame, int page) {
+void ShowObjectPage(Workspace& workspace, int page) {
     if (page >= 0 && page < objectPageCount)
-        RunObjectDialog(frame, ObjectPage(page), std::nullopt);
+        RunObjectDialog(workspace, ObjectPage(page), std::nullopt);
 }
 
-void ShowObjectForToolbarKey(MainFrame& frame, const QString& key) {
+void ShowObjectForToolbarKey(Workspace& workspace, const QString& key) {
     for (const ToolbarTarget& target : toolbarTargets) {
         if (key == QLatin1StringView(target.key)) {
-            RunObjectDialog(frame, target.page, target.preset);
+            RunObjectDialog(workspace, target.page, target.preset);
             return;
         }
     }

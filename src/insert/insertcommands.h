@@ -6,16 +6,16 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Insert > Statement... > one of the eight skeletons.
-void InsertStatement(MainFrame& frame, StatementKind kind);
+void InsertStatement(Workspace& workspace, StatementKind kind);
 // Insert > Variable... and Insert > Function...
-void ShowVariableDialog(MainFrame& frame);
-void ShowFunctionDialog(MainFrame& frame);
+void ShowVariableDialog(Workspace& workspace);
+void ShowFunctionDialog(Workspace& workspace);
 // Insert > Label, Text, Font, ...: the Insert Object dialog on `page`, nothing preset.
-void ShowObjectPage(MainFrame& frame, int page);
+void ShowObjectPage(Workspace& workspace, int page);
 // An object toolbar button: the Insert Object dialog on the button's page with its preset.
-void ShowObjectForToolbarKey(MainFrame& frame, const QString& key);
+void ShowObjectForToolbarKey(Workspace& workspace, const QString& key);
 
 } // namespace orvane

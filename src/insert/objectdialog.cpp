@@ -1,7 +1,7 @@
 #include "insert/objectdialog.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
@@ -39,10 +39,10 @@ void MakeNumberBox(QLineEdit& box) {
 
 } // namespace
 
-ObjectDialog::ObjectDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame), SSTab_(Named(new QTabWidget(this), "SSTab")),
-      chkOpen_(KeepOpenBox(this)) {
-    const BusyPointer busy(frame.desktop());
+ObjectDialog::ObjectDialog(Workspace& workspace)
+    : QDialog(&workspace.dialogParent()), workspace_(workspace),
+      SSTab_(Named(new QTabWidget(this), "SSTab")), chkOpen_(KeepOpenBox(this)) {
+    const BusyPointer busy(workspace.desktop());
     setObjectName(QStringLiteral("frmObject"));
     setWindowTitle(QStringLiteral("Insert Object"));
     // All six captions stay in view; the dialog grows to fit them.
@@ -77,7 +77,7 @@ ObjectDialog::ObjectDialog(MainFrame& frame)
     connect(command1, &QPushButton::clicked, this, &ObjectDialog::insertObject);
     connect(command2, &QPushButton::clicked, this, &QDialog::reject);
 
-    CentreOnScreen(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, workspace.desktop().screenSize());
 }
 
 QGridLayout* ObjectDialog::addPage(const QString& caption) {
@@ -284,8 +284,8 @@ ObjectForm ObjectDialog::form() const {
 }
 
 void ObjectDialog::insertObject() {
-    const ObjectOutcome outcome = InsertObject(form(), ActiveDocumentText(frame_));
-    if (DocumentWindow* window = frame_.activeDocument()) {
+    const ObjectOutcome outcome = InsertObject(form(), ActiveDocumentText(workspace_));
+    if (DocumentWindow* window = workspace_.activeDocument()) {
         DocumentText text = window->text();
         for (const MarkerEdit& edit : outcome.edits) {
             text.setSelStart(edit.position);
@@ -294,7 +294,7 @@ void ObjectDialog::insertObject() {
         }
     }
     if (outcome.message)
-        frame_.desktop().showMessage(*outcome.message);
+        workspace_.desktop().showMessage(*outcome.message);
     if (outcome.closesDialog)
         done(outcome.message ? Rejected : Accepted);
 }

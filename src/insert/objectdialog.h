@@ -16,7 +16,7 @@ class QWidget;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // The type options an opener may choose before showing the dialog.
 enum class ObjectOption { TextArea, TextField, Checkbox, RadioButton };
@@ -26,7 +26,7 @@ enum class ObjectOption { TextArea, TextField, Checkbox, RadioButton };
 class ObjectDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit ObjectDialog(MainFrame& frame);
+    explicit ObjectDialog(Workspace& workspace);
 
     void showPage(ObjectPage page);
     // Chooses `option` as if the user had: the text area also disables the length list.
@@ -60,7 +60,7 @@ private:
     void buildScrollbarPage();
     void insertObject();
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QTabWidget* SSTab_;
     QCheckBox* chkOpen_;
     QLineEdit* txtLabelName_ = nullptr;

@@ -1,7 +1,7 @@
 #include "insert/variabledialog.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "insert/dialogsupport.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
@@ -17,8 +17,8 @@
 
 namespace orvane {
 
-VariableDialog::VariableDialog(MainFrame& frame)
-    : QDialog(&frame), frame_(frame),
+VariableDialog::VariableDialog(Workspace& workspace)
+    : QDialog(&workspace.dialogParent()), workspace_(workspace),
       txtVariable_(NameBox("txtVariable", QStringLiteral("myVariableName"), 3735, this)),
       chkOpen_(KeepOpenBox(this)) {
     setObjectName(QStringLiteral("frmVariable"));
@@ -58,7 +58,7 @@ VariableDialog::VariableDialog(MainFrame& frame)
     // The first option in tab order takes the focus at opening and with it the type.
     options_.front().first->setChecked(true);
     options_.front().first->setFocus();
-    CentreOnScreen(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, workspace.desktop().screenSize());
 }
 
 QRadioButton* VariableDialog::addTypeOption(JavaType type) {
@@ -74,11 +74,11 @@ QRadioButton* VariableDialog::addTypeOption(JavaType type) {
 }
 
 void VariableDialog::insertDeclaration() {
-    const InsertOutcome outcome = InsertVariable(txtVariable_->text(), type_,
-                                                 ActiveDocumentText(frame_), chkOpen_->isChecked());
+    const InsertOutcome outcome = InsertVariable(
+        txtVariable_->text(), type_, ActiveDocumentText(workspace_), chkOpen_->isChecked());
     if (outcome.message)
-        frame_.desktop().showMessage(*outcome.message);
-    else if (DocumentWindow* window = frame_.activeDocument())
+        workspace_.desktop().showMessage(*outcome.message);
+    else if (DocumentWindow* window = workspace_.activeDocument())
         window->text().replaceSelection(outcome.text);
     if (outcome.closesDialog)
         done(outcome.message ? Rejected : Accepted);

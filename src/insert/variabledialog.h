@@ -13,13 +13,13 @@ class QRadioButton;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // frmVariable: one declaration of a primitive type at the caret of the active document.
 class VariableDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit VariableDialog(MainFrame& frame);
+    explicit VariableDialog(Workspace& workspace);
 
     // The type of the option that last received the focus.
     JavaType selectedType() const { return type_; }
@@ -28,7 +28,7 @@ private:
     QRadioButton* addTypeOption(JavaType type);
     void insertDeclaration();
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QLineEdit* txtVariable_;
     QCheckBox* chkOpen_;
     std::vector<std::pair<QRadioButton*, JavaType>> options_;

@@ -1,22 +1,22 @@
 #include "search/searchcommands.h"
 
-#include "app/mainframe.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "search/searchdialog.h"
 
 namespace orvane {
 
-void ShowFindDialog(MainFrame& frame) {
-    SearchDialog dialog(frame);
+void ShowFindDialog(Workspace& workspace) {
+    SearchDialog dialog(workspace);
     dialog.hideReplaceRow();
     dialog.setWindowTitle(QStringLiteral("Find"));
-    frame.desktop().runModal(dialog);
+    workspace.desktop().runModal(dialog);
 }
 
-void ShowReplaceDialog(MainFrame& frame) {
-    SearchDialog dialog(frame);
+void ShowReplaceDialog(Workspace& workspace) {
+    SearchDialog dialog(workspace);
     dialog.setWindowTitle(QStringLiteral("Replace"));
-    frame.desktop().runModal(dialog);
+    workspace.desktop().runModal(dialog);
 }
 
 } // namespace orvane

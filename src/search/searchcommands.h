@@ -2,11 +2,11 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Edit > Find and the "Find" toolbar button: the search dialog in find mode.
-void ShowFindDialog(MainFrame& frame);
+void ShowFindDialog(Workspace& workspace);
 // Edit > Replace.
-void ShowReplaceDialog(MainFrame& frame);
+void ShowReplaceDialog(Workspace& workspace);
 
 } // namespace orvane

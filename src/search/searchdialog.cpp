@@ -1,7 +1,7 @@
 #include "search/searchdialog.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
@@ -26,8 +26,8 @@ void keepPlaceWhenHidden(QWidget* widget) {
 
 } // namespace
 
-SearchDialog::SearchDialog(MainFrame& frame)
-    : frame_(frame), lblFind_(Named(new QLabel(QStringLiteral("Find:"), this), "lblFind")),
+SearchDialog::SearchDialog(Workspace& workspace)
+    : workspace_(workspace), lblFind_(Named(new QLabel(QStringLiteral("Find:"), this), "lblFind")),
       lblReplace_(Named(new QLabel(QStringLiteral("Replace:"), this), "lblReplace")),
       txtFind_(Named(new QLineEdit(this), "txtFind")),
       txtReplace_(Named(new QLineEdit(this), "txtReplace")),
@@ -64,7 +64,7 @@ SearchDialog::SearchDialog(MainFrame& frame)
     SelectAllOnFocus(*txtFind_);
     SelectAllOnFocus(*txtReplace_);
 
-    CentreOnScreen(*this, frame.desktop().screenSize());
+    CentreOnScreen(*this, workspace.desktop().screenSize());
 }
 
 void SearchDialog::hideReplaceRow() {
@@ -73,7 +73,7 @@ void SearchDialog::hideReplaceRow() {
 }
 
 void SearchDialog::findClicked() {
-    DocumentWindow* window = frame_.activeDocument();
+    DocumentWindow* window = workspace_.activeDocument();
     if (!window)
         return;
     DocumentText document = window->text();
@@ -81,8 +81,8 @@ void SearchDialog::findClicked() {
         SearchDocument(SearchModeForCaption(windowTitle()), document.text(), txtFind_->text(),
                        txtReplace_->text(), chkOpen_->isChecked());
     if (!outcome.message.isEmpty()) {
-        frame_.desktop().showMessage({outcome.message, QStringLiteral("Orvane"), MessageButtons::Ok,
-                                      MessageIcon::Information});
+        workspace_.desktop().showMessage({outcome.message, QStringLiteral("Orvane"),
+                                          MessageButtons::Ok, MessageIcon::Information});
         return;
     }
     document.setSelStart(outcome.start);

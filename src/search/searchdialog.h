@@ -9,14 +9,14 @@ class QPushButton;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // frmSearch: finds or replaces the first occurrence in the active document. The caption set by
 // the opener decides the mode.
 class SearchDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit SearchDialog(MainFrame& frame);
+    explicit SearchDialog(Workspace& workspace);
 
     // Find mode leaves the replace row's place empty, so the dialog keeps its size.
     void hideReplaceRow();
@@ -24,7 +24,7 @@ public:
 private:
     void findClicked();
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QLabel* lblFind_;
     QLabel* lblReplace_;
     QLineEdit* txtFind_;

@@ -1,7 +1,7 @@
 #include "settings/optionscommand.h"
 
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "settings/optionsdialog.h"
 #include "settings/settingsstore.h"
@@ -12,13 +12,13 @@ namespace orvane {
 
 namespace {
 
-void saveOptions(MainFrame& frame, const OptionsDialog& dialog) {
-    BusyPointer busy(frame.desktop());
-    SettingsStore& settings = frame.settings();
+void saveOptions(Workspace& workspace, const OptionsDialog& dialog) {
+    BusyPointer busy(workspace.desktop());
+    SettingsStore& settings = workspace.settings();
     for (const SettingValue& value : OptionsToSave(dialog.form(), dialog.fontItems()))
         settings.save(value.key, value.text);
     // Only the active window takes the font now; the others read it when they are next opened.
-    DocumentWindow* window = frame.activeDocument();
+    DocumentWindow* window = workspace.activeDocument();
     if (!window)
         return;
     const std::optional<EditorFont> font = FontAfterOptions(settings.get(SettingKey::FontNameValue),
@@ -29,18 +29,18 @@ void saveOptions(MainFrame& frame, const OptionsDialog& dialog) {
 
 } // namespace
 
-void ShowOptionsDialog(MainFrame& frame, OptionsTab tab) {
+void ShowOptionsDialog(Workspace& workspace, OptionsTab tab) {
     std::unique_ptr<OptionsDialog> dialog;
     {
-        BusyPointer busy(frame.desktop());
-        const SettingsStore& settings = frame.settings();
+        BusyPointer busy(workspace.desktop());
+        const SettingsStore& settings = workspace.settings();
         dialog = std::make_unique<OptionsDialog>(
-            frame.desktop(), QFontDatabase::families(),
+            workspace.desktop(), QFontDatabase::families(),
             LoadOptions([&settings](SettingKey key) { return settings.getForOptions(key); }));
     }
     dialog->setOptionsTab(tab);
-    if (frame.desktop().runModal(*dialog) == QDialog::Accepted)
-        saveOptions(frame, *dialog);
+    if (workspace.desktop().runModal(*dialog) == QDialog::Accepted)
+        saveOptions(workspace, *dialog);
 }
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/hostplatform.h"
 #include "document/editorfont.h"
+#include "platform/hostplatform.h"
 #include "settings/settingkeys.h"
 
 #include <QList>

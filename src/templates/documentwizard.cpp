@@ -1,23 +1,23 @@
 #include "templates/documentwizard.h"
 
-#include "app/mainframe.h"
-#include "app/versiontext.h"
+#include "about/versiontext.h"
 #include "document/documentwindow.h"
+#include "document/workspace.h"
 #include "settings/settingsstore.h"
 #include "templates/projectfiles.h"
 #include "templates/projectrules.h"
 
 namespace orvane {
 
-void FinishDocumentWizard(MainFrame& frame, const QString& templateKind,
+void FinishDocumentWizard(Workspace& workspace, const QString& templateKind,
                           const ProjectValues& answers) {
     const ProjectValues values = TrimProjectValues(answers);
     for (const ProjectText& generated : ProjectTexts(templateKind, values, ProgramVersionText())) {
-        DocumentWindow* window = frame.newDocumentWindow();
+        DocumentWindow* window = workspace.newDocumentWindow();
         window->text().setText(generated.text);
-        CreateProjectFiles(frame, values.name, generated.kind);
+        CreateProjectFiles(workspace, values.name, generated.kind);
     }
-    frame.settings().save(SettingKey::AuthorName, values.author);
+    workspace.settings().save(SettingKey::AuthorName, values.author);
 }
 
 } // namespace orvane

@@ -1,19 +1,19 @@
 #include "templates/projectfiles.h"
 
-#include "app/mainframe.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errortrap.h"
 #include "document/parsepath.h"
+#include "document/workspace.h"
 
 namespace orvane {
 
-void CreateProjectFiles(MainFrame& frame, const QString& name, ProjectFileKind kind) {
-    DocumentWindow* window = frame.activeDocument();
+void CreateProjectFiles(Workspace& workspace, const QString& name, ProjectFileKind kind) {
+    DocumentWindow* window = workspace.activeDocument();
     if (!window)
         return;
     const QString text = window->text().text();
-    const QString path = frame.projectsFolder() + name + ProjectFileExtension(kind);
+    const QString path = workspace.projectsFolder() + name + ProjectFileExtension(kind);
     // A generated text already ends with its line break, so the file holds it exactly.
     const TextFormat format;
     bool written = false;
@@ -23,7 +23,7 @@ void CreateProjectFiles(MainFrame& frame, const QString& name, ProjectFileKind k
         return failure;
     };
     // Writing one small file is no long operation: the normal pointer stays.
-    RunTrappedSteps(frame.desktop(), {writeFile}, /*busy=*/false);
+    RunTrappedSteps(workspace.desktop(), {writeFile}, /*busy=*/false);
     if (!written)
         return;
     window->setTextFormat(format);

@@ -1,6 +1,6 @@
 #include "templates/wizardcommand.h"
 
-#include "app/mainframe.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 #include "settings/settingsstore.h"
@@ -9,12 +9,13 @@
 
 namespace orvane {
 
-void ShowDocumentWizard(MainFrame& frame, const QString& templateKind) {
+void ShowDocumentWizard(Workspace& workspace, const QString& templateKind) {
     // Held by the frame so it stays above it; loaded afresh at every opening.
-    DocumentDialog dialog(frame.settings().get(SettingKey::AuthorName), &frame);
-    CentreOnScreen(dialog, frame.desktop().screenSize());
-    if (frame.desktop().runModal(dialog) == QDialog::Accepted)
-        FinishDocumentWizard(frame, templateKind, dialog.answers());
+    DocumentDialog dialog(workspace.settings().get(SettingKey::AuthorName),
+                          &workspace.dialogParent());
+    CentreOnScreen(dialog, workspace.desktop().screenSize());
+    if (workspace.desktop().runModal(dialog) == QDialog::Accepted)
+        FinishDocumentWizard(workspace, templateKind, dialog.answers());
 }
 
 } // namespace orvane

@@ -4,9 +4,9 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // File > New > a template: the "Document Properties" wizard for template kind "1" to "5".
-void ShowDocumentWizard(MainFrame& frame, const QString& templateKind);
+void ShowDocumentWizard(Workspace& workspace, const QString& templateKind);
 
 } // namespace orvane

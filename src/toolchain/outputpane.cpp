@@ -1,6 +1,6 @@
 #include "toolchain/outputpane.h"
 
-#include "app/mainframe.h"
+#include "document/workspace.h"
 #include "toolchain/compilermessage.h"
 #include "toolchain/sourcejump.h"
 
@@ -54,8 +54,8 @@ struct OutputPane::Run {
     QStringDecoder standardError{QStringConverter::System};
 };
 
-OutputPane::OutputPane(MainFrame& frame)
-    : QDockWidget(QStringLiteral("Output"), &frame), frame_(frame),
+OutputPane::OutputPane(Workspace& workspace, QWidget& frame)
+    : QDockWidget(QStringLiteral("Output"), &frame), workspace_(workspace),
       txtOutput_(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("Output"));
     txtOutput_->setObjectName(QStringLiteral("txtOutput"));
@@ -155,7 +155,7 @@ bool OutputPane::activateLine(int line) {
     if (!source)
         return false;
     // The compiler names the file as it was given, relative to the folder Orvane runs in.
-    ShowSourceLine(frame_, QDir::current().absoluteFilePath(source->path), source->line);
+    ShowSourceLine(workspace_, QDir::current().absoluteFilePath(source->path), source->line);
     return true;
 }
 
@@ -167,18 +167,6 @@ bool OutputPane::eventFilter(QObject* watched, QEvent* event) {
             return true;
     }
     return QDockWidget::eventFilter(watched, event);
-}
-
-OutputPane& ShowOutputPane(MainFrame& frame) {
-    auto* pane = frame.findChild<OutputPane*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!pane) {
-        pane = new OutputPane(frame);
-        frame.addDockWidget(Qt::BottomDockWidgetArea, pane);
-        frame.resizeDocks({pane}, {frame.height() / 3}, Qt::Vertical);
-    }
-    pane->show();
-    pane->raise();
-    return *pane;
 }
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/programoutput.h"
+
 #include <QDockWidget>
 #include <QProcess>
 #include <QTextCursor>
@@ -12,7 +14,7 @@ class QTextCharFormat;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // The "Output" pane at the bottom of the frame: each program the toolchain starts gets a block
 // with its command line, what it prints as it prints it, and how it ended. Double-clicking a
@@ -20,16 +22,16 @@ class MainFrame;
 //
 // The pane owns the programs it follows. Those still running when Orvane ends are asked to stop
 // and, if they don't within a moment, killed: once the pane is gone nobody reads what they print.
-class OutputPane final : public QDockWidget {
+class OutputPane final : public QDockWidget, public ProgramOutput {
     Q_OBJECT
 public:
-    explicit OutputPane(MainFrame& frame);
+    // Docked in `frame`; its compiler messages open their sources in `workspace`.
+    OutputPane(Workspace& workspace, QWidget& frame);
     ~OutputPane() override;
 
-    // Shows `commandLine` and follows `process` until it ends; the pane owns it from now on.
-    void follow(QProcess& process, const QString& commandLine);
-    // Shows `commandLine` as a program that could not be started.
-    void noteFailedStart(const QString& commandLine);
+    QObject& programOwner() override { return *this; }
+    void follow(QProcess& process, const QString& commandLine) override;
+    void noteFailedStart(const QString& commandLine) override;
 
     QPlainTextEdit& view() const { return *txtOutput_; }
     QString text() const;
@@ -50,12 +52,9 @@ private:
     void readChannel(Run& run, QProcess::ProcessChannel channel);
     void finish(Run& run, int exitCode, QProcess::ExitStatus status);
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QPlainTextEdit* txtOutput_;
     std::vector<std::unique_ptr<Run>> runs_;
 };
-
-// The frame's Output pane, created on first use, shown and brought to the front.
-OutputPane& ShowOutputPane(MainFrame& frame);
 
 } // namespace orvane

@@ -1,8 +1,8 @@
 #include "toolchain/rundialog.h"
 
-#include "app/helpcommands.h"
-#include "app/mainframe.h"
 #include "document/errortrap.h"
+#include "document/openinbrowser.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
@@ -19,8 +19,8 @@
 
 namespace orvane {
 
-RunDialog::RunDialog(MainFrame& frame)
-    : frame_(frame),
+RunDialog::RunDialog(Workspace& workspace)
+    : workspace_(workspace),
       Label2_(Named(new QLabel(QStringLiteral("Select the project you wish to run:")), "Label2")),
       cmdBegin_(PlainButton(QStringLiteral("&Begin"), "cmdBegin")),
       Frame1_(Named(new QGroupBox(QStringLiteral("Run project with:")), "Frame1")),
@@ -45,7 +45,7 @@ RunDialog::RunDialog(MainFrame& frame)
     connect(cmdBegin_, &QPushButton::clicked, this, &RunDialog::begin);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
 
-    CentreOnScreen(*this, frame_.desktop().screenSize());
+    CentreOnScreen(*this, workspace_.desktop().screenSize());
 }
 
 void RunDialog::layOut() {
@@ -74,7 +74,7 @@ void RunDialog::layOut() {
 
 // Hidden and system files are left out; a missing folder lists nothing.
 void RunDialog::fillFileList() {
-    const QDir folder(frame_.projectsFolder());
+    const QDir folder(workspace_.projectsFolder());
     File1_->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
 }
 
@@ -92,14 +92,15 @@ RunTool RunDialog::chosenTool() const {
 }
 
 void RunDialog::begin() {
-    const RunAction action = ChooseRunAction(selectedName(), chosenTool(), frame_.projectsFolder());
+    const RunAction action =
+        ChooseRunAction(selectedName(), chosenTool(), workspace_.projectsFolder());
     switch (action.kind) {
     case RunAction::Kind::Message:
-        frame_.desktop().showMessage(
+        workspace_.desktop().showMessage(
             {action.text, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
         return;
     case RunAction::Kind::OpenPage:
-        OpenInBrowser(frame_, action.text);
+        OpenInBrowser(workspace_.desktop(), action.text);
         break;
     case RunAction::Kind::StartTool:
         startTool(action);
@@ -111,15 +112,15 @@ void RunDialog::begin() {
 // The applet viewer's failure to start is reported; the interpreter's ends quietly, and the
 // Output pane shows either way that the program did not start.
 void RunDialog::startTool(const RunAction& action) {
-    const ToolCommand command{LocateJdkProgram(frame_, action.tool), action.arguments};
+    const ToolCommand command{LocateJdkProgram(workspace_, action.tool), action.arguments};
     if (action.tool == JdkTool::AppletViewer) {
-        RunTrappedSteps(frame_.desktop(), {[&] {
-                            return StartTool(frame_, command);
+        RunTrappedSteps(workspace_.desktop(), {[&] {
+                            return StartTool(workspace_, command);
                         }});
         return;
     }
-    const BusyPointer busy(frame_.desktop());
-    StartTool(frame_, command);
+    const BusyPointer busy(workspace_.desktop());
+    StartTool(workspace_, command);
 }
 
 } // namespace orvane

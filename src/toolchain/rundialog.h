@@ -12,14 +12,14 @@ class QRadioButton;
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // frmRun: runs a file of the projects folder in the browser, the applet viewer or the Java
 // interpreter. Lists the folder as it is when the dialog opens.
 class RunDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit RunDialog(MainFrame& frame);
+    explicit RunDialog(Workspace& workspace);
 
     // The name of the file selected in the list, or empty text.
     QString selectedName() const;
@@ -31,7 +31,7 @@ private:
     void begin();
     void startTool(const RunAction& action);
 
-    MainFrame& frame_;
+    Workspace& workspace_;
     QLabel* Label2_;
     QPushButton* cmdBegin_;
     QGroupBox* Frame1_;

@@ -1,10 +1,10 @@
 #include "toolchain/sourcejump.h"
 
-#include "app/mainframe.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errortrap.h"
 #include "document/parsepath.h"
+#include "document/workspace.h"
 #include "toolchain/compilermessage.h"
 
 #include <QFileInfo>
@@ -18,8 +18,8 @@ bool sameFile(const QString& a, const QString& b) {
     return !canonicalA.isEmpty() && canonicalA == QFileInfo(b).canonicalFilePath();
 }
 
-DocumentWindow* findWindow(const MainFrame& frame, const QString& path) {
-    for (DocumentWindow* window : frame.documentWindows()) {
+DocumentWindow* findWindow(const Workspace& workspace, const QString& path) {
+    for (DocumentWindow* window : workspace.documentWindows()) {
         if (!window->documentPath().isEmpty() && sameFile(window->documentPath(), path))
             return window;
     }
@@ -27,14 +27,14 @@ DocumentWindow* findWindow(const MainFrame& frame, const QString& path) {
 }
 
 // Opens the file as File > Open does.
-DocumentWindow* openWindow(MainFrame& frame, const QString& path) {
+DocumentWindow* openWindow(Workspace& workspace, const QString& path) {
     ReadResult read;
-    const bool done = RunTrappedSteps(frame.desktop(), {[&] {
+    const bool done = RunTrappedSteps(workspace.desktop(), {[&] {
                                           return (read = ReadDocumentFile(path)).error;
                                       }});
     if (!done || read.error != 0)
         return nullptr;
-    DocumentWindow* window = frame.newDocumentWindow();
+    DocumentWindow* window = workspace.newDocumentWindow();
     window->text().setText(read.document.text);
     window->setTextFormat(read.document.format);
     window->setCaption(ParsePath(path, 6).toUpper());
@@ -44,13 +44,13 @@ DocumentWindow* openWindow(MainFrame& frame, const QString& path) {
 
 } // namespace
 
-bool ShowSourceLine(MainFrame& frame, const QString& path, int line) {
-    DocumentWindow* window = findWindow(frame, path);
+bool ShowSourceLine(Workspace& workspace, const QString& path, int line) {
+    DocumentWindow* window = findWindow(workspace, path);
     if (!window)
-        window = openWindow(frame, path);
+        window = openWindow(workspace, path);
     if (!window)
         return false;
-    frame.activateDocument(*window);
+    workspace.activateDocument(*window);
     DocumentText text = window->text();
     text.setSelStart(LineStartPosition(text.text(), line));
     return true;

@@ -4,11 +4,11 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // Activates the document window of the file at `path`, opening it first when no window shows it,
 // and puts the caret at the start of line `line` (counted from 1). False when the file can't be
 // read.
-bool ShowSourceLine(MainFrame& frame, const QString& path, int line);
+bool ShowSourceLine(Workspace& workspace, const QString& path, int line);
 
 } // namespace orvane

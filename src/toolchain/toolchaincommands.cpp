@@ -1,10 +1,10 @@
 #include "toolchain/toolchaincommands.h"
 
-#include "app/helpcommands.h"
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "document/errortrap.h"
 #include "document/filecommands.h"
+#include "document/openinbrowser.h"
+#include "document/workspace.h"
 #include "platform/desktop.h"
 #include "settings/optionscommand.h"
 #include "settings/settingsstore.h"
@@ -29,15 +29,15 @@ bool isChosen(const SettingsStore& settings, SettingKey key) {
 
 } // namespace
 
-void CompileDocument(MainFrame& frame) {
-    Desktop& desktop = frame.desktop();
-    const SettingsStore& settings = frame.settings();
+void CompileDocument(Workspace& workspace) {
+    Desktop& desktop = workspace.desktop();
+    const SettingsStore& settings = workspace.settings();
     if (settings.get(SettingKey::SDKLocation) == readerDefault(SettingKey::SDKLocation)) {
         inform(desktop, QStringLiteral("The location of the compiler was not specified."));
-        ShowOptionsDialog(frame, OptionsTab::Compiler);
+        ShowOptionsDialog(workspace, OptionsTab::Compiler);
         return;
     }
-    const DocumentWindow* window = frame.activeDocument();
+    const DocumentWindow* window = workspace.activeDocument();
     if (!window)
         return;
     if (window->caption().isEmpty() || window->caption() == u"Untitled") {
@@ -48,41 +48,41 @@ void CompileDocument(MainFrame& frame) {
         isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
         isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
     const QList<ToolCommand> commands = BuildCompileCommands(
-        modes, window->documentPath(), LocateJdkProgram(frame, JdkTool::Compiler),
+        modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler),
         JavacEncodingName(window->textFormat().encoding));
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(frame, command);
+                                 return StartTool(workspace, command);
                              }}))
             return;
     }
 }
 
-void PreviewDocument(MainFrame& frame) {
-    DocumentWindow* window = frame.activeDocument();
+void PreviewDocument(Workspace& workspace) {
+    DocumentWindow* window = workspace.activeDocument();
     if (!window)
         return;
     const PreviewAction action = ChoosePreviewAction(window->documentPath());
     switch (action.kind) {
     case PreviewAction::Kind::OpenPage:
-        OpenInBrowser(frame, action.path);
+        OpenInBrowser(workspace.desktop(), action.path);
         return;
     case PreviewAction::Kind::Refuse:
-        frame.desktop().showMessage(
+        workspace.desktop().showMessage(
             {previewRefusal, orvaneTitle, MessageButtons::Ok, MessageIcon::Exclamation});
         return;
     case PreviewAction::Kind::AskToSave:
         break;
     }
     // Saving ends the command; the user previews the saved page with a second command.
-    if (frame.desktop().showMessage({previewSaveQuestion, orvaneTitle, MessageButtons::YesNo,
-                                     MessageIcon::Question}) == MessageAnswer::Yes)
-        SaveDocument(frame, *window);
+    if (workspace.desktop().showMessage({previewSaveQuestion, orvaneTitle, MessageButtons::YesNo,
+                                         MessageIcon::Question}) == MessageAnswer::Yes)
+        SaveDocument(workspace, *window);
 }
 
-void ShowRunDialog(MainFrame& frame) {
-    RunDialog dialog(frame);
-    frame.desktop().runModal(dialog);
+void ShowRunDialog(Workspace& workspace) {
+    RunDialog dialog(workspace);
+    workspace.desktop().runModal(dialog);
 }
 
 } // namespace orvane

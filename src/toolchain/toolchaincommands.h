@@ -2,13 +2,13 @@
 
 namespace orvane {
 
-class MainFrame;
+class Workspace;
 
 // View > Compile.
-void CompileDocument(MainFrame& frame);
+void CompileDocument(Workspace& workspace);
 // View > Preview and the "Preview" toolbar button.
-void PreviewDocument(MainFrame& frame);
+void PreviewDocument(Workspace& workspace);
 // The "Run" toolbar button: the Run Project dialog.
-void ShowRunDialog(MainFrame& frame);
+void ShowRunDialog(Workspace& workspace);
 
 } // namespace orvane

@@ -1,4 +1,4 @@
-#include "app/versiontext.h"
+#include "about/versiontext.h"
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 

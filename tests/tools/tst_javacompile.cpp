@@ -1,4 +1,4 @@
-#include "app/versiontext.h"
+#include "about/versiontext.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "insert/insertcommands.h"

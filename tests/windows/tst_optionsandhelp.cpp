@@ -1,10 +1,11 @@
 #include "about/aboutcommand.h"
 #include "about/abouttexts.h"
+#include "about/versiontext.h"
 #include "app/helpcommands.h"
 #include "app/helplinks.h"
 #include "app/mainframe.h"
-#include "app/versiontext.h"
 #include "document/documentwindow.h"
+#include "document/openinbrowser.h"
 #include "fakedesktop.h"
 #include "settings/optionscommand.h"
 #include "settings/settingsstore.h"
@@ -192,7 +193,7 @@ private slots:
 
     void failedOpenIsReported() {
         fake_.openUrlSucceeds = false;
-        OpenInBrowser(*frame_, QStringLiteral("/tmp/page.html"));
+        OpenInBrowser(fake_, QStringLiteral("/tmp/page.html"));
         fake_.openUrlSucceeds = true;
         QCOMPARE(fake_.openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
         QCOMPARE(

@@ -1,4 +1,4 @@
-#include "app/versiontext.h"
+#include "about/versiontext.h"
 
 #include "buildversion.h"
 

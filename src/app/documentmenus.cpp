@@ -1,4 +1,4 @@
-#include "document/documentmenus.h"
+#include "app/documentmenus.h"
 
 #include "about/aboutcommand.h"
 #include "app/actionrecipe.h"

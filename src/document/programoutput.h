@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QObject;
+class QProcess;
+
+namespace orvane {
+
+// The place where started programs write: each program gets its command line, what it prints
+// and how it ended.
+class ProgramOutput {
+public:
+    virtual ~ProgramOutput() = default;
+
+    // Owns the programs it follows, so started programs are made its children.
+    virtual QObject& programOwner() = 0;
+    // Shows `commandLine` and follows `process` until it ends; takes ownership of it.
+    virtual void follow(QProcess& process, const QString& commandLine) = 0;
+    // Shows `commandLine` as a program that could not be started.
+    virtual void noteFailedStart(const QString& commandLine) = 0;
+};
+
+} // namespace orvane
