@@ -6,14 +6,17 @@ AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString
                                       const QString& programFolder, const QString& page,
                                       PathStyle style) {
     if (!appletViewer.isEmpty())
-        return {{appletViewer, {page}}, QStringLiteral("The JDK's applet viewer shows the page.")};
+        return {{appletViewer, {page}},
+                QStringLiteral("The JDK's applet viewer shows the page."),
+                false};
     const QChar separator = style == PathStyle::Windows ? u'\\' : u'/';
     QString folder = programFolder;
     if (!folder.endsWith(separator))
         folder += separator;
     return {{java, {QStringLiteral("-jar"), folder + builtInViewerFileName, page}},
             QStringLiteral("This JDK has no applet viewer of its own: Orvane's applet viewer "
-                           "shows the page.")};
+                           "shows the page."),
+            true};
 }
 
 QString AppletViewerExitMessage(int exitCode) {

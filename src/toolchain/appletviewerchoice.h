@@ -13,7 +13,8 @@ constexpr int viewerExitNoAppletClasses = 3;
 
 struct AppletViewerChoice {
     ToolCommand command;
-    QString note; // which viewer shows the page, for the Output pane
+    QString note;         // which viewer shows the page, for the Output pane
+    bool builtIn = false; // Orvane's own viewer, whose exit code tells why it gave up
 };
 
 // Run > AppletViewer on `page`: the JDK's own applet viewer when one was found (`appletViewer`

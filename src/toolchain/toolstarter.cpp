@@ -7,30 +7,43 @@
 #include "settings/settingsstore.h"
 
 #include <QFileInfo>
+#include <QProcess>
 
 namespace orvane {
 
-QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
+QString FindJdkProgram(const Workspace& workspace, JdkTool tool) {
     const QStringList candidates =
         JdkProgramCandidates(tool, workspace.settings().get(SettingKey::SDKLocation));
     for (qsizetype i = 0; i + 1 < candidates.size(); ++i) {
         if (QFileInfo(candidates.at(i)).isFile())
             return candidates.at(i);
     }
-    const QString name = candidates.constLast();
-    const QString found = workspace.desktop().findProgram(name);
-    return found.isEmpty() ? name : found;
+    return workspace.desktop().findProgram(candidates.constLast());
 }
 
-int StartTool(Workspace& workspace, const ToolCommand& command) {
+QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
+    const QString found = FindJdkProgram(workspace, tool);
+    return found.isEmpty() ? JdkProgramName(tool) : found;
+}
+
+int StartTool(Workspace& workspace, const ToolCommand& command, const QString& note,
+              const std::function<void(int exitCode)>& whenEnded) {
     ProgramOutput& pane = workspace.programOutput();
+    const QString header =
+        note.isEmpty() ? CommandLineText(command) : note + u'\n' + CommandLineText(command);
     QProcess* process = workspace.desktop().startProgram({command.program, command.arguments, {}},
                                                          &pane.programOwner());
     if (!process) {
-        pane.noteFailedStart(CommandLineText(command));
+        pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
-    pane.follow(*process, CommandLineText(command));
+    if (whenEnded)
+        QObject::connect(process, &QProcess::finished, process,
+                         [whenEnded](int exitCode, QProcess::ExitStatus status) {
+                             if (status == QProcess::NormalExit)
+                                 whenEnded(exitCode);
+                         });
+    pane.follow(*process, header);
     return 0;
 }
 

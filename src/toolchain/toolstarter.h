@@ -2,16 +2,22 @@
 
 #include "toolchain/jdktools.h"
 
+#include <functional>
+
 namespace orvane {
 
 class Workspace;
 
 // The program to start for `tool`: at, or beside, the compiler location chosen in Options when
-// such a file exists, else the program found on the search path.
+// such a file exists, else the program found on the search path; empty text when neither has it.
+QString FindJdkProgram(const Workspace& workspace, JdkTool tool);
+// As FindJdkProgram, but the plain program name when it is nowhere to be found.
 QString LocateJdkProgram(const Workspace& workspace, JdkTool tool);
 
-// Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,
-// else the file-not-found run-time error.
-int StartTool(Workspace& workspace, const ToolCommand& command);
+// Starts `command` without waiting for it and follows it in the Output pane, under `note` when
+// one is given; `whenEnded` hears the program's exit code. 0 when it started, else the
+// file-not-found run-time error.
+int StartTool(Workspace& workspace, const ToolCommand& command, const QString& note = {},
+              const std::function<void(int exitCode)>& whenEnded = {});
 
 } // namespace orvane
