@@ -247,14 +247,18 @@ private slots:
                    "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
                    "RadioButtons);\r\n",
                    "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        // A field may not use a field declared below it: the group moves up with the button.
         const QString group = QStringLiteral("     CheckboxGroup RadioButtons;\r\n");
-        QTest::newRow("radio button joins the class's group")
-            << radio << false << "" << Applet(group)
-            << Applet(
-                   "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
-                   "RadioButtons);\r\n" +
-                       group,
-                   "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        const QString button = QStringLiteral(
+            "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
+            "RadioButtons);\r\n");
+        const QString statements = QStringLiteral(
+            "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        QTest::newRow("radio button, group declared below")
+            << radio << false << "" << Applet(button + group)
+            << Applet(group + button + button, statements);
+        QTest::newRow("radio button, group declared above")
+            << radio << false << "" << group + Applet() << group + Applet(button, statements);
         // Markers in any letters keep their own; the first one counts, mid-line or at the end.
         QTest::newRow("markers found as written")
             << Form(ObjectPage::Button) << true << ""
