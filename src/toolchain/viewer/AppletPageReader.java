@@ -21,9 +21,7 @@ final class AppletPageReader {
     private Map<String, String> currentAttributes;
     private int nestedDepth;
 
-    private AppletPageReader(String page) {
-        this.page = page;
-    }
+    private AppletPageReader(String page) { this.page = page; }
 
     static List<AppletTag> read(String page) {
         AppletPageReader reader = new AppletPageReader(page);
@@ -82,8 +80,8 @@ final class AppletPageReader {
                 continue;
             }
             int nameStart = at;
-            while (at < page.length() && !Character.isWhitespace(page.charAt(at))
-                   && "=>/\"'".indexOf(page.charAt(at)) < 0)
+            while (at < page.length() && !Character.isWhitespace(page.charAt(at)) &&
+                   "=>/\"'".indexOf(page.charAt(at)) < 0)
                 at++;
             String name = page.substring(nameStart, at).toLowerCase(Locale.ROOT);
             if (name.isEmpty()) {
@@ -120,8 +118,8 @@ final class AppletPageReader {
             return Entities.decode(value);
         }
         int start = at;
-        while (at < page.length() && !Character.isWhitespace(page.charAt(at))
-               && page.charAt(at) != '>')
+        while (at < page.length() && !Character.isWhitespace(page.charAt(at)) &&
+               page.charAt(at) != '>')
             at++;
         return Entities.decode(page.substring(start, at));
     }

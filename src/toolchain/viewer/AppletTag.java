@@ -20,9 +20,7 @@ final class AppletTag {
         parameters.put(name.toLowerCase(Locale.ROOT), value);
     }
 
-    String parameter(String name) {
-        return parameters.get(name.toLowerCase(Locale.ROOT));
-    }
+    String parameter(String name) { return parameters.get(name.toLowerCase(Locale.ROOT)); }
 
     /** The class name as the class loader wants it: "pkg/MyApplet.class" gives "pkg.MyApplet". */
     String className() {

@@ -21,11 +21,11 @@ import java.util.Enumeration;
 import java.util.Iterator;
 import java.util.List;
 
+// The applet classes are deprecated for removal; showing applets is this program's purpose.
 /**
  * The window of one applet: the applet at the size its page asks for, its status line below.
  * The window is the applet's stub and context, so showStatus writes into that status line.
  */
-// The applet classes are deprecated for removal; showing applets is this program's purpose.
 @SuppressWarnings({"deprecation", "removal"})
 final class AppletWindow extends Frame implements AppletStub, AppletContext {
     private static final long serialVersionUID = 1L;
@@ -60,12 +60,12 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
     boolean open(int offset) {
         try {
             applet = load();
-        } catch (ReflectiveOperationException | LinkageError | ClassCastException
-                 | MalformedURLException e) {
-            System.err.println("Cannot load the applet " + tag.className() + " from " + codeBase
-                               + ": " + e);
-            System.err.println("Compile the applet's source first; its class belongs in "
-                               + codeBase.getPath());
+        } catch (ReflectiveOperationException | LinkageError | ClassCastException |
+                 MalformedURLException e) {
+            System.err.println("Cannot load the applet " + tag.className() + " from " + codeBase +
+                               ": " + e);
+            System.err.println("Compile the applet's source first; its class belongs in " +
+                               codeBase.getPath());
             return false;
         }
         applet.setStub(this);
@@ -98,8 +98,8 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
             if (!archive.trim().isEmpty())
                 path.add(new URL(codeBase, archive.trim()));
         }
-        ClassLoader loader = new URLClassLoader(path.toArray(new URL[0]),
-                                                AppletWindow.class.getClassLoader());
+        ClassLoader loader =
+            new URLClassLoader(path.toArray(new URL[0]), AppletWindow.class.getClassLoader());
         Class<?> type = loader.loadClass(tag.className());
         return type.asSubclass(Applet.class).getDeclaredConstructor().newInstance();
     }
@@ -121,9 +121,7 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
         page.closed(this);
     }
 
-    Applet applet() {
-        return applet;
-    }
+    Applet applet() { return applet; }
 
     String name() {
         String name = tag.parameter("name");

@@ -3,6 +3,7 @@ package orvane.viewer;
 import java.applet.Applet;
 import java.awt.Desktop;
 import java.awt.EventQueue;
+import java.io.IOException;
 import java.io.InputStream;
 import java.net.MalformedURLException;
 import java.net.URISyntaxException;
@@ -15,8 +16,8 @@ import java.util.Iterator;
 import java.util.List;
 import java.util.Map;
 
-/** The windows of one page's applets; the viewer ends when the last one closes. */
 // The applet classes are deprecated for removal; showing applets is this program's purpose.
+/** The windows of one page's applets; the viewer ends when the last one closes. */
 @SuppressWarnings({"deprecation", "removal"})
 final class PageWindows {
     private static final int CASCADE = 30;
@@ -42,11 +43,13 @@ final class PageWindows {
     private boolean open(URL documentBase, List<AppletTag> tags) {
         for (AppletTag tag : tags) {
             try {
+                // Listed first, so the applet finds itself among the page's applets.
                 AppletWindow window = new AppletWindow(this, tag, documentBase);
-                if (window.open(CASCADE * (1 + windows.size())))
-                    windows.add(window);
-                else
+                windows.add(window);
+                if (!window.open(CASCADE * windows.size())) {
+                    windows.remove(window);
                     window.dispose();
+                }
             } catch (MalformedURLException e) {
                 System.err.println("The applet " + tag.className() + " has a codebase that is not"
                                    + " a valid address: " + tag.codebase);
@@ -93,11 +96,12 @@ final class PageWindows {
 
     void showDocument(URL url) {
         try {
-            if (Desktop.isDesktopSupported() && Desktop.getDesktop().isSupported(Desktop.Action.BROWSE)) {
+            if (Desktop.isDesktopSupported() &&
+                Desktop.getDesktop().isSupported(Desktop.Action.BROWSE)) {
                 Desktop.getDesktop().browse(url.toURI());
                 return;
             }
-        } catch (java.io.IOException | URISyntaxException | UnsupportedOperationException e) {
+        } catch (IOException | URISyntaxException | UnsupportedOperationException e) {
             System.err.println("Cannot show " + url + ": " + e);
             return;
         }
@@ -111,11 +115,7 @@ final class PageWindows {
             streams.put(key, stream);
     }
 
-    InputStream stream(String key) {
-        return streams.get(key);
-    }
+    InputStream stream(String key) { return streams.get(key); }
 
-    Iterator<String> streamKeys() {
-        return new ArrayList<>(streams.keySet()).iterator();
-    }
+    Iterator<String> streamKeys() { return new ArrayList<>(streams.keySet()).iterator(); }
 }

@@ -1,6 +1,7 @@
 package orvane.viewer;
 
 import java.io.IOException;
+import java.net.MalformedURLException;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
@@ -32,8 +33,8 @@ public final class ViewerMain {
         try {
             Class.forName("java.applet.Applet");
         } catch (ClassNotFoundException e) {
-            System.err.println("This Java runtime (version " + System.getProperty("java.version")
-                               + ") has no applet classes: they were removed after JDK 25,"
+            System.err.println("This Java runtime (version " + System.getProperty("java.version") +
+                               ") has no applet classes: they were removed after JDK 25,"
                                + " so it cannot show applets. Choose the compiler of a JDK from"
                                + " 11 to 25 in Orvane's Options (Compiler tab).");
             System.exit(NO_APPLET_CLASSES);
@@ -57,7 +58,7 @@ public final class ViewerMain {
             if (!PageWindows.show(page.toUri().toURL(), applets,
                                   Long.getLong(CLOSE_AFTER_START, 0L)))
                 System.exit(PAGE_NOT_SHOWN);
-        } catch (java.net.MalformedURLException e) {
+        } catch (MalformedURLException e) {
             System.err.println("Cannot address the page " + page + ": " + e);
             System.exit(PAGE_NOT_SHOWN);
         }
