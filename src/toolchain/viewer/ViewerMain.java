@@ -2,6 +2,9 @@ package orvane.viewer;
 
 import java.io.IOException;
 import java.net.MalformedURLException;
+import java.nio.ByteBuffer;
+import java.nio.charset.CharacterCodingException;
+import java.nio.charset.Charset;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.Path;
@@ -24,6 +27,15 @@ public final class ViewerMain {
 
     private ViewerMain() {}
 
+    /** Pages are read as Orvane reads documents: UTF-8 when they are, else Windows-1252. */
+    private static String decode(byte[] bytes) {
+        try {
+            return StandardCharsets.UTF_8.newDecoder().decode(ByteBuffer.wrap(bytes)).toString();
+        } catch (CharacterCodingException e) {
+            return new String(bytes, Charset.forName("windows-1252"));
+        }
+    }
+
     public static void main(String[] args) {
         if (args.length != 1) {
             System.err.println("Usage: java -jar orvane-viewer.jar page.html");
@@ -42,7 +54,7 @@ public final class ViewerMain {
         Path page = Paths.get(args[0]).toAbsolutePath();
         String text;
         try {
-            text = new String(Files.readAllBytes(page), StandardCharsets.UTF_8);
+            text = decode(Files.readAllBytes(page));
         } catch (IOException e) {
             System.err.println("Cannot read the page " + page + ": " + e);
             System.exit(PAGE_NOT_SHOWN);
