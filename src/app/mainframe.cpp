@@ -204,6 +204,11 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     sub->setWindowIcon(window->windowIcon());
     placeNewWindow(*sub);
     connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);
+    connect(sub, &QMdiSubWindow::windowStateChanged, this,
+            [this, sub](Qt::WindowStates, Qt::WindowStates now) {
+                if (now & Qt::WindowMinimized)
+                    leaveMinimized(*sub);
+            });
     sub->show();
     activateDocument(*window);
     return window;
@@ -212,18 +217,42 @@ DocumentWindow* MainFrame::newDocumentWindow() {
 // New windows cascade from the top-left corner, each a title bar lower than the last, and start
 // over before they would leave the visible area.
 void MainFrame::placeNewWindow(QMdiSubWindow& sub) {
+    placeInCascade(sub, static_cast<int>(mdiArea_->subWindowList().size()) - 1);
+}
+
+// The `index`th place of the cascade, at two thirds of the area, as new windows open.
+void MainFrame::placeInCascade(QMdiSubWindow& sub, int index) {
     const QSize area = mdiArea_->viewport()->size();
     const QSize size(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
     const int step = sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) + 4;
     const int room =
         std::max(std::min(area.width() - size.width(), area.height() - size.height()), step);
-    const int offset = (step * (mdiArea_->subWindowList().size() - 1)) % room;
+    const int offset = (step * index) % room;
     sub.setGeometry(offset, offset, size.width(), size.height());
 }
 
+// A minimised window is out of sight, so typing must not go on into it: the next window still
+// in view takes over.
+void MainFrame::leaveMinimized(QMdiSubWindow& sub) {
+    if (mdiArea_->activeSubWindow() != &sub)
+        return;
+    // The history runs from the first activated to the latest.
+    const QList<QMdiSubWindow*> history = mdiArea_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto other = history.crbegin(); other != history.crend(); ++other) {
+        if (*other != &sub && !(*other)->isMinimized() && (*other)->isVisible()) {
+            mdiArea_->setActiveSubWindow(*other);
+            return;
+        }
+    }
+}
+
+// Whatever the user is to work on next must be in view.
 void MainFrame::activateDocument(DocumentWindow& window) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(window.parentWidget())) {
+        if (sub->isMinimized())
+            sub->showNormal();
         mdiArea_->setActiveSubWindow(sub);
+    }
     window.editor().setFocus();
     followActiveDocument();
 }
@@ -293,7 +322,7 @@ void MainFrame::toggleBar(Bar which, QAction& checkItem) {
 void MainFrame::arrangeWindows(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:
-        mdiArea_->cascadeSubWindows();
+        cascade();
         break;
     case Arrangement::TileHorizontal:
         tileStacked(true);
@@ -333,6 +362,21 @@ void MainFrame::tileStacked(bool fullWidth) {
     }
 }
 
+// Qt's own cascade shrinks every window to a small default; this one keeps the size new windows
+// open at, oldest at the top left and the active one in front.
+void MainFrame::cascade() {
+    int index = 0;
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isMinimized() || !sub->isVisible())
+            continue;
+        if (sub->isMaximized())
+            sub->showNormal();
+        placeInCascade(*sub, index++);
+    }
+    if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
+        active->raise();
+}
+
 void MainFrame::lineUpMinimized() {
     const QRect area = mdiArea_->viewport()->rect();
     int x = 0;
@@ -357,7 +401,10 @@ void MainFrame::exitProgram() {
 void MainFrame::closeEvent(QCloseEvent* event) {
     // Each window closes by its own rule; one that stays open (its save was cancelled) stops
     // the frame from closing, so no text is lost.
+    // Each window comes to the front before its close rule may ask about it.
     for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
+        if (auto* window = qobject_cast<DocumentWindow*>(sub->widget()))
+            activateDocument(*window);
         if (!sub->close()) {
             event->ignore();
             return;

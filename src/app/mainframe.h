@@ -72,6 +72,9 @@ private:
     void buildToolbars();
     void placeOnScreen();
     void placeNewWindow(QMdiSubWindow& sub);
+    void placeInCascade(QMdiSubWindow& sub, int index);
+    void leaveMinimized(QMdiSubWindow& sub);
+    void cascade();
     void followActiveDocument();
     void tileStacked(bool fullWidth);
     void lineUpMinimized();

@@ -45,10 +45,14 @@ public:
     QQueue<MessageAnswer> messageAnswers; // without one, the user takes the safest way out
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<DialogDriver> dialogDrivers;
+    std::function<void(const Message&)> onMessage; // sees each box while it is up
+
 
     MessageAnswer showMessage(const Message& message) override {
         messages.append(message);
         busyAtMessages.append(busyDepth);
+        if (onMessage)
+            onMessage(message);
         return messageAnswers.isEmpty() ? SafestAnswer(message.buttons) : messageAnswers.dequeue();
     }
     std::optional<QString> askOpenFileName(const FileDialogRequest& request) override {

@@ -1,10 +1,13 @@
+#include "document/documenttext.h"
 #include "document/documentwindow.h"
 #include "testframe.h"
 
+#include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -119,6 +122,63 @@ private slots:
         QCOMPARE(subs[0]->geometry().bottomLeft(), area.bottomLeft());
         QCOMPARE(subs[1]->geometry().bottomLeft(), QPoint(subs[0]->width(), area.bottom()));
         QVERIFY(!subs[2]->isMinimized());
+
+        // Cascade keeps the size new windows open at.
+        subs[0]->showNormal();
+        subs[1]->showNormal();
+        subs[2]->resize(100, 80);
+        arrange("mnuWindowCascade");
+        const QSize newSize = frame().newDocumentWindow()->parentWidget()->size();
+        for (const QMdiSubWindow* sub : subs)
+            QCOMPARE(sub->size(), newSize);
+    }
+
+    // Typing never goes into a window out of sight: minimising hands over to the window
+    // behind, and choosing a minimised window in the Window menu brings it back.
+    void minimisedWindows() {
+        DocumentWindow* first = test_->active();
+        DocumentWindow* second = frame().newDocumentWindow();
+        auto* secondSub = qobject_cast<QMdiSubWindow*>(second->parentWidget());
+        secondSub->showMinimized();
+        QCOMPARE(frame().activeDocument(), first);
+        windowList(first, 1);
+        QCOMPARE(frame().activeDocument(), second);
+        QVERIFY(!secondSub->isMinimized());
+    }
+
+    // Closing the frame asks about each window with that window in front.
+    void frameCloseShowsEachWindowAsked() {
+        test_->active()->text().setText(QStringLiteral("one"));
+        frame().newDocumentWindow()->text().setText(QStringLiteral("two"));
+        QStringList asked;
+        test_->desktop.onMessage = [&](const Message&) {
+            asked << frame().activeDocument()->text().text();
+        };
+        test_->desktop.answerMessage(MessageAnswer::No);
+        test_->desktop.answerMessage(MessageAnswer::No);
+        QVERIFY(frame().close());
+        QCOMPARE(asked, (QStringList{"one", "two"}));
+    }
+
+    // With the Output pane focused, the edit commands and their keys act on the pane: the
+    // document keeps its selection and its text.
+    void editCommandsFollowTheFocus() {
+        DocumentText document = test_->active()->text();
+        document.setText(QStringLiteral("document text"));
+        document.setSelStart(0);
+        document.setSelLength(8);
+        frame().programOutput();
+        auto* pane = frame().findChild<QPlainTextEdit*>(QStringLiteral("txtOutput"));
+        pane->setPlainText(QStringLiteral("javac A.java\nExit status 0"));
+        pane->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), pane);
+        for (const char* item : {"mnuEditSelect", "mnuEditCopy", "mnuEditPaste", "mnuEditCut"})
+            test_->active()->menuItem(item)->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("javac A.java\nExit status 0"));
+        QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));
+        QCOMPARE(document.text(), QStringLiteral("document text"));
+        QCOMPARE(document.selText(), QStringLiteral("document"));
     }
 };
 
