@@ -141,15 +141,6 @@ private slots:
         QTEST(CommandLineText(choice.command), "expected");
         QTEST(choice.note, "note");
     }
-
-    // Only a runtime without applet classes needs words beyond what the viewer printed.
-    void appletViewerExitMessage() {
-        QVERIFY(AppletViewerExitMessage(0).isEmpty());
-        QVERIFY(AppletViewerExitMessage(2).isEmpty());
-        const QString message = AppletViewerExitMessage(viewerExitNoAppletClasses);
-        QVERIFY(message.contains(u"no applet classes"_s) && message.contains(u"JDK 25"_s) &&
-                message.contains(u"View > Options"_s));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestToolchainRules)
