@@ -151,7 +151,7 @@ private slots:
             0);
         const Finished viewer = showPage(page);
         QCOMPARE(viewer.exitCode, 2);
-        QVERIFY2(viewer.errors.contains("Compile the applet's source first"),
+        QVERIFY2(viewer.errors.contains("compile the applet's source first"),
                  qPrintable(viewer.errors));
     }
 

@@ -60,12 +60,14 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
     boolean open(int offset) {
         try {
             applet = load();
+        } catch (ClassNotFoundException e) {
+            System.err.println("Cannot find the applet class " + tag.className() + " in " +
+                               codeBase.getPath() + ": compile the applet's source first.");
+            return false;
         } catch (ReflectiveOperationException | LinkageError | ClassCastException |
                  MalformedURLException e) {
             System.err.println("Cannot load the applet " + tag.className() + " from " + codeBase +
                                ": " + e);
-            System.err.println("Compile the applet's source first; its class belongs in " +
-                               codeBase.getPath());
             return false;
         }
         applet.setStub(this);
