@@ -57,9 +57,10 @@ final class AppletPageReader {
         while (at < page.length() && Character.isLetterOrDigit(page.charAt(at)))
             at++;
         String name = page.substring(nameStart, at).toLowerCase(Locale.ROOT);
-        Map<String, String> attributes = readAttributes();
+        // A "<" of the text itself ("a < b") starts no tag.
         if (name.isEmpty())
             return;
+        Map<String, String> attributes = readAttributes();
         if (closing)
             endTag(name);
         else
