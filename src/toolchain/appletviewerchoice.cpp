@@ -13,7 +13,14 @@ AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString
     QString folder = programFolder;
     if (!folder.endsWith(separator))
         folder += separator;
-    return {{java, {QStringLiteral("-jar"), folder + builtInViewerFileName, page}},
+    const QStringList arguments{QStringLiteral("-jar"), folder + builtInViewerFileName, page};
+    if (java.isEmpty())
+        return {{JdkProgramName(JdkTool::Interpreter, style), arguments},
+                QStringLiteral("No JDK found: neither an applet viewer nor java lies beside the "
+                               "compiler chosen in View > Options or on the search path. Install "
+                               "a JDK (on Debian, default-jdk)."),
+                true};
+    return {{java, arguments},
             QStringLiteral("This JDK has no applet viewer of its own: Orvane's applet viewer "
                            "shows the page."),
             true};

@@ -18,8 +18,8 @@ struct AppletViewerChoice {
 };
 
 // Run > AppletViewer on `page`: the JDK's own applet viewer when one was found (`appletViewer`
-// not empty); else Orvane's viewer in `programFolder`, run by the JDK's `java`. JDK 11 and later
-// have no applet viewer of their own.
+// not empty); else Orvane's viewer in `programFolder`, run by the JDK's `java` (empty when none
+// was found either). JDK 11 and later have no applet viewer of their own.
 AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString& java,
                                       const QString& programFolder, const QString& page,
                                       PathStyle style = nativePathStyle());

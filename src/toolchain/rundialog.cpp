@@ -127,7 +127,7 @@ void RunDialog::showApplet(const QString& page) {
     Desktop& desktop = workspace_.desktop();
     const AppletViewerChoice viewer = ChooseAppletViewer(
         FindJdkProgram(workspace_, JdkTool::AppletViewer),
-        LocateJdkProgram(workspace_, JdkTool::Interpreter), desktop.programFolder(), page);
+        FindJdkProgram(workspace_, JdkTool::Interpreter), desktop.programFolder(), page);
     std::function<void(int)> whenEnded;
     if (viewer.builtIn) {
         whenEnded = [&desktop](int exitCode) {

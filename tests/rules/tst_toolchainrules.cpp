@@ -117,27 +117,36 @@ private slots:
 
     void appletViewerChoice_data() {
         QTest::addColumn<QString>("appletViewer"); // as found, empty when there is none
+        QTest::addColumn<QString>("java");         // likewise
         QTest::addColumn<PathStyle>("style");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("note");
-        QTest::newRow("the JDK's own") << u"/jdk8/bin/appletviewer"_s << PathStyle::Posix
+        const QString java = u"/jdk17/bin/java"_s;
+        QTest::newRow("the JDK's own") << u"/jdk8/bin/appletviewer"_s << java << PathStyle::Posix
                                        << u"/jdk8/bin/appletviewer /p/A.html"_s
                                        << u"The JDK's applet viewer shows the page."_s;
         const QString builtIn =
             u"This JDK has no applet viewer of its own: Orvane's applet viewer shows the page."_s;
         QTest::newRow("Orvane's beside the program")
-            << QString() << PathStyle::Posix
+            << QString() << java << PathStyle::Posix
             << u"/jdk17/bin/java -jar \"/opt/My Orvane/orvane-viewer.jar\" /p/A.html"_s << builtIn;
         QTest::newRow("windows")
-            << QString() << PathStyle::Windows
+            << QString() << java << PathStyle::Windows
             << u"/jdk17/bin/java -jar \"/opt/My Orvane\\orvane-viewer.jar\" /p/A.html"_s << builtIn;
+        QTest::newRow("no JDK at all")
+            << QString() << QString() << PathStyle::Posix
+            << u"java -jar \"/opt/My Orvane/orvane-viewer.jar\" /p/A.html"_s
+            << u"No JDK found: neither an applet viewer nor java lies beside the compiler chosen "
+               u"in "
+               "View > Options or on the search path. Install a JDK (on Debian, default-jdk)."_s;
     }
 
     void appletViewerChoice() {
         QFETCH(QString, appletViewer);
+        QFETCH(QString, java);
         QFETCH(PathStyle, style);
-        const AppletViewerChoice choice = ChooseAppletViewer(
-            appletViewer, u"/jdk17/bin/java"_s, u"/opt/My Orvane"_s, u"/p/A.html"_s, style);
+        const AppletViewerChoice choice =
+            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, style);
         QTEST(CommandLineText(choice.command), "expected");
         QTEST(choice.note, "note");
     }
