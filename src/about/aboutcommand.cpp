@@ -11,10 +11,8 @@
 namespace orvane {
 
 void ShowAboutBox(Workspace& workspace) {
-    // The frame owns a started tool, so closing the box leaves the tool running.
-    QWidget& frame = workspace.dialogParent();
     AboutDialog dialog(workspace.desktop(), VersionLine(ProgramVersionText(), ThisHostPlatform()),
-                       frame.windowIcon(), &frame);
+                       workspace.dialogParent().windowIcon());
     workspace.desktop().runModal(dialog);
 }
 

@@ -26,8 +26,7 @@ QFont arial(double points, bool bold) {
 
 } // namespace
 
-AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon,
-                         QObject* toolOwner) {
+AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About Orvane"));
 
@@ -50,8 +49,7 @@ AboutDialog::AboutDialog(Desktop& desktop, const QString& versionLine, const QIc
     QPushButton* cmdSysInfo = PlainButton(QStringLiteral("&System Info..."), "cmdSysInfo", this);
     // Escape rejects the dialog, which closes it as OK does.
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdSysInfo, &QPushButton::clicked, this,
-            [&desktop, toolOwner] { StartSysInfo(desktop, toolOwner); });
+    connect(cmdSysInfo, &QPushButton::clicked, this, [&desktop] { StartSysInfo(desktop); });
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(16);

@@ -11,10 +11,8 @@ class Desktop;
 class AboutDialog final : public QDialog {
     Q_OBJECT
 public:
-    // `versionLine` is shown below the release, beside `programIcon`; System Info starts a tool
-    // owned by `toolOwner`.
-    AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon,
-                QObject* toolOwner);
+    // `versionLine` is shown below the release, beside `programIcon`.
+    AboutDialog(Desktop& desktop, const QString& versionLine, const QIcon& programIcon);
 };
 
 } // namespace orvane

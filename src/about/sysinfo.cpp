@@ -44,9 +44,9 @@ QString systemInformationTool(Desktop& desktop) {
 
 } // namespace
 
-void StartSysInfo(Desktop& desktop, QObject* owner) {
+void StartSysInfo(Desktop& desktop) {
     const QString tool = systemInformationTool(desktop);
-    if (!tool.isEmpty() && desktop.startProgram({tool, {}, {}}, owner))
+    if (!tool.isEmpty() && desktop.startDetached({tool, {}, {}}))
         return;
     // No title of its own: the message box takes the program's default title.
     desktop.showMessage({SysInfoUnavailableText, QString(), MessageButtons::Ok, MessageIcon::None});

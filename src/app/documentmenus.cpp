@@ -103,6 +103,18 @@ void addViewMenu(QMenuBar* bar, MainFrame& frame) {
                [&frame] { CompileDocument(frame); });
     addCommand(view, "mnuViewPreview", QStringLiteral("&Preview"), QKeySequence(Qt::Key_F5),
                [&frame] { PreviewDocument(frame); });
+    view->addSeparator();
+    QAction* output = view->addAction(QStringLiteral("Output"));
+    output->setObjectName(QStringLiteral("mnuViewOutput"));
+    output->setCheckable(true);
+    output->setChecked(frame.isOutputVisible());
+    // Compiling shows the pane and its title bar hides it, so the mark is read on opening.
+    QObject::connect(view, &QMenu::aboutToShow, output,
+                     [&frame, output] { output->setChecked(frame.isOutputVisible()); });
+    QObject::connect(output, &QAction::triggered, view, [&frame, output] {
+        frame.setOutputVisible(!frame.isOutputVisible());
+        output->setChecked(frame.isOutputVisible());
+    });
 }
 
 void addStatementMenu(QMenu* insert, MainFrame& frame) {

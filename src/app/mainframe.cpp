@@ -319,6 +319,17 @@ void MainFrame::toggleBar(Bar which, QAction& checkItem) {
     checkItem.setChecked(show);
 }
 
+bool MainFrame::isOutputVisible() const {
+    return outputPane_ && !outputPane_->isHidden();
+}
+
+void MainFrame::setOutputVisible(bool visible) {
+    if (visible)
+        programOutput();
+    else if (outputPane_)
+        outputPane_->hide();
+}
+
 void MainFrame::arrangeWindows(Arrangement arrangement) {
     switch (arrangement) {
     case Arrangement::Cascade:

@@ -59,6 +59,9 @@ public:
     void setBarVisible(Bar bar, bool visible);
     // Shows or hides the bar and sets or clears `checkItem` to match.
     void toggleBar(Bar bar, QAction& checkItem);
+    // The Output pane, created on first show; it can also be closed by its own title bar.
+    bool isOutputVisible() const;
+    void setOutputVisible(bool visible);
     void arrangeWindows(Arrangement arrangement);
 
     // Ends the program at once: no window is asked to close and nothing is saved.

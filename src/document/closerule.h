@@ -5,8 +5,8 @@ namespace orvane {
 class Workspace;
 class DocumentWindow;
 
-// Decides whether `window` may close, saving or asking first. False keeps the window open:
-// its text could not be saved and would otherwise be lost.
+// Decides whether `window` may close, saving or asking first. False keeps the window open: its
+// text was not saved and would otherwise be lost.
 bool ApplyCloseRule(Workspace& workspace, DocumentWindow& window);
 
 } // namespace orvane

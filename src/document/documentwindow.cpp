@@ -2,6 +2,7 @@
 
 #include "document/closerule.h"
 #include "document/commandenabling.h"
+#include "document/parsepath.h"
 #include "document/workspace.h"
 
 #include <QCloseEvent>
@@ -41,6 +42,34 @@ QAction* DocumentWindow::menuItem(const QString& name) const {
 void DocumentWindow::setMenuBar(QMenuBar* bar) {
     delete menuBar_;
     menuBar_ = bar;
+}
+
+void DocumentWindow::showFileText(const QString& path, const DecodedText& document,
+                                  const DiskSnapshot& disk) {
+    text().setText(document.text);
+    textFormat_ = document.format;
+    textFormat_.openedText = text().text();
+    editorChangedFileText_ = textFormat_.openedText != document.text;
+    disk_ = disk;
+    setDocumentPath(path);
+    setCaption(ParsePath(path, 6).toUpper());
+}
+
+void DocumentWindow::markWritten(const QString& path, const QString& text, const QByteArray& bytes,
+                                 const TextFormat& format) {
+    // Bytes encoded from the editor's text hold its line breaks, no longer the file's characters.
+    if (text != format.openedText)
+        editorChangedFileText_ = false;
+    textFormat_ = format;
+    textFormat_.openedText = text;
+    textFormat_.openedBytes = bytes;
+    disk_ = DiskSnapshot::Of(path, bytes);
+    setDocumentPath(path);
+    setCaption(ParsePath(path, 6).toUpper());
+}
+
+bool DocumentWindow::isUnchanged() const {
+    return disk_.recorded && text().text() == textFormat_.openedText;
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {

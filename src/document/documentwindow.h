@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/disksnapshot.h"
 #include "document/documenttext.h"
 #include "document/editorfont.h"
 #include "document/textformat.h"
@@ -35,6 +36,20 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
 
+    // Shows the text just read from the file at `path` and ties the window to it. The text as the
+    // editor then holds it is what the document counts as unchanged against.
+    void showFileText(const QString& path, const DecodedText& document, const DiskSnapshot& disk);
+    // Ties the window to the file at `path`, which now holds `text` as `bytes` in `format`.
+    void markWritten(const QString& path, const QString& text, const QByteArray& bytes,
+                     const TextFormat& format);
+    // True while the text is what was last read from or written to the file.
+    bool isUnchanged() const;
+    // What the disk held at the document path when Orvane last read or wrote it.
+    const DiskSnapshot& diskSnapshot() const { return disk_; }
+    // The file held characters that the editor shows as line breaks (U+2028, U+FDD0, ...), so
+    // writing an edited text would put line breaks in their place.
+    bool editorChangedFileText() const { return editorChangedFileText_; }
+
     // Shown in the frame while this window is active; the frame holds it, this window owns it.
     QMenuBar& menuBar() const { return *menuBar_; }
     // Takes ownership of the menu bar the frame built for this window.
@@ -60,6 +75,8 @@ private:
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
+    DiskSnapshot disk_;
+    bool editorChangedFileText_ = false;
     bool wasEmpty_ = true;
 };
 

@@ -3,17 +3,14 @@
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errorreport.h"
-#include "document/filedialogstate.h"
 #include "document/errortrap.h"
-#include "document/parsepath.h"
+#include "document/filedialogstate.h"
 #include "document/workspace.h"
 #include "platform/desktop.h"
 
 namespace orvane {
 
 namespace {
-
-constexpr qint64 largestOpenedFile = 65000;
 
 QStringList documentFilters() {
     return {QStringLiteral("Java Files (*.java)"), QStringLiteral("HTML Files (*.html)"),
@@ -35,25 +32,60 @@ int askFileName(Workspace& workspace, FileQuestion ask, QString& path) {
     return 0;
 }
 
-QString captionFor(const QString& path) {
-    return ParsePath(path, 6).toUpper();
-}
-
 void inform(Desktop& desktop, const QString& text) {
     desktop.showMessage(
         {text, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
 }
 
-bool saveWithoutDialog(Desktop& desktop, DocumentWindow& window, const QString& text) {
-    const QString path = window.documentPath();
-    return RunTrappedSteps(desktop,
-                           {
-                               [&] { return WriteDocumentFile(path, text, window.textFormat()); },
-                               [&] {
-                                   window.setCaption(captionFor(path));
-                                   return 0;
-                               },
-                           });
+bool asks(Desktop& desktop, const QString& question) {
+    return desktop.showMessage({question, QStringLiteral("Orvane"), MessageButtons::YesNo,
+                                MessageIcon::Question}) == MessageAnswer::Yes;
+}
+
+// The questions that stand before a write could lose something: another program's newer file,
+// characters the file's encoding can't store, characters the editor turned into line breaks.
+// Anything but Yes writes nothing. `format` may change to UTF-8 on the way.
+bool mayWrite(Desktop& desktop, const DocumentWindow& window, const QString& path,
+              const QString& text, TextFormat& format) {
+    const bool ownFile = path == window.documentPath();
+    if (ownFile && FileChangedSince(window.diskSnapshot(), path) &&
+        !asks(desktop, QStringLiteral("The file [") + path +
+                           QStringLiteral("] has been changed by another program. Overwrite it "
+                                          "with the text in Orvane?")))
+        return false;
+    if (!EncodingHolds(format.encoding, text)) {
+        if (!asks(desktop, QStringLiteral("The file [") + path + QStringLiteral("] is stored in ") +
+                               EncodingName(format.encoding) +
+                               QStringLiteral(", which cannot hold some of the characters in it. "
+                                              "Save it as UTF-8?")))
+            return false;
+        format.encoding = TextFormat::Encoding::Utf8;
+    }
+    if (ownFile && window.editorChangedFileText() && !window.isUnchanged())
+        return asks(desktop,
+                    QStringLiteral("The file [") + path +
+                        QStringLiteral("] holds characters that Orvane shows as line "
+                                       "breaks. Save it with line breaks in their place?"));
+    return true;
+}
+
+// Writes the window's text to `path` and ties the window to it. False when nothing was written,
+// Ignore after a failure included: the path and caption then stay as they were.
+bool writeDocument(Desktop& desktop, DocumentWindow& window, const QString& path,
+                   const QString& text) {
+    TextFormat format = window.textFormat();
+    if (!mayWrite(desktop, window, path, text, format))
+        return false;
+    const QByteArray bytes = EncodeDocumentText(text, format);
+    bool written = false;
+    RunTrappedSteps(desktop, {[&] {
+                        const int failure = WriteDocumentFile(path, bytes);
+                        written = failure == 0;
+                        return failure;
+                    }});
+    if (written)
+        window.markWritten(path, text, bytes, format);
+    return written;
 }
 
 bool saveAs(Workspace& workspace, DocumentWindow& window, const QString& text) {
@@ -65,57 +97,49 @@ bool saveAs(Workspace& workspace, DocumentWindow& window, const QString& text) {
                          }},
                          false))
         return false;
-    return RunTrappedSteps(desktop,
-                           {
-                               [&] { return WriteDocumentFile(path, text, window.textFormat()); },
-                               [&] {
-                                   window.setDocumentPath(path);
-                                   window.setCaption(captionFor(path));
-                                   return 0;
-                               },
-                           });
+    return writeDocument(desktop, window, path, text);
 }
 
 } // namespace
 
-void OpenDocument(Workspace& workspace) {
+DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path) {
     Desktop& desktop = workspace.desktop();
-    QString path;
-    bool tooLarge = false;
-    const bool chosen =
-        RunTrappedSteps(desktop,
-                        {
-                            [&] { return askFileName(workspace, &Desktop::askOpenFileName, path); },
-                            [&] {
-                                const SizeResult size = DocumentFileSize(path);
-                                tooLarge = size.bytes > largestOpenedFile;
-                                return size.error;
-                            },
-                        },
-                        false);
-    if (!chosen)
-        return;
-    if (tooLarge) {
+    ReadResult read;
+    const bool done = RunTrappedSteps(desktop, {[&] {
+                                          read = ReadDocumentFile(path);
+                                          return read.error;
+                                      }},
+                                      false);
+    // Ignore after a failed read leaves nothing to open: no window may claim a file not read.
+    if (!done || read.error != 0)
+        return nullptr;
+    switch (read.refusal) {
+    case ReadRefusal::TooLarge:
         inform(desktop,
                QStringLiteral("The file [") + path + QStringLiteral("] is too large to open."));
-        return;
+        return nullptr;
+    case ReadRefusal::NotOrdinaryFile:
+        inform(desktop, QStringLiteral("The file [") + path +
+                            QStringLiteral("] is a device, a pipe or a socket, not a file that "
+                                           "Orvane can open."));
+        return nullptr;
+    case ReadRefusal::None:
+        break;
     }
-    ReadResult read;
-    RunTrappedSteps(desktop, {
-                                 [&] {
-                                     read = ReadDocumentFile(path);
-                                     return read.error;
-                                 },
-                                 [&] {
-                                     DocumentWindow* window = workspace.newDocumentWindow();
-                                     window->text().setText(read.document.text);
-                                     window->setTextFormat(read.document.format);
-                                     window->setCaption(captionFor(path));
-                                     workspace.activateDocument(*window);
-                                     window->setDocumentPath(path);
-                                     return 0;
-                                 },
-                             });
+    BusyPointer busy(desktop);
+    DocumentWindow* window = workspace.newDocumentWindow();
+    window->showFileText(path, read.document, read.disk);
+    workspace.activateDocument(*window);
+    return window;
+}
+
+void OpenDocument(Workspace& workspace) {
+    QString path;
+    if (RunTrappedSteps(workspace.desktop(), {[&] {
+                            return askFileName(workspace, &Desktop::askOpenFileName, path);
+                        }},
+                        false))
+        OpenDocumentFile(workspace, path);
 }
 
 bool SaveDocument(Workspace& workspace, DocumentWindow& window) {
@@ -125,7 +149,7 @@ bool SaveDocument(Workspace& workspace, DocumentWindow& window) {
         return false;
     }
     if (window.caption() != u"Untitled")
-        return saveWithoutDialog(workspace.desktop(), window, text);
+        return writeDocument(workspace.desktop(), window, window.documentPath(), text);
     return saveAs(workspace, window, text);
 }
 

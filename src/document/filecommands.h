@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace orvane {
 
 class Workspace;
@@ -8,8 +10,14 @@ class DocumentWindow;
 // File > Open and the "Open" toolbar button.
 void OpenDocument(Workspace& workspace);
 
-// Saves `window` to its file, asking for a name first when it is untitled. False when the text
-// is blank, the user cancelled the dialog or abandoned the save after a failure.
+// Opens the file at `path` in a new, active document window by Open's rules: an ordinary file of
+// at most 65000 bytes, anything else refused with a message, a failure reported. The window, or
+// nullptr when nothing was opened. Every way of opening a file by its path goes through here.
+DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path);
+
+// Saves `window` to its file, asking for a name first when it is untitled. False when nothing was
+// written: the text is blank, the user cancelled the dialog or answered a question other than
+// Yes, or a failure was abandoned or ignored.
 bool SaveDocument(Workspace& workspace, DocumentWindow& window);
 
 } // namespace orvane

@@ -24,6 +24,7 @@ int numberForSystemError(int code, const QFileInfo& info) {
     case EISDIR:
         return ErrorNumber::PathFileAccess;
     case ENOSPC:
+    case EFBIG: // the file may grow no further: to the user, the same as a full disk
 #ifdef EDQUOT
     case EDQUOT:
 #endif

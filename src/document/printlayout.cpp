@@ -8,7 +8,7 @@ namespace {
 
 // Tab stops are counted from here, ten widths of "0" apart.
 constexpr double tabOrigin = 750;
-constexpr int tabColumns = 10;
+constexpr double tabColumns = 10;
 
 bool isWordCharacter(QChar c) {
     return c.unicode() > u' ';
@@ -24,7 +24,7 @@ qsizetype characterLength(QStringView text, qsizetype at) {
 class PrintCursor {
 public:
     PrintCursor(const PrintMetrics& metrics, PrintPages& pages)
-        : metrics_(metrics), pages_(pages), zeroWidth_(metrics.textWidth(u"0")) {}
+        : metrics_(metrics), pages_(pages), tabUnit_(tabUnit(metrics)) {}
 
     void printWord(QStringView word) {
         const double width = metrics_.textWidth(word);
@@ -86,17 +86,29 @@ private:
         }
     }
 
+    // Tab stops are measured in widths of "0"; a font that draws "0" with no width (or a printer
+    // that reports none) measures them in blanks, and with neither a tab moves nothing.
+    static double tabUnit(const PrintMetrics& metrics) {
+        const double zero = metrics.textWidth(u"0");
+        if (std::isfinite(zero) && zero > 0)
+            return zero;
+        const double blank = metrics.textWidth(u" ");
+        return std::isfinite(blank) && blank > 0 ? blank : 0;
+    }
+
     void moveToNextTabStop() {
+        if (tabUnit_ <= 0)
+            return;
         // Halves round to the even neighbour; the remainder keeps the sign of the column, so a
         // tab left of the origin lands on the first stop after it.
-        int column = static_cast<int>(std::nearbyint((x_ - tabOrigin) / zeroWidth_));
-        column += tabColumns - column % tabColumns;
-        x_ = zeroWidth_ * column + tabOrigin;
+        double column = std::nearbyint((x_ - tabOrigin) / tabUnit_);
+        column += tabColumns - std::fmod(column, tabColumns);
+        x_ = tabUnit_ * column + tabOrigin;
     }
 
     const PrintMetrics& metrics_;
     PrintPages& pages_;
-    const double zeroWidth_;
+    const double tabUnit_;
     int page_ = 0;
     double x_ = 0;
     double y_ = 0;

@@ -17,6 +17,10 @@ public:
     virtual QObject& programOwner() = 0;
     // Shows `commandLine` and follows `process` until it ends; takes ownership of it.
     virtual void follow(QProcess& process, const QString& commandLine) = 0;
+    // As follow, for a compiler run on `sourcePath`: its messages about that file or another file
+    // of its folder lead to the line they name.
+    virtual void followCompiler(QProcess& process, const QString& commandLine,
+                                const QString& sourcePath) = 0;
     // Shows `commandLine` as a program that could not be started.
     virtual void noteFailedStart(const QString& commandLine) = 0;
 };

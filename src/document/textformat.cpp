@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace orvane {
 
@@ -12,39 +14,142 @@ namespace {
 const QString crLf = QStringLiteral("\r\n");
 const QString lf = QStringLiteral("\n");
 
-// Every way a file can break a line becomes CR LF, as the editor would show it.
+// Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves unassigned stand for the
+// control characters of the same number, so every byte reads and writes back unchanged.
+constexpr std::array<char16_t, 32> windows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QChar windows1252Character(uchar byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return QChar(windows1252High[byte - 0x80]);
+    return QChar(byte);
+}
+
+std::optional<char> windows1252Byte(QChar c) {
+    const char16_t code = c.unicode();
+    const auto* high = std::find(windows1252High.cbegin(), windows1252High.cend(), code);
+    if (high != windows1252High.cend())
+        return static_cast<char>(0x80 + (high - windows1252High.cbegin()));
+    if (code <= 0xFF && (code < 0x80 || code > 0x9F))
+        return static_cast<char>(code);
+    return std::nullopt;
+}
+
+QString fromWindows1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    std::transform(bytes.cbegin(), bytes.cend(), text.begin(),
+                   [](char byte) { return windows1252Character(static_cast<uchar>(byte)); });
+    return text;
+}
+
+QByteArray toWindows1252(QStringView text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    std::transform(text.cbegin(), text.cend(), bytes.begin(),
+                   [](QChar c) { return windows1252Byte(c).value_or('?'); });
+    return bytes;
+}
+
+// The whole of `bytes` in `encoding`, or nothing when any of it is not valid there. Stateless, so
+// a sequence cut off at the end counts as invalid instead of being held back and lost.
+std::optional<QString> decodeStrictly(QStringConverter::Encoding encoding, const QByteArray& bytes,
+                                      QStringConverter::Flags flags = {}) {
+    QStringDecoder decoder(encoding, flags | QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+struct Decoding {
+    QString text;
+    TextFormat::Encoding encoding;
+};
+
+Decoding decode(const QByteArray& bytes) {
+    // UTF-16 comes in pairs of bytes; an odd byte at the end would be lost.
+    const bool pairs = bytes.size() % 2 == 0;
+    if (pairs && bytes.startsWith("\xFF\xFE")) {
+        if (auto text = decodeStrictly(QStringConverter::Utf16LE, bytes))
+            return {*text, TextFormat::Encoding::Utf16Le};
+    } else if (pairs && bytes.startsWith("\xFE\xFF")) {
+        if (auto text = decodeStrictly(QStringConverter::Utf16BE, bytes))
+            return {*text, TextFormat::Encoding::Utf16Be};
+    }
+    // A UTF-8 byte order mark stays in the text, so it is written back.
+    if (auto text = decodeStrictly(QStringConverter::Utf8, bytes,
+                                   QStringConverter::Flag::ConvertInitialBom))
+        return {*text, TextFormat::Encoding::Utf8};
+    return {fromWindows1252(bytes), TextFormat::Encoding::Windows1252};
+}
+
 QString withCrLfBreaks(QString text) {
     text.replace(crLf, lf);
     text.replace(u'\r', u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(lf, crLf);
     return text;
 }
 
-bool fitsLatin1(const QString& text) {
-    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() <= 0xFF; });
+QByteArray encodeUnicode(QStringConverter::Encoding encoding, const QString& text,
+                         QStringConverter::Flags flags = {}) {
+    QStringEncoder encoder(encoding, flags | QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
 }
 
 } // namespace
 
 DecodedText DecodeDocumentBytes(const QByteArray& bytes) {
+    const Decoding decoding = decode(bytes);
     DecodedText decoded;
     TextFormat& format = decoded.format;
-    // A byte order mark stays in the text, so it is written back.
-    QStringDecoder system(QStringConverter::System, QStringConverter::Flag::ConvertInitialBom);
-    QString text = system.decode(bytes);
-    if (system.hasError()) {
-        text = QString::fromLatin1(bytes);
-        format.encoding = TextFormat::Encoding::Latin1;
-    }
-    if (!bytes.contains("\r\n") && bytes.contains('\n'))
-        format.lineBreak = TextFormat::LineBreak::Lf;
-    decoded.text = withCrLfBreaks(text);
+    format.encoding = decoding.encoding;
+    format.lineBreak = DominantLineBreak(decoding.text);
+    decoded.text = withCrLfBreaks(decoding.text);
     format.endsWithLineBreak = decoded.text.endsWith(crLf);
     format.openedText = decoded.text;
     format.openedBytes = bytes;
     return decoded;
+}
+
+TextFormat::LineBreak DominantLineBreak(QStringView text) {
+    qsizetype crLfs = 0;
+    qsizetype lfs = 0;
+    qsizetype crs = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++crLfs;
+            ++i;
+        } else if (text[i] == u'\r') {
+            ++crs;
+        } else if (text[i] == u'\n') {
+            ++lfs;
+        }
+    }
+    if (crLfs >= lfs && crLfs >= crs)
+        return TextFormat::LineBreak::CrLf;
+    return lfs >= crs ? TextFormat::LineBreak::Lf : TextFormat::LineBreak::Cr;
+}
+
+bool EncodingHolds(TextFormat::Encoding encoding, QStringView text) {
+    if (encoding != TextFormat::Encoding::Windows1252)
+        return true;
+    return std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return windows1252Byte(c).has_value(); });
+}
+
+QString EncodingName(TextFormat::Encoding encoding) {
+    switch (encoding) {
+    case TextFormat::Encoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case TextFormat::Encoding::Utf16Le:
+        return QStringLiteral("UTF-16 LE");
+    case TextFormat::Encoding::Utf16Be:
+        return QStringLiteral("UTF-16 BE");
+    case TextFormat::Encoding::Utf8:
+        break;
+    }
+    return QStringLiteral("UTF-8");
 }
 
 QByteArray EncodeDocumentText(const QString& text, const TextFormat& format) {
@@ -55,12 +160,19 @@ QByteArray EncodeDocumentText(const QString& text, const TextFormat& format) {
         out += crLf;
     if (format.lineBreak == TextFormat::LineBreak::Lf)
         out.replace(crLf, lf);
-    // A character typed into a Latin-1 file that Latin-1 cannot hold is kept by writing the
-    // system encoding instead, rather than losing it.
-    if (format.encoding == TextFormat::Encoding::Latin1 && fitsLatin1(out))
-        return out.toLatin1();
-    QStringEncoder system(QStringConverter::System);
-    return system.encode(out);
+    else if (format.lineBreak == TextFormat::LineBreak::Cr)
+        out.replace(crLf, QStringLiteral("\r"));
+    switch (format.encoding) {
+    case TextFormat::Encoding::Windows1252:
+        return toWindows1252(out);
+    case TextFormat::Encoding::Utf16Le:
+        return encodeUnicode(QStringConverter::Utf16LE, out, QStringConverter::Flag::WriteBom);
+    case TextFormat::Encoding::Utf16Be:
+        return encodeUnicode(QStringConverter::Utf16BE, out, QStringConverter::Flag::WriteBom);
+    case TextFormat::Encoding::Utf8:
+        break;
+    }
+    return encodeUnicode(QStringConverter::Utf8, out);
 }
 
 } // namespace orvane

@@ -2,22 +2,26 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace orvane {
 
 // How a document's text is kept on disk, so saving gives back the bytes that were read.
 struct TextFormat {
     enum class Encoding {
-        System, // the desktop's text encoding: UTF-8 here, the ANSI code page on Windows
-        Latin1, // bytes not valid in the system encoding, kept one character per byte
+        Utf8,        // the desktop's text encoding here; also every new document
+        Windows1252, // bytes that are not UTF-8, kept one character per byte
+        Utf16Le,     // recognised by its byte order mark, which is written back
+        Utf16Be,
     };
-    enum class LineBreak { CrLf, Lf };
+    // The break an edited file is written with: the one the file used most.
+    enum class LineBreak { CrLf, Lf, Cr };
 
-    Encoding encoding = Encoding::System;
+    Encoding encoding = Encoding::Utf8;
     LineBreak lineBreak = LineBreak::CrLf;
     // New documents end with a line break; an opened file keeps whatever ending it had.
     bool endsWithLineBreak = true;
-    // The file as it was read. A text still equal to it is written back as these very bytes, so
+    // The text as it was read. A text still equal to it is written back as these very bytes, so
     // details the editor cannot hold (a lone CR, LF mixed into a CR LF file) survive a save.
     QString openedText;
     QByteArray openedBytes;
@@ -30,10 +34,22 @@ struct DecodedText {
     TextFormat format;
 };
 
-// Reads a file's bytes into document text, remembering how they were written.
+// Reads a file's bytes into document text, remembering how they were written. Every byte is kept:
+// bytes that are not whole UTF-8 (an unfinished sequence at the end included) are read as
+// Windows-1252.
 DecodedText DecodeDocumentBytes(const QByteArray& bytes);
 
-// The bytes a document's text (line breaks CR LF) is saved as.
+// The break that occurs most often in `text`; CR LF when there is none or on a tie.
+TextFormat::LineBreak DominantLineBreak(QStringView text);
+
+// Whether `encoding` can store every character of `text`.
+bool EncodingHolds(TextFormat::Encoding encoding, QStringView text);
+
+// The encoding's name as the user knows it: "UTF-8", "Windows-1252", "UTF-16 LE", "UTF-16 BE".
+QString EncodingName(TextFormat::Encoding encoding);
+
+// The bytes a document's text (line breaks CR LF) is saved as. A character the encoding cannot
+// hold becomes "?": ask first with EncodingHolds.
 QByteArray EncodeDocumentText(const QString& text, const TextFormat& format);
 
 } // namespace orvane

@@ -17,13 +17,15 @@ namespace orvane {
 
 enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
 enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore };
+// Dismissed: the box was closed without a button (Escape, the title bar's close button).
+enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore, Dismissed };
 
-// What a box answers when the user closes it without pressing a button: its safest button.
+// What a box answers when the user closes it without pressing a button. A question is then
+// neither Yes nor No, so a No that would throw text away is never taken for granted.
 constexpr MessageAnswer SafestAnswer(MessageButtons buttons) {
     switch (buttons) {
     case MessageButtons::YesNo:
-        return MessageAnswer::No;
+        return MessageAnswer::Dismissed;
     case MessageButtons::AbortRetryIgnore:
         return MessageAnswer::Abort;
     case MessageButtons::Ok:
@@ -69,6 +71,8 @@ public:
     // Starts the program and returns at once; the caller owns the running process through
     // `parent`. Returns nullptr when the program cannot be started.
     virtual QProcess* startProgram(const ProgramCall& call, QObject* parent) = 0;
+    // Starts a program that keeps running when Orvane ends; false when it cannot be started.
+    virtual bool startDetached(const ProgramCall& call) = 0;
     // The full path of a program on the search path, or empty text.
     virtual QString findProgram(const QString& name) = 0;
 

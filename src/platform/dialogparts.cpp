@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -84,9 +85,16 @@ void OnFocusOut(QWidget& widget, std::function<void()> handler) {
     new FocusWatcher(widget, {}, std::move(handler));
 }
 
-void SelectAllOnFocus(QLineEdit& box) {
+void SelectAllOnFocus(QWidget& box) {
     // Deferred, so that the mouse press that brought the focus does not undo the selection.
-    OnFocusIn(box, [&box] { QTimer::singleShot(0, &box, [&box] { box.selectAll(); }); });
+    OnFocusIn(box, [&box] {
+        QTimer::singleShot(0, &box, [&box] {
+            if (auto* line = qobject_cast<QLineEdit*>(&box))
+                line->selectAll();
+            else if (auto* text = qobject_cast<QPlainTextEdit*>(&box))
+                text->selectAll();
+        });
+    });
 }
 
 } // namespace orvane

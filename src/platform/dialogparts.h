@@ -7,7 +7,6 @@
 
 class QCheckBox;
 class QHBoxLayout;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -42,7 +41,8 @@ void SetTabOrder(std::initializer_list<QWidget*> widgets);
 void OnFocusIn(QWidget& widget, std::function<void()> handler);
 void OnFocusOut(QWidget& widget, std::function<void()> handler);
 
-// The box selects its whole text each time it receives the focus, by mouse too.
-void SelectAllOnFocus(QLineEdit& box);
+// The box (a line or a multi-line text box) selects its whole text each time it receives the
+// focus from another control of its window, by mouse too.
+void SelectAllOnFocus(QWidget& box);
 
 } // namespace orvane

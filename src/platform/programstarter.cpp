@@ -2,6 +2,11 @@
 
 #include <QProcess>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <unistd.h>
+#endif
+
 namespace orvane {
 
 QProcess* StartProgram(const ProgramCall& call, QObject* parent) {
@@ -10,12 +15,35 @@ QProcess* StartProgram(const ProgramCall& call, QObject* parent) {
     process->setArguments(call.arguments);
     if (!call.workingFolder.isEmpty())
         process->setWorkingDirectory(call.workingFolder);
+#ifdef Q_OS_UNIX
+    // Runs in the child between fork and exec, where only async-signal-safe calls are allowed.
+    process->setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
     process->start();
     if (!process->waitForStarted()) {
         delete process;
         return nullptr;
     }
     return process;
+}
+
+void EndProgramTree(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+#ifdef Q_OS_UNIX
+    // The program still runs, so the group named by its id is its own and no one else's.
+    ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+#else
+    process.kill();
+#endif
+}
+
+bool StartDetachedProgram(const ProgramCall& call) {
+    QProcess process;
+    process.setProgram(call.program);
+    process.setArguments(call.arguments);
+    process.setWorkingDirectory(call.workingFolder);
+    return process.startDetached();
 }
 
 } // namespace orvane

@@ -5,7 +5,16 @@
 namespace orvane {
 
 // Starts a program without a shell and returns its running process, owned by `parent`,
-// or nullptr when it could not be started. Never waits for the program to finish.
+// or nullptr when it could not be started. Never waits for the program to finish. Where the
+// system allows, the program leads a process group of its own, so that everything it starts
+// can be ended with it.
 QProcess* StartProgram(const ProgramCall& call, QObject* parent);
+
+// Ends a program StartProgram started, and the programs it started in turn, at once.
+void EndProgramTree(QProcess& process);
+
+// Starts a program that lives on by itself, also after Orvane ends. False when it could not be
+// started.
+bool StartDetachedProgram(const ProgramCall& call);
 
 } // namespace orvane

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -97,6 +98,12 @@ MessageAnswer QtDesktop::showMessage(const Message& message) {
         message.title.isEmpty() ? QGuiApplication::applicationDisplayName() : message.title;
     QMessageBox box(boxIcon(message.icon), title, message.text, boxButtons(message.buttons),
                     owner_);
+    // Escape and the title bar would press No; a hidden button of their own tells them apart.
+    if (message.buttons == MessageButtons::YesNo) {
+        QAbstractButton* dismiss = box.addButton(QMessageBox::Cancel);
+        dismiss->hide();
+        box.setEscapeButton(dismiss);
+    }
     return answerFor(box.exec(), message.buttons);
 }
 
@@ -120,6 +127,10 @@ int QtDesktop::runModal(QDialog& dialog) {
 
 QProcess* QtDesktop::startProgram(const ProgramCall& call, QObject* parent) {
     return StartProgram(call, parent);
+}
+
+bool QtDesktop::startDetached(const ProgramCall& call) {
+    return StartDetachedProgram(call);
 }
 
 QString QtDesktop::findProgram(const QString& name) {

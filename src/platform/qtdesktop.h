@@ -23,6 +23,7 @@ public:
     std::optional<QString> askSaveFileName(const FileDialogRequest& request) override;
     int runModal(QDialog& dialog) override;
     QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
+    bool startDetached(const ProgramCall& call) override;
     QString findProgram(const QString& name) override;
     bool openUrl(const QUrl& url) override;
     void showHelp(const QString& helpFile) override;

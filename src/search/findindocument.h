@@ -10,6 +10,10 @@ namespace orvane {
 // every alphabet, or nothing. An empty search is found at 0 in any text that is not empty.
 std::optional<int> FindInDocument(const QString& text, const QString& search);
 
+// A box's text with every line break (CR LF, a lone CR or LF) as one CR LF, as the document has
+// them, so a search never matches half of a line break.
+QString WithCrLfBreaks(const QString& box);
+
 enum class SearchMode { Find, Replace };
 
 // The dialog finds when its caption is exactly "Find" and replaces under any other caption.

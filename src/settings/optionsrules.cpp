@@ -90,7 +90,8 @@ OptionsForm LoadOptions(const StoredSetting& stored) {
     form.statusbar = checkState(stored, SettingKey::StatusbarValue);
     form.browser = optionGroup(stored, browserButtons);
     form.compilerLocation = stored(SettingKey::SDKLocation);
-    form.compileMode = optionGroup(stored, compileButtons);
+    // With no mode chosen Ok would store four "False" and Compile would do nothing at all.
+    form.compileMode = optionGroup(stored, compileButtons).value_or(CompileChoice::Normal);
     return form;
 }
 

@@ -40,7 +40,8 @@ using StoredSetting = std::function<QString(SettingKey)>;
 
 // The form as the dialog opens: stored values of a form the dialog never writes fall back to
 // the defaults. With no size entry stored the size box shows the stored size, so confirming an
-// unchanged dialog keeps a typed size instead of turning it into "0".
+// unchanged dialog keeps a typed size instead of turning it into "0". With no compile mode
+// stored, normal compiling is selected.
 OptionsForm LoadOptions(const StoredSetting& stored);
 
 struct SettingValue {

@@ -1,16 +1,18 @@
 #include "templates/documentdialog.h"
 
+#include "document/typedtext.h"
+#include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "templates/projectrules.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace orvane {
 
@@ -24,8 +26,9 @@ constexpr int shortFieldWidth = 80;
 
 } // namespace
 
-DocumentDialog::DocumentDialog(const QString& authorName, QWidget* parent)
-    : QDialog(parent), txtProject_(new QLineEdit(QStringLiteral("Document1"), this)),
+DocumentDialog::DocumentDialog(Desktop& desktop, const QString& authorName, QWidget* parent)
+    : QDialog(parent), desktop_(desktop),
+      txtProject_(new QLineEdit(QStringLiteral("Document1"), this)),
       txtAuthor_(new QLineEdit(authorName, this)),
       txtDescription_(new QPlainTextEdit(
           QStringLiteral("Type a brief description of your program here."), this)),
@@ -41,17 +44,24 @@ DocumentDialog::DocumentDialog(const QString& authorName, QWidget* parent)
     txtDescription_->setTabChangesFocus(true);
     for (QWidget* box : {static_cast<QWidget*>(txtProject_), static_cast<QWidget*>(txtAuthor_),
                          static_cast<QWidget*>(txtDescription_)})
-        box->installEventFilter(this);
+        SelectAllOnFocus(*box);
+    OnFocusOut(*txtProject_, [this] {
+        const QString cleaned = CleanProjectName(txtProject_->text());
+        if (cleaned != txtProject_->text())
+            txtProject_->setText(cleaned);
+    });
 
     cboCopyright_->setObjectName(QStringLiteral("cboCopyright"));
     cboCopyright_->setEditable(true);
+    // A typed year is used as it stands: "200" is not completed to "2001".
+    cboCopyright_->setCompleter(nullptr);
     cboCopyright_->setInsertPolicy(QComboBox::NoInsert);
     cboCopyright_->addItems({QStringLiteral("None"), QStringLiteral("2001"), QStringLiteral("2002"),
                              QStringLiteral("2003")});
     cboCopyright_->setCurrentIndex(1);
 
     // Enter belongs to the boxes (a new line in the description), never to the button.
-    connect(cmdFinish_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdFinish_, &QPushButton::clicked, this, &DocumentDialog::finishClicked);
 
     buildLayout();
     txtProject_->setFocus(Qt::TabFocusReason);
@@ -88,24 +98,25 @@ void DocumentDialog::buildLayout() {
     grid->addWidget(cmdFinish_, 5, 1, Qt::AlignRight);
 }
 
-ProjectValues DocumentDialog::answers() const {
-    QString description = txtDescription_->toPlainText();
-    description.replace(u'\n', QStringLiteral("\r\n"));
-    return {txtProject_->text(), txtAuthor_->text(), description, cboCopyright_->currentText()};
+// A name that would put the files outside the projects folder is refused here, while the other
+// answers are still in their boxes.
+void DocumentDialog::finishClicked() {
+    const QString refusal = ProjectNameRefusal(TrimBlanks(txtProject_->text()));
+    if (refusal.isEmpty()) {
+        accept();
+        return;
+    }
+    desktop_.showMessage(
+        {refusal, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
+    txtProject_->setFocus(Qt::OtherFocusReason);
 }
 
-bool DocumentDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        if (auto* line = qobject_cast<QLineEdit*>(watched))
-            line->selectAll();
-        else if (watched == txtDescription_)
-            txtDescription_->selectAll();
-    } else if (event->type() == QEvent::FocusOut && watched == txtProject_) {
-        const QString cleaned = CleanProjectName(txtProject_->text());
-        if (cleaned != txtProject_->text())
-            txtProject_->setText(cleaned);
-    }
-    return QDialog::eventFilter(watched, event);
+ProjectValues DocumentDialog::answers() const {
+    // The raw text keeps non-breaking spaces, which the plain text would turn into blanks.
+    QString description = txtDescription_->document()->toRawText();
+    for (const QChar lineBreak : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        description.replace(lineBreak, QStringLiteral("\r\n"));
+    return {txtProject_->text(), txtAuthor_->text(), description, cboCopyright_->currentText()};
 }
 
 } // namespace orvane

@@ -11,22 +11,24 @@ class QPushButton;
 
 namespace orvane {
 
+class Desktop;
+
 // frmDocument, "Document Properties": the new project's name, author, description and
-// copyright. It checks nothing; "&Finish" accepts it, closing it any other way generates nothing.
+// copyright. "&Finish" accepts it unless the name would lead out of the projects folder; closing
+// it any other way generates nothing.
 class DocumentDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit DocumentDialog(const QString& authorName, QWidget* parent = nullptr);
+    DocumentDialog(Desktop& desktop, const QString& authorName, QWidget* parent = nullptr);
 
     // The four answers as typed, untrimmed; the description with CR LF line breaks.
     ProjectValues answers() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildLayout();
+    void finishClicked();
 
+    Desktop& desktop_;
     QLineEdit* txtProject_;
     QLineEdit* txtAuthor_;
     QPlainTextEdit* txtDescription_;

@@ -3,7 +3,6 @@
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/errortrap.h"
-#include "document/parsepath.h"
 #include "document/workspace.h"
 
 namespace orvane {
@@ -16,19 +15,17 @@ void CreateProjectFiles(Workspace& workspace, const QString& name, ProjectFileKi
     const QString path = workspace.projectsFolder() + name + ProjectFileExtension(kind);
     // A generated text already ends with its line break, so the file holds it exactly.
     const TextFormat format;
+    const QByteArray bytes = EncodeDocumentText(text, format);
     bool written = false;
     const TrapStep writeFile = [&] {
-        const int failure = WriteDocumentFile(path, text, format);
+        const int failure = WriteDocumentFile(path, bytes);
         written = failure == 0;
         return failure;
     };
     // Writing one small file is no long operation: the normal pointer stays.
     RunTrappedSteps(workspace.desktop(), {writeFile}, /*busy=*/false);
-    if (!written)
-        return;
-    window->setTextFormat(format);
-    window->setDocumentPath(path);
-    window->setCaption(ParsePath(path, 6).toUpper());
+    if (written)
+        window->markWritten(path, text, bytes, format);
 }
 
 } // namespace orvane

@@ -31,6 +31,14 @@ QString CleanProjectName(const QString& name) {
     return RemoveNameBlanks(name);
 }
 
+QString ProjectNameRefusal(const QString& name) {
+    if (!name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral("..")))
+        return {};
+    return QStringLiteral("The project name [") + name +
+           QStringLiteral("] cannot contain \"/\", \"\\\" or \"..\", since the project's files "
+                          "are saved under this name in the projects folder.");
+}
+
 ProjectValues TrimProjectValues(const ProjectValues& values) {
     return {TrimBlanks(values.name), TrimBlanks(values.author), TrimBlanks(values.description),
             TrimBlanks(values.copyright)};

@@ -11,6 +11,10 @@ namespace orvane {
 // them, so longer runs need another pass. Tabs and other characters stay.
 QString CleanProjectName(const QString& name);
 
+// The message refusing a project name that would lead its files out of the projects folder (a
+// path separator or ".."), or empty text for a name that stays inside it.
+QString ProjectNameRefusal(const QString& name);
+
 // Each value with its leading and trailing blanks (character 32 only) removed.
 ProjectValues TrimProjectValues(const ProjectValues& values);
 

@@ -32,9 +32,13 @@ QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString
 
 QString JavacEncodingName(TextFormat::Encoding encoding) {
     switch (encoding) {
-    case TextFormat::Encoding::Latin1:
-        return QStringLiteral("ISO-8859-1");
-    case TextFormat::Encoding::System:
+    case TextFormat::Encoding::Windows1252:
+        return QStringLiteral("windows-1252");
+    case TextFormat::Encoding::Utf16Le:
+    case TextFormat::Encoding::Utf16Be:
+        // Java's UTF-16 takes the byte order from the mark the file starts with.
+        return QStringLiteral("UTF-16");
+    case TextFormat::Encoding::Utf8:
         break;
     }
     return QStringLiteral("UTF-8");

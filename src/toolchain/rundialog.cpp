@@ -138,7 +138,8 @@ void RunDialog::showApplet(const QString& page) {
         };
     }
     RunTrappedSteps(desktop, {[&] {
-                        return StartTool(workspace_, viewer.command, viewer.note, whenEnded);
+                        return StartTool(workspace_, viewer.command,
+                                         {.note = viewer.note, .whenEnded = whenEnded});
                     }});
 }
 

@@ -50,9 +50,17 @@ void CompileDocument(Workspace& workspace) {
     const QList<ToolCommand> commands = BuildCompileCommands(
         modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler),
         JavacEncodingName(window->textFormat().encoding));
+    // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
+    // again, as after the location message.
+    if (commands.isEmpty()) {
+        inform(desktop, QStringLiteral("The compile mode was not specified."));
+        ShowOptionsDialog(workspace, OptionsTab::Compiler);
+        return;
+    }
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command);
+                                 return StartTool(workspace, command,
+                                                  {.compiledSource = window->documentPath()});
                              }}))
             return;
     }

@@ -26,24 +26,26 @@ QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
     return found.isEmpty() ? JdkProgramName(tool) : found;
 }
 
-int StartTool(Workspace& workspace, const ToolCommand& command, const QString& note,
-              const std::function<void(int exitCode)>& whenEnded) {
+int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& run) {
     ProgramOutput& pane = workspace.programOutput();
     const QString header =
-        note.isEmpty() ? CommandLineText(command) : note + u'\n' + CommandLineText(command);
+        run.note.isEmpty() ? CommandLineText(command) : run.note + u'\n' + CommandLineText(command);
     QProcess* process = workspace.desktop().startProgram({command.program, command.arguments, {}},
                                                          &pane.programOwner());
     if (!process) {
         pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
-    if (whenEnded)
+    if (run.whenEnded)
         QObject::connect(process, &QProcess::finished, process,
-                         [whenEnded](int exitCode, QProcess::ExitStatus status) {
+                         [whenEnded = run.whenEnded](int exitCode, QProcess::ExitStatus status) {
                              if (status == QProcess::NormalExit)
                                  whenEnded(exitCode);
                          });
-    pane.follow(*process, header);
+    if (run.compiledSource.isEmpty())
+        pane.follow(*process, header);
+    else
+        pane.followCompiler(*process, header, run.compiledSource);
     return 0;
 }
 

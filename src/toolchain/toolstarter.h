@@ -14,10 +14,15 @@ QString FindJdkProgram(const Workspace& workspace, JdkTool tool);
 // As FindJdkProgram, but the plain program name when it is nowhere to be found.
 QString LocateJdkProgram(const Workspace& workspace, JdkTool tool);
 
-// Starts `command` without waiting for it and follows it in the Output pane, under `note` when
-// one is given; `whenEnded` hears the program's exit code. 0 when it started, else the
-// file-not-found run-time error.
-int StartTool(Workspace& workspace, const ToolCommand& command, const QString& note = {},
-              const std::function<void(int exitCode)>& whenEnded = {});
+// How a started program is shown and followed.
+struct ToolRun {
+    QString note{};           // a line above the command line: what the program does for the user
+    QString compiledSource{}; // for a compiler run: the source whose folder its messages lead to
+    std::function<void(int exitCode)> whenEnded{}; // hears how the program ended by itself
+};
+
+// Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,
+// else the file-not-found run-time error.
+int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& run = {});
 
 } // namespace orvane

@@ -1,5 +1,7 @@
 #include "toolchain/appletviewerchoice.h"
 #include "toolchain/compilecommands.h"
+#include "toolchain/compilermessage.h"
+#include "toolchain/outputhistory.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/runaction.h"
 
@@ -20,7 +22,7 @@ private slots:
         QTest::addColumn<QStringList>("expected"); // each command as typed, blanks quoted
 
         const auto posix = PathStyle::Posix;
-        const auto utf8 = TextFormat::Encoding::System;
+        const auto utf8 = TextFormat::Encoding::Utf8;
         const QString common = u" -encoding UTF-8 -sourcepath /w /w/A.java"_s;
         QTest::newRow("all in order, debugging is -g")
             << u"vodn"_s << u"/w/A.java"_s << utf8 << posix
@@ -31,8 +33,11 @@ private slots:
             << QStringList{
                    "javac -encoding UTF-8 -sourcepath \"/u/My Files\" \"/u/My Files/A.java\""};
         QTest::newRow("single-byte source")
-            << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Latin1 << posix
-            << QStringList{"javac -encoding ISO-8859-1 -sourcepath / /A.java"};
+            << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Windows1252 << posix
+            << QStringList{"javac -encoding windows-1252 -sourcepath / /A.java"};
+        QTest::newRow("UTF-16 by its byte order mark")
+            << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Utf16Be << posix
+            << QStringList{"javac -encoding UTF-16 -sourcepath / /A.java"};
         QTest::newRow("windows") << u"no"_s << u"C:\\W\\A.java"_s << utf8 << PathStyle::Windows
                                  << QStringList{"javac.exe -encoding UTF-8 -sourcepath C:\\W "
                                                 "C:\\W\\A.java",
@@ -56,6 +61,64 @@ private slots:
                                   JavacEncodingName(encoding), style))
             lines.append(CommandLineText(command));
         QTEST(lines, "expected");
+    }
+
+    // A compiler run of /w/p/A.java started in /w: only files of /w/p are places to go to.
+    void compilerJumpTarget_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<PathStyle>("style");
+        QTest::addColumn<QString>("expected"); // "path line", or empty for no jump
+
+        const auto posix = PathStyle::Posix;
+        QTest::newRow("the source")
+            << u"/w/p/A.java:3: error: ';' expected"_s << posix << u"/w/p/A.java 3"_s;
+        QTest::newRow("relative, beside it")
+            << u"p/Helper.java:12: error: x"_s << posix << u"/w/p/Helper.java 12"_s;
+        QTest::newRow("another folder") << u"/etc/hostname:1:"_s << posix << QString();
+        QTest::newRow("climbing out") << u"/w/p/../../etc/passwd:1:"_s << posix << QString();
+        QTest::newRow("windows letter case")
+            << u"c:\\W\\P\\a.java:7: error"_s << PathStyle::Windows << u"c:\\W\\P\\a.java 7"_s;
+    }
+
+    void compilerJumpTarget() {
+        QFETCH(QString, line);
+        QFETCH(PathStyle, style);
+        const bool windows = style == PathStyle::Windows;
+        const std::optional<SourceLine> target =
+            CompilerJumpTarget(line, windows ? u"C:\\w\\p\\A.java"_s : u"/w/p/A.java"_s,
+                               windows ? u"C:\\w"_s : u"/w"_s, style);
+        QTEST(target ? target->path + u' ' + QString::number(target->line) : QString(), "expected");
+    }
+
+    // Lines of at most 5 characters; the history holds `lines` lines and `characters` characters.
+    void fitOutput_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<int>("characters");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("dropped");
+
+        QTest::newRow("line continued") << u"abcd\nef"_s << 3 << 10 << 100 << u"ab\ncd\nef"_s << 0;
+        QTest::newRow("last lines kept")
+            << u"1\n2\n3\n4\n5\n"_s << 0 << 3 << 100 << u"3\n4\n5\n"_s << 2;
+        QTest::newRow("unfinished line counts")
+            << u"1\n2\n3\n4"_s << 0 << 3 << 100 << u"2\n3\n4"_s << 1;
+        QTest::newRow("characters, whole lines")
+            << u"aaaa\nbbbb\ncccc\n"_s << 0 << 10 << 12 << u"bbbb\ncccc\n"_s << 1;
+        QTest::newRow("one endless line")
+            << QString(30, u'x') << 0 << 3 << 20 << u"xxxxx\nxxxxx\nxxxxx"_s << 3;
+    }
+
+    void fitOutput() {
+        QFETCH(QString, text);
+        QFETCH(int, column);
+        QFETCH(int, lines);
+        QFETCH(int, characters);
+        QFETCH(QString, expected);
+        QFETCH(int, dropped);
+        QCOMPARE(FitOutput(text, column, {lines, characters, 5}),
+                 (FittedOutput{expected, dropped}));
     }
 
     void previewAction_data() {

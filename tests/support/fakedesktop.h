@@ -37,6 +37,7 @@ public:
     QList<FileDialogRequest> saveRequests;
     QStringList modalDialogs; // object names
     QList<ProgramCall> programCalls;
+    QList<ProgramCall> detachedCalls; // recorded, never started
     QList<QUrl> openedUrls;
     QStringList helpFiles;
     int busyDepth = 0;
@@ -46,7 +47,6 @@ public:
     QQueue<std::optional<QString>> fileAnswers;
     QQueue<DialogDriver> dialogDrivers;
     std::function<void(const Message&)> onMessage; // sees each box while it is up
-
 
     MessageAnswer showMessage(const Message& message) override {
         messages.append(message);
@@ -65,6 +65,10 @@ public:
     }
     int runModal(QDialog& dialog) override;
     QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
+    bool startDetached(const ProgramCall& call) override {
+        detachedCalls.append(call);
+        return !missingPrograms.contains(call.program);
+    }
     QString findProgram(const QString& name) override;
     bool openUrl(const QUrl& url) override {
         openedUrls.append(url);

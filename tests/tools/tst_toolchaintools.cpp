@@ -8,8 +8,10 @@
 #include "toolchain/outputpane.h"
 #include "toolchain/runaction.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchain/toolstarter.h"
 
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -187,6 +189,32 @@ private slots:
         QCOMPARE(bench.fake.programCalls.size(), 0);
         QCOMPARE(bench.fake.messages.size(), 2);
         QCOMPARE(bench.fake.messages.constLast().text, RunClassNameRefusal("@name"));
+    }
+
+    // A console program reads two lines typed into the pane's input line, then sees the end of
+    // its input, sent with Ctrl+D there rather than taken by the Edit menu.
+    void consoleProgramReadsTypedLines() {
+        Bench bench(javac_);
+        bench.compile("Ask.java",
+                      "import java.util.Scanner;\r\n"
+                      "public class Ask { public static void main(String[] args) {\r\n"
+                      "    Scanner in = new Scanner(System.in);\r\n"
+                      "    String first = in.nextLine(), second = in.nextLine();\r\n"
+                      "    System.out.println(second + first + in.hasNextLine()); } }\r\n");
+        const QString java = LocateJdkProgram(bench.frame, JdkTool::Interpreter);
+        QCOMPARE(StartTool(bench.frame, {java, {"-cp", bench.projects(), "Ask"}}), 0);
+        auto* input = bench.pane().findChild<QLineEdit*>("txtInput");
+        bench.frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&bench.frame));
+        input->setFocus();
+        for (const char* line : {"one", "two"}) {
+            QTest::keyClicks(input, line);
+            QTest::keyClick(input, Qt::Key_Return);
+        }
+        QTest::keyClick(input, Qt::Key_D, Qt::ControlModifier);
+        bench.waitForPrograms();
+        QVERIFY2(bench.pane().text().endsWith("one\ntwo\ntwoonefalse\nExit status 0\n\n"),
+                 qPrintable(bench.pane().text()));
     }
 };
 

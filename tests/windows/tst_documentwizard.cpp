@@ -1,14 +1,18 @@
 #include "about/versiontext.h"
 #include "document/documentwindow.h"
+#include "filesession.h"
 #include "templates/appletpage.h"
+#include "templates/documentdialog.h"
 #include "templates/javatemplates.h"
 #include "templates/wizardcommand.h"
-#include "testframe.h"
 
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 using namespace orvane;
@@ -97,7 +101,8 @@ private slots:
     void failedWriteKeepsTheWindowUntitled() {
         test::TestFrame t;
         QVERIFY(t.start());
-        const QString name = QStringLiteral("missing") + QDir::separator() + QStringLiteral("App");
+        const QString name = QStringLiteral("App");
+        QVERIFY(QDir(t.frame().projectsFolder()).removeRecursively());
         t.desktop.answerMessage(MessageAnswer::Ignore);
         t.desktop.answerMessage(MessageAnswer::Ignore);
         t.desktop.driveDialog(FinishWithName(name));
@@ -113,6 +118,121 @@ private slots:
         }
         QCOMPARE(windows[1]->text().text(),
                  WriteMouseListenerApplet(DesignValues(name), ProgramVersionText()));
+    }
+
+    void refusesNamesLeavingTheFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("three folders up") << "../../../x";
+        QTest::newRow("one folder up") << "../x";
+        QTest::newRow("a sub-folder") << "sub/x";
+        QTest::newRow("a backslash") << "sub\\x";
+        QTest::newRow("dot dot") << "..";
+    }
+
+    // Finish says why and keeps the wizard open; nothing is written, here or three folders up.
+    void refusesNamesLeavingTheFolder() {
+        QFETCH(QString, name);
+        test::TestFrame t;
+        QTemporaryDir root;
+        t.desktop.programFolderPath = root.filePath(QStringLiteral("a/b/program"));
+        QVERIFY(QDir().mkpath(t.desktop.programFolderPath + QStringLiteral("/Projects/sub")));
+        QVERIFY(t.start());
+        bool stillOpen = false;
+        t.desktop.driveDialog([&](QDialog& d) {
+            FinishWithName(name)(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+        });
+        ShowDocumentWizard(t.frame(), QStringLiteral("1"));
+        QVERIFY(stillOpen);
+        QCOMPARE(test::shownTexts(t.desktop),
+                 QStringList{"The project name [" + name +
+                             "] cannot contain \"/\", \"\\\" or \"..\", since the project's "
+                             "files are saved under this name in the projects folder."});
+        QVERIFY(!QDirIterator(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
+                     .hasNext());
+    }
+
+    void focusMovesWithinTheDialogOnly_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("name, Tab away and back") << "txtProject" << Qt::TabFocusReason << "MyName"
+                                                 << "MyName";
+        QTest::newRow("name, another window and back")
+            << "txtProject" << Qt::ActiveWindowFocusReason << "My Name"
+            << "";
+        QTest::newRow("name, its context menu and back")
+            << "txtProject" << Qt::PopupFocusReason << "My Name"
+            << "";
+        QTest::newRow("description, Tab away and back")
+            << "txtDescription" << Qt::TabFocusReason << "My Name"
+            << "My Name";
+        QTest::newRow("description, another window and back")
+            << "txtDescription" << Qt::ActiveWindowFocusReason << "My Name"
+            << "";
+    }
+
+    // Leaving a box for another of the dialog's controls selects it on return (and takes the
+    // blanks out of the name); leaving the window or opening a menu changes nothing, so the next
+    // key does not replace the whole box.
+    void focusMovesWithinTheDialogOnly() {
+        QFETCH(QString, box);
+        QFETCH(Qt::FocusReason, reason);
+        test::TestFrame t;
+        QVERIFY(t.start());
+        QString text;
+        QString selected;
+        t.desktop.driveDialog([&](QDialog& d) {
+            QWidget* widget = d.findChild<QWidget*>(box);
+            const auto focus = [widget](QEvent::Type type, Qt::FocusReason why) {
+                QFocusEvent event(type, why);
+                QCoreApplication::sendEvent(widget, &event);
+                test::settle();
+            };
+            focus(QEvent::FocusIn, Qt::TabFocusReason);
+            auto* line = qobject_cast<QLineEdit*>(widget);
+            auto* lines = qobject_cast<QPlainTextEdit*>(widget);
+            line ? line->setText(QStringLiteral("My Name")) : lines->setPlainText("My Name");
+            focus(QEvent::FocusOut, reason);
+            focus(QEvent::FocusIn, reason);
+            text = line ? line->text() : lines->toPlainText();
+            selected = line ? line->selectedText() : lines->textCursor().selectedText();
+        });
+        ShowDocumentWizard(t.frame(), QStringLiteral("1"));
+        QTEST(text, "text");
+        QTEST(selected, "selected");
+    }
+
+    // A click selects a box as Tab does; a year or a word typed into Copyright is not completed
+    // from the list; the description keeps a non-breaking space.
+    void keepsWhatWasTyped() {
+        test::TestFrame t;
+        QVERIFY(t.start());
+        QString clicked;
+        QStringList copyrights;
+        ProjectValues answers;
+        t.desktop.driveDialog([&](QDialog& d) {
+            d.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&d));
+            auto* author = d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"));
+            QTest::mouseClick(author, Qt::LeftButton, {}, author->rect().center());
+            test::settle();
+            clicked = author->selectedText();
+            auto* copyright = d.findChild<QComboBox*>(QStringLiteral("cboCopyright"));
+            for (const char* typed : {"200", "non"}) {
+                copyright->lineEdit()->clear();
+                QTest::keyClicks(copyright->lineEdit(), QString::fromLatin1(typed));
+                copyrights << copyright->currentText();
+            }
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(QStringLiteral("a\u00A0b\nc"));
+            answers = static_cast<DocumentDialog&>(d).answers();
+        });
+        ShowDocumentWizard(t.frame(), QStringLiteral("1"));
+        QCOMPARE(clicked, QStringLiteral("Author's Name"));
+        QCOMPARE(copyrights, (QStringList{"200", "non"}));
+        QCOMPARE(answers.description, QStringLiteral("a\u00A0b\r\nc"));
     }
 };
 

@@ -1,64 +1,61 @@
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
-#include "document/filecommands.h"
-#include "fakedesktop.h"
-#include "settings/settingsstore.h"
-#include "testsettings.h"
+#include "filesession.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QElapsedTimer>
 
 #ifdef Q_OS_LINUX
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 using namespace orvane;
+using namespace orvane::test;
 
 namespace {
 
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+#ifdef Q_OS_LINUX
+// A folder that takes no new files, root or not: immutable for root, read-only for others.
+void keepNewFiles(const QString& folder, bool allowed) {
+    if (geteuid() != 0) {
+        QFile::setPermissions(folder, allowed
+                                          ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                          : QFile::ReadOwner | QFile::ExeOwner);
+        return;
+    }
+    const int fd = ::open(qPrintable(folder), O_RDONLY | O_DIRECTORY);
+    QVERIFY(fd >= 0);
+    int flags = 0;
+    QCOMPARE(ioctl(fd, FS_IOC_GETFLAGS, &flags), 0);
+    flags = allowed ? flags & ~FS_IMMUTABLE_FL : flags | FS_IMMUTABLE_FL;
+    QCOMPARE(ioctl(fd, FS_IOC_SETFLAGS, &flags), 0);
+    ::close(fd);
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// A started frame with its first, empty window, a scripted desktop and a folder for the files.
-struct Session {
-    test::TemporarySettings settings;
-    test::FakeDesktop fake;
-    SettingsStore store;
-    MainFrame frame{fake, store};
-    QTemporaryDir folder;
-
-    Session() {
-        frame.start();
-        fake.messages.clear();
+// No file this process writes may grow beyond `bytes` while it lives.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &former_);
+        const rlimit limit{bytes, former_.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
     }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &former_); }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    QStringList texts() const {
-        QStringList shown;
-        for (const Message& message : fake.messages)
-            shown << message.text;
-        return shown;
-    }
-
-    // File > Open on `path`; the active window afterwards.
-    DocumentWindow* open(const QString& path) {
-        fake.answerFileDialog(path);
-        OpenDocument(frame);
-        return frame.activeDocument();
-    }
+private:
+    rlimit former_{};
 };
+#endif
 
 const QStringList documentFilters{"Java Files (*.java)", "HTML Files (*.html)",
                                   "Text Files (*.txt)", "All Files (*)"};
@@ -82,11 +79,10 @@ private slots:
         QTest::newRow("UTF-8, non-breaking space")
             << QByteArray("na\xC3\xAFve\xC2\xA0x\r\n") << "\u00E9"
             << QByteArray("na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9\r\n");
-        QTest::newRow("Latin-1") << QByteArray("caf\xE9\xA0\r\n") << "\u00FF"
-                                 << QByteArray("caf\xE9\xA0\r\n\xFF\r\n");
-        // Rather than lose a character Latin-1 cannot hold, the whole file becomes UTF-8.
-        QTest::newRow("Latin-1 and a euro") << QByteArray("caf\xE9\r\n") << "\u20AC"
-                                            << QByteArray("caf\xC3\xA9\r\n\xE2\x82\xAC\r\n");
+        QTest::newRow("Windows-1252")
+            << QByteArray("caf\xE9\xA0\r\n") << "\u00FF" << QByteArray("caf\xE9\xA0\r\n\xFF\r\n");
+        QTest::newRow("Windows-1252 and a euro")
+            << QByteArray("caf\xE9\r\n") << "\u20AC" << QByteArray("caf\xE9\r\n\x80\r\n");
     }
 
     // A titled document is saved without a dialog; closing it saves once more and grows nothing.
@@ -94,21 +90,21 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, typed);
         QFETCH(QByteArray, edited);
-        Session session;
+        FileSession session;
         const QString path = session.path(QStringLiteral("Hello.java"));
         writeBytes(path, bytes);
         DocumentWindow* window = session.open(path);
         QCOMPARE(window->caption(), QStringLiteral("HELLO.JAVA"));
-        QVERIFY(SaveDocument(session.frame, *window));
+        QVERIFY(SaveDocument(session.frame(), *window));
         QCOMPARE(readBytes(path), bytes);
 
         DocumentText text = window->text();
         text.setSelStart(text.text().size());
         text.replaceSelection(typed);
-        QVERIFY(SaveDocument(session.frame, *window));
+        QVERIFY(SaveDocument(session.frame(), *window));
         QVERIFY(window->parentWidget()->close());
         QCOMPARE(readBytes(path), edited);
-        QVERIFY(session.fake.saveRequests.isEmpty());
+        QVERIFY(session.desktop.saveRequests.isEmpty());
     }
 
     // Open takes 65000 bytes, NUL bytes and all, refuses one byte more, and reports a missing
@@ -127,66 +123,188 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, bytes);
         QFETCH(QString, message);
-        Session session;
+        FileSession session;
         const QString path = QDir::cleanPath(session.path(name));
         const QByteArray content = QByteArray("ab\0\r\n", 5).repeated(bytes / 5 + 1).left(bytes);
         if (bytes >= 0)
             writeBytes(path, content);
         DocumentWindow* window = session.open(path);
         if (message.isEmpty()) {
-            QVERIFY(session.fake.messages.isEmpty());
+            QVERIFY(session.desktop.messages.isEmpty());
             QCOMPARE(window->documentPath(), path);
-            QVERIFY(SaveDocument(session.frame, *window));
+            QVERIFY(SaveDocument(session.frame(), *window));
             QCOMPARE(readBytes(path), content);
         } else {
-            QCOMPARE(session.fake.messages.size(), 1);
-            QVERIFY2(session.texts().constFirst().contains(message.arg(path)),
-                     qPrintable(session.texts().constFirst()));
+            QCOMPARE(session.desktop.messages.size(), 1);
+            QVERIFY2(shownTexts(session.desktop).constFirst().contains(message.arg(path)),
+                     qPrintable(shownTexts(session.desktop).constFirst()));
         }
     }
 
+    void refusesWhatIsNoOrdinaryFile_data() {
+        QTest::addColumn<QString>("path"); // "fifo" and "link" are made in the test's folder
+        QTest::addColumn<bool>("jump");    // opened as the compiler-message jump does
+        QTest::addColumn<QString>("message");
+        const QString device = QStringLiteral(
+            "The file [%1] is a device, a pipe or a socket, not a file that Orvane can open.");
+        QTest::newRow("a FIFO") << "fifo" << false << device;
+        QTest::newRow("/dev/zero") << "/dev/zero" << false << device;
+        QTest::newRow("a link to /dev/zero") << "link" << false << device;
+        QTest::newRow("a /proc file of no size")
+            << "/proc/self/smaps" << false << "The file [%1] is too large to open.";
+        QTest::newRow("/dev/zero, from an Output line") << "/dev/zero" << true << device;
+    }
+
+    // Nothing blocks, nothing is read without end: a message within a second, no window.
+    void refusesWhatIsNoOrdinaryFile() {
+#ifdef Q_OS_LINUX
+        QFETCH(QString, path);
+        QFETCH(bool, jump);
+        QFETCH(QString, message);
+        FileSession session;
+        if (path == u"fifo") {
+            path = session.path(path);
+            QCOMPARE(mkfifo(qPrintable(path), 0600), 0);
+        } else if (path == u"link") {
+            path = session.path(path);
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+        }
+        const qsizetype windows = session.frame().documentWindows().size();
+        QElapsedTimer clock;
+        clock.start();
+        if (jump)
+            QCOMPARE(OpenDocumentFile(session.frame(), path), nullptr);
+        else
+            session.open(path);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(shownTexts(session.desktop), QStringList{message.arg(path)});
+        QCOMPARE(session.frame().documentWindows().size(), windows);
+#else
+        QSKIP("needs FIFOs, /dev and /proc");
+#endif
+    }
+
+    void asksBeforeChangingCharacters_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("question"); // %1: the path
+        QTest::addColumn<QByteArray>("file");  // afterwards
+        const QByteArray stray("na\xC3\xAFve \xFF\r\n");
+        const QString encoding = QStringLiteral(
+            "The file [%1] is stored in Windows-1252, which cannot hold some of the characters in "
+            "it. Save it as UTF-8?");
+        QTest::newRow("stray byte and an arrow, No: untouched")
+            << stray << "\u2192" << MessageAnswer::No << encoding << stray;
+        QTest::newRow("stray byte and an arrow, closed without a button: untouched")
+            << stray << "\u2192" << MessageAnswer::Dismissed << encoding << stray;
+        QTest::newRow("stray byte and an arrow, Yes: UTF-8")
+            << stray << "\u2192" << MessageAnswer::Yes << encoding
+            << QByteArray("na\xC3\x83\xC2\xAFve \xC3\xBF\r\n\xE2\x86\x92\r\n");
+        const QByteArray marks("a\xEF\xB7\x90"
+                               "b\xEF\xB7\x91\r\n");
+        const QString breaks =
+            QStringLiteral("The file [%1] holds characters that Orvane shows as "
+                           "line breaks. Save it with line breaks in their place?");
+        QTest::newRow("an empty file, unchanged: closes silently")
+            << QByteArray("") << "" << MessageAnswer::Yes << "" << QByteArray("");
+        QTest::newRow("U+FDD0 and U+FDD1, unchanged: untouched")
+            << marks << "" << MessageAnswer::Yes << "" << marks;
+        QTest::newRow("U+FDD0 and U+FDD1, edited, No: untouched")
+            << marks << "!" << MessageAnswer::No << breaks << marks;
+    }
+
+    // Closing an edited window never changes a character silently: the file's encoding is kept
+    // or the user agrees to UTF-8; a No writes nothing and keeps the window open.
+    void asksBeforeChangingCharacters() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(QString, question);
+        FileSession session;
+        const QString path = session.path(QStringLiteral("Hello.java"));
+        writeBytes(path, bytes);
+        DocumentWindow* window = session.open(path);
+        DocumentText text = window->text();
+        text.setSelStart(int(text.text().size()));
+        text.replaceSelection(typed);
+        session.desktop.answerMessage(answer);
+        QCOMPARE(window->parentWidget()->close(), answer == MessageAnswer::Yes);
+        QTEST(readBytes(path), "file");
+        QCOMPARE(shownTexts(session.desktop),
+                 question.isEmpty() ? QStringList() : QStringList{question.arg(path)});
+    }
+
+    // Where no temporary file can be made beside the file, a failed write leaves the old text.
+    void directWriteFailureKeepsTheFile() {
+#ifdef Q_OS_LINUX
+        FileSession session;
+        const QString folder = session.path(QStringLiteral("fixed"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/Hello.java");
+        const QByteArray old = QByteArray("class Hello {}\r\n").repeated(40);
+        writeBytes(path, old);
+        DocumentWindow* window = session.open(path);
+        window->text().setText(QString(5000, u'y'));
+        const auto reopen = qScopeGuard([&] { keepNewFiles(folder, true); });
+        keepNewFiles(folder, false);
+        QVERIFY(!QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
+        {
+            const FileSizeLimit limit(old.size() * 2);
+            QVERIFY(!SaveDocument(session.frame(), *window));
+        }
+        QCOMPARE(readBytes(path), old);
+        QCOMPARE(shownTexts(session.desktop), QStringList{QStringLiteral("The disk is full.")});
+#else
+        QSKIP("needs Linux file attributes and limits");
+#endif
+    }
+
+    // Cancel changes nothing, a name saves;
     // Cancel changes nothing, a name saves; emptied, the document is refused, also on closing.
     void savesThroughSaveAsAndRefusesBlank() {
-        Session session;
-        DocumentWindow* window = session.frame.activeDocument();
+        FileSession session;
+        DocumentWindow* window = session.frame().activeDocument();
         window->text().setText(QStringLiteral("hello"));
-        QVERIFY(!SaveDocument(session.frame, *window));
+        QVERIFY(!SaveDocument(session.frame(), *window));
         QVERIFY(QDir(session.folder.path()).isEmpty());
 
         const QString path = session.path(QStringLiteral("untitled"));
-        session.fake.answerFileDialog(path);
-        QVERIFY(SaveDocument(session.frame, *window));
-        const FileDialogRequest& request = session.fake.saveRequests.constLast();
+        session.desktop.answerFileDialog(path);
+        QVERIFY(SaveDocument(session.frame(), *window));
+        const FileDialogRequest& request = session.desktop.saveRequests.constLast();
         QCOMPARE(request.fileName, QStringLiteral("untitled"));
         QCOMPARE(request.filters, documentFilters);
         QCOMPARE(window->documentPath(), path);
         QCOMPARE(window->caption(), QStringLiteral("UNTITLED"));
 
         window->text().setText(QString());
-        QVERIFY(!SaveDocument(session.frame, *window));
+        QVERIFY(!SaveDocument(session.frame(), *window));
         QVERIFY(window->parentWidget()->close());
-        QCOMPARE(session.texts(), QStringList(2, QStringLiteral("Cannot save a blank document.")));
+        QCOMPARE(shownTexts(session.desktop),
+                 QStringList(2, QStringLiteral("Cannot save a blank document.")));
         QCOMPARE(readBytes(path), QByteArray("hello\r\n"));
     }
 
     // The frame closes its empty first window silently and stops at one whose Save As was
     // cancelled; closing that one with a save that fails (Abort) keeps it open too.
     void closingKeepsUnsavedText() {
-        Session session;
-        DocumentWindow* window = session.frame.newDocumentWindow();
+        FileSession session;
+        DocumentWindow* window = session.frame().newDocumentWindow();
         window->text().setText(QStringLiteral("draft"));
-        session.fake.answerMessage(MessageAnswer::Yes);
-        QVERIFY(!session.frame.close());
+        session.desktop.answerMessage(MessageAnswer::Yes);
+        QVERIFY(!session.frame().close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(session.frame.documentWindows(), QList<DocumentWindow*>{window});
-        session.fake.answerMessage(MessageAnswer::Yes);
-        session.fake.answerFileDialog(session.path(QStringLiteral("missing/Draft.java")));
+        QCOMPARE(session.frame().documentWindows(), QList<DocumentWindow*>{window});
+        session.desktop.answerMessage(MessageAnswer::Yes);
+        session.desktop.answerFileDialog(session.path(QStringLiteral("missing/Draft.java")));
         QVERIFY(!window->parentWidget()->close());
         const QString question =
             QStringLiteral("This document hasn't been saved.  Do you want to sve it now?");
-        QCOMPARE(session.texts(), (QStringList{question, question,
-                                               "A system file error has occured.\r\n\r\nError "
-                                               "Number: 76\r\nDescription: Path not found"}));
+        QCOMPARE(shownTexts(session.desktop),
+                 (QStringList{question, question,
+                              "A system file error has occured.\r\n\r\nError "
+                              "Number: 76\r\nDescription: Path not found"}));
         QCOMPARE(window->text().text(), QStringLiteral("draft"));
     }
 
@@ -195,7 +313,7 @@ private slots:
 #ifdef Q_OS_LINUX
         if (geteuid() != 0)
             QSKIP("mounting a small disk needs root");
-        Session session;
+        FileSession session;
         const QString disk = session.path(QStringLiteral("disk"));
         QVERIFY(QDir().mkpath(disk));
         QVERIFY2(mount("tmpfs", qPrintable(disk), "tmpfs", 0, "size=16k") == 0, strerror(errno));
@@ -205,7 +323,7 @@ private slots:
         DocumentWindow* window = session.open(path);
         window->text().setText(QString(40000, u'y'));
         QVERIFY(!window->parentWidget()->close());
-        QCOMPARE(session.texts(), QStringList{QStringLiteral("The disk is full.")});
+        QCOMPARE(shownTexts(session.desktop), QStringList{QStringLiteral("The disk is full.")});
         QCOMPARE(QDir(disk).entryList(QDir::Files), QStringList{QStringLiteral("Hello.java")});
         QCOMPARE(readBytes(path), QByteArray("class Hello {}\r\n"));
 #else

@@ -3,6 +3,7 @@
 #include "testframe.h"
 
 #include <QClipboard>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -87,6 +88,23 @@ private slots:
         QVERIFY(third->menuItem(item)->isChecked());
         third->menuItem(item)->trigger();
         QVERIFY(frame().isBarVisible(bar) && third->menuItem(item)->isChecked());
+    }
+
+    // View > Output shows and hides the Output pane; its mark follows the pane also when the
+    // pane was closed by its own title bar.
+    void viewOutput() {
+        auto* view = test_->active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuView"));
+        QAction* output = test_->active()->menuItem("mnuViewOutput");
+        QVERIFY(output->isCheckable() && !output->isChecked());
+        output->trigger();
+        auto* pane = frame().findChild<QDockWidget*>(QStringLiteral("Output"));
+        QVERIFY(pane && pane->isVisible() && output->isChecked());
+        pane->close();
+        emit view->aboutToShow();
+        QVERIFY(!output->isChecked());
+        output->trigger();
+        output->trigger();
+        QVERIFY(pane->isHidden() && !output->isChecked());
     }
 
     void arrangements() {

@@ -106,7 +106,8 @@ private slots:
         row("document View", false, "mnuView",
             {"mnuViewStandard|Standard Toolbar|", "mnuViewObject|Object Toolbar|",
              "mnuViewStatus|Status Bar|", "-", "mnuViewOptions|Options|F3", "-",
-             "mnuViewCompile|Compile|F4", "mnuViewPreview|&Preview|F5"});
+             "mnuViewCompile|Compile|F4", "mnuViewPreview|&Preview|F5", "-",
+             "mnuViewOutput|Output|"});
         row("document Insert", false, "mnuInsert",
             {"mnuInsertVariable|Varia&ble...|Ctrl+B", "mnuInsertFunction|Func&tion...|Ctrl+T",
              "mnuInsertStatements|Statement...|", "-", "mnuInsertObjectLabel|Label|",

@@ -101,9 +101,9 @@ private slots:
             [](QDialog& d) {
                 QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
                 child(d, "cmdBrowse")->click();
-                QCOMPARE(shown(d), u"Courier New 11 3 1 1 1 1 0 0 0 0 0 0 Unknown location"_s);
+                QCOMPARE(shown(d), u"Courier New 11 3 1 1 1 1 0 0 1 0 0 0 Unknown location"_s);
                 child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("14"));
-                child(d, "optNormal")->setChecked(true);
+                child(d, "optVerbose")->setChecked(true);
             },
             "cmdCancel", OptionsTab::Compiler);
         QCOMPARE(storedKeys(), QStringList());
@@ -150,17 +150,21 @@ private slots:
     }
 
     // The version line names the platform; without a system-information tool on the search
-    // path the box says so and stays open.
+    // path the box says so and stays open. A tool found is started to outlive Orvane.
     void aboutBox() {
         fake_.missingPrograms = SystemInformationTools();
-        fake_.driveDialog([](QDialog& d) {
+        fake_.driveDialog([this](QDialog& d) {
             QStringList texts{d.windowTitle()};
             for (const char* name : {"lblTitle", "Label4", "lblVersion"})
                 texts << d.findChild<QLabel*>(QString::fromLatin1(name))->text();
             QCOMPARE(texts, QStringList({"About Orvane", "Orvane", "Service Release 1 (SR1)",
                                          VersionLine(ProgramVersionText(), ThisHostPlatform())}));
-            d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+            auto* cmdSysInfo = d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
+            cmdSysInfo->click();
             QVERIFY(d.isVisible());
+            fake_.missingPrograms.clear();
+            fake_.foundPrograms.insert(SystemInformationTools().constFirst(), u"/opt/sysinfo"_s);
+            cmdSysInfo->click();
         });
         ShowAboutBox(*frame_);
         QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
@@ -170,6 +174,9 @@ private slots:
         QCOMPARE(messages(),
                  Messages({{QStringLiteral("System Information Is Unavailable At This Time"),
                             QString(), MessageIcon::None}}));
+        QCOMPARE(fake_.detachedCalls.size(), 1);
+        QCOMPARE(fake_.detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
+        QVERIFY(fake_.programCalls.isEmpty());
     }
 
     // Letter case is kept where it matters.

@@ -49,6 +49,11 @@ private slots:
         row("replace one per press", true, "a-a-a", "a", " b ", 2, "b-b|-a");
         row("replacement holds the search", true, "xax", "A", "aa", 3, "xaa|aax");
         row("empty replacement deletes", true, "hello world", "o", "", 1, "hell| world");
+        // A break typed or pasted into a box is one whole CR LF of the document.
+        row("LF in the search", true, "ab\r\ncdef", "b\ncd", "XY", 1, "aXY|ef");
+        row("lone CR in the search", true, "ab\r\ncdef", "b\rcd", "XY", 1, "aXY|ef");
+        row("search ends with a break", true, "ab\r\ncd", "b\n", "X", 1, "aX|cd");
+        row("search starts with a break", false, "ab\r\ncd", "\ncd", "", 1, "ab[\r\ncd]");
     }
 
     void pressesFind() {

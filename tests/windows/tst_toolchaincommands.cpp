@@ -71,24 +71,27 @@ private slots:
 
     // Without a location its message comes first, then Options on the Compiler tab, and nothing
     // is compiled after Ok there; then a new document is refused; a saved one with no compile
-    // mode compiles nothing.
+    // mode gets its message and Options on the Compiler tab again, and compiles nothing.
     void compileRefusals() {
         Bench bench;
-        bench.fake.driveDialog([&](QDialog& d) {
-            QCOMPARE(d.findChild<QTabWidget*>("SSTab1")->currentIndex(), 2);
-            QCOMPARE(bench.fake.messages.size(), 1);
-            d.findChild<QLineEdit*>("txtCompiler")->setText("/jdk/javac");
-            d.findChild<QPushButton*>("cmdOk")->click();
-        });
+        for (const char* button : {"cmdOk", "cmdCancel"}) {
+            bench.fake.driveDialog([button](QDialog& d) {
+                QCOMPARE(d.findChild<QTabWidget*>("SSTab1")->currentIndex(), 2);
+                d.findChild<QLineEdit*>("txtCompiler")->setText("/jdk/javac");
+                d.findChild<QPushButton*>(button)->click();
+            });
+        }
         QAction* compile = bench.frame.activeDocument()->menuItem("mnuViewCompile");
         compile->trigger();
+        bench.settings.save("SDKNormal", "False"); // as stored by an earlier version's Ok
         compile->trigger();
         bench.saveAs("A.java");
         compile->trigger();
-        QCOMPARE(bench.messageTexts(),
-                 QStringList({"The location of the compiler was not specified.",
-                              "No Java source file specified."}));
-        QCOMPARE(bench.fake.modalDialogs, QList<QString>{"frmOptions"});
+        QCOMPARE(
+            bench.messageTexts(),
+            QStringList({"The location of the compiler was not specified.",
+                         "No Java source file specified.", "The compile mode was not specified."}));
+        QCOMPARE(bench.fake.modalDialogs, QList<QString>({"frmOptions", "frmOptions"}));
         QVERIFY(bench.fake.programCalls.isEmpty() && !bench.frame.findChild<OutputPane*>());
     }
 

@@ -1,0 +1,37 @@
+#include "document/disksnapshot.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+namespace orvane {
+
+namespace {
+
+QByteArray digestOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+DiskSnapshot DiskSnapshot::Of(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    return {true, bytes.size(), info.lastModified(), digestOf(bytes)};
+}
+
+bool FileChangedSince(const DiskSnapshot& snapshot, const QString& path) {
+    if (!snapshot.recorded)
+        return false;
+    const QFileInfo info(path);
+    if (!info.exists())
+        return false;
+    if (!info.isFile() || info.size() != snapshot.size || info.lastModified() != snapshot.modified)
+        return true;
+    // Same size and time: a change within the clock's resolution shows only in the content.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true;
+    return digestOf(file.read(snapshot.size + 1)) != snapshot.digest;
+}
+
+} // namespace orvane
