@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
     poppler-utils
-    default-jdk-headless
+    default-jdk
     libbenchmark-dev
     desktop-file-utils
     lintian

@@ -20,14 +20,19 @@ QString Construct(const QString& type, const QString& name, const QString& argum
            arguments + QStringLiteral(");");
 }
 
-QString RadioButtonDeclaration(const QString& name, const QString& caption) {
+// Declared as one line each, so the class body holds declarations only; the group is declared
+// once per class.
+QString RadioButtonDeclaration(const QString& name, const QString& caption, bool groupDeclared) {
+    const QString button = declarationIndent + QStringLiteral("Checkbox ") + name +
+                           QStringLiteral(" = new Checkbox(") + Quoted(caption) +
+                           QStringLiteral(" ,false, RadioButtons);");
+    if (groupDeclared)
+        return button;
     return declarationIndent + QStringLiteral("CheckboxGroup RadioButtons = new CheckboxGroup();") +
-           lineBreak + statementIndent + QStringLiteral("Checkbox ") + name + u';' + lineBreak +
-           statementIndent + name + QStringLiteral(" = new Checkbox(") + Quoted(caption) +
-           QStringLiteral(" ,false, RadioButtons);");
+           lineBreak + button;
 }
 
-QString Declaration(ObjectKind kind, const ObjectValues& v) {
+QString Declaration(ObjectKind kind, const ObjectValues& v, bool groupDeclared) {
     switch (kind) {
     case ObjectKind::Label:
         return Construct(QStringLiteral("Label"), v.name, Quoted(v.caption));
@@ -42,7 +47,7 @@ QString Declaration(ObjectKind kind, const ObjectValues& v) {
     case ObjectKind::Checkbox:
         return Construct(QStringLiteral("Checkbox"), v.name, Quoted(v.caption));
     case ObjectKind::RadioButton:
-        return RadioButtonDeclaration(v.name, v.caption);
+        return RadioButtonDeclaration(v.name, v.caption, groupDeclared);
     case ObjectKind::Button:
         return Construct(QStringLiteral("Button"), v.name, Quoted(v.caption));
     case ObjectKind::Scrollbar:
@@ -57,6 +62,9 @@ QString Declaration(ObjectKind kind, const ObjectValues& v) {
 QString Statement(ObjectKind kind, const QString& name) {
     const QString add = statementIndent + QStringLiteral("add(") + name + QStringLiteral(");");
     switch (kind) {
+    case ObjectKind::Font:
+        // A font is no component: it becomes the container's own.
+        return statementIndent + QStringLiteral("setFont(") + name + QStringLiteral(");");
     case ObjectKind::Checkbox:
     case ObjectKind::RadioButton:
         return add + lineBreak + statementIndent + name + QStringLiteral(".addItemListener(this);");
@@ -84,9 +92,9 @@ QStringList NumbersFromTo(int first, int last, int step) {
 
 } // namespace
 
-ObjectCode BuildObjectCode(ObjectKind kind, const ObjectValues& values) {
+ObjectCode BuildObjectCode(ObjectKind kind, const ObjectValues& values, bool groupDeclared) {
     const ObjectValues trimmed = Trimmed(values);
-    return {Declaration(kind, trimmed), Statement(kind, trimmed.name)};
+    return {Declaration(kind, trimmed, groupDeclared), Statement(kind, trimmed.name)};
 }
 
 QStringList TextLengthChoices() {

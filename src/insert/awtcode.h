@@ -40,7 +40,9 @@ struct ObjectCode {
 };
 
 // Values are trimmed of blanks and otherwise written as they stand, unchecked and unescaped.
-ObjectCode BuildObjectCode(ObjectKind kind, const ObjectValues& values);
+// A radio button declares the group "RadioButtons" too, unless `groupDeclared` says the class
+// already has it.
+ObjectCode BuildObjectCode(ObjectKind kind, const ObjectValues& values, bool groupDeclared = false);
 
 // The choices the Insert Object dialog's lists offer, in order.
 QStringList TextLengthChoices();

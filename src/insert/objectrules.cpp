@@ -2,6 +2,10 @@
 
 #include "document/javasource.h"
 
+#include <QRegularExpression>
+
+#include <utility>
+
 namespace orvane {
 
 namespace {
@@ -39,6 +43,30 @@ std::optional<ObjectKind> KindOf(const ObjectForm& form) {
     return std::nullopt;
 }
 
+// The radio buttons' group, as an earlier radio button (or the user) declared it.
+bool DeclaresRadioButtonGroup(const QString& documentText) {
+    static const QRegularExpression group(QStringLiteral("\\bCheckboxGroup\\s+RadioButtons\\b"));
+    return documentText.contains(group);
+}
+
+// Newer declarations go above older ones, and a field may not use one declared below it: a
+// group line below the declaration marker moves up with the new radio button. The edit that
+// takes the line out, and the line itself without its line break.
+std::optional<std::pair<MarkerEdit, QString>> GroupLineToMove(const QString& documentText) {
+    static const QRegularExpression line(
+        QStringLiteral("^[ \\t]*CheckboxGroup[ \\t]+RadioButtons\\b[^\r\n]*(\r\n|\n|\r)?"),
+        QRegularExpression::MultilineOption);
+    const qsizetype marker = documentText.indexOf(declarationMarker, 0, Qt::CaseInsensitive);
+    if (marker < 0)
+        return std::nullopt;
+    const QRegularExpressionMatch found =
+        line.match(documentText, marker + declarationMarker.size());
+    if (!found.hasMatch())
+        return std::nullopt;
+    return std::pair{MarkerEdit{int(found.capturedStart()), int(found.capturedLength()), {}},
+                     found.captured().chopped(found.capturedLength(1))};
+}
+
 } // namespace
 
 std::optional<MarkerEdit> InsertAtMarker(const QString& documentText, const QString& marker,
@@ -65,18 +93,30 @@ ObjectOutcome InsertObject(const ObjectForm& form, const QString& documentText) 
                           : QStringLiteral("Option control requires a type."),
                       false);
     }
-    const ObjectCode code = BuildObjectCode(*kind, form.values.at(int(form.page)));
+    const ObjectCode code = BuildObjectCode(*kind, form.values.at(int(form.page)),
+                                            DeclaresRadioButtonGroup(documentText));
 
+    QList<MarkerEdit> edits;
+    QString text = documentText;
+    QString declarationText = code.declaration;
+    if (*kind == ObjectKind::RadioButton) {
+        if (const auto group = GroupLineToMove(text)) {
+            edits.append(group->first);
+            text = ApplyEdit(text, group->first);
+            declarationText = group->second + QStringLiteral("\r\n") + declarationText;
+        }
+    }
     const std::optional<MarkerEdit> declaration =
-        InsertAtMarker(documentText, declarationMarker, code.declaration);
+        InsertAtMarker(text, declarationMarker, declarationText);
     if (!declaration)
         return Refuse(noJavaSourceProvided, true);
+    edits.append(*declaration);
     const std::optional<MarkerEdit> statement =
-        InsertAtMarker(ApplyEdit(documentText, *declaration), executionMarker, code.statement);
+        InsertAtMarker(ApplyEdit(text, *declaration), executionMarker, code.statement);
     if (!statement)
-        return Refuse(QStringLiteral("Cannot read unformatted source code."), false,
-                      {*declaration});
-    return {{*declaration, *statement}, std::nullopt, !form.keepOpen};
+        return Refuse(QStringLiteral("Cannot read unformatted source code."), false, edits);
+    edits.append(*statement);
+    return {edits, std::nullopt, !form.keepOpen};
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/parsepath.h"
+#include "document/textformat.h"
 #include "toolchain/jdktools.h"
 
 #include <QList>
@@ -17,10 +18,14 @@ struct CompileModes {
 
 // One compiler run per chosen mode, in the order normal, debugging information, optimised,
 // verbose; `compiler` is the program to start. The source path is one argument, blanks and all.
-// Outside Windows the compiler is told the sources are UTF-8, the encoding Orvane writes there,
-// whatever the user's locale says.
+// The compiler reads the source in `encoding` (a name javac knows), the one Orvane read it in,
+// whatever the user's locale says, and finds the other classes of the source's folder there, so
+// a project of several files compiles; their classes land beside their sources.
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler,
+                                        const QString& compiler, const QString& encoding,
                                         PathStyle style = nativePathStyle());
+
+// The name javac knows for the encoding a document was read in.
+QString JavacEncodingName(TextFormat::Encoding encoding);
 
 } // namespace orvane

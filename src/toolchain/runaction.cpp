@@ -1,5 +1,7 @@
 #include "toolchain/runaction.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -25,7 +27,26 @@ RunAction message(const QString& text) {
     return {RunAction::Kind::Message, text, {}, {}};
 }
 
+// Java's rule for a name: a letter, "_" or "$", then letters, digits, "_" and "$". "Outer$Inner"
+// passes; "-version" or "@args" would reach the interpreter as one of its options.
+bool IsJavaIdentifier(const QString& name) {
+    const auto start = [](QChar c) {
+        return c.isLetter() || c == u'_' || c == u'$';
+    };
+    if (name.isEmpty() || !start(name.front()))
+        return false;
+    return std::all_of(name.cbegin(), name.cend(),
+                       [&](QChar c) { return start(c) || c.isDigit(); });
+}
+
 } // namespace
+
+QString RunClassNameRefusal(const QString& className) {
+    return QStringLiteral("JavaViewer cannot run \"%1\": it is not a Java class name. A class "
+                          "name starts with a letter, \"_\" or \"$\" and goes on with letters, "
+                          "digits, \"_\" and \"$\"; rename the source and compile it again.")
+        .arg(className);
+}
 
 RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
                           PathStyle style) {
@@ -48,10 +69,13 @@ RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QStri
         break;
     }
     // The interpreter runs a class by its name, found on the class path, not by its file.
+    const QString className = ParsePath(selectedName, 4, style);
+    if (!IsJavaIdentifier(className))
+        return message(RunClassNameRefusal(className));
     return {RunAction::Kind::StartTool,
             {},
             JdkTool::Interpreter,
-            {QStringLiteral("-cp"), projectsFolder, ParsePath(selectedName, 4, style)}};
+            {QStringLiteral("-cp"), projectsFolder, className}};
 }
 
 } // namespace orvane

@@ -21,6 +21,9 @@ struct RunAction {
 
 inline const QString runNothingSelected = QStringLiteral("You must select a project to run.");
 
+// Why the interpreter refuses a class file whose name is no Java class name.
+QString RunClassNameRefusal(const QString& className);
+
 // What Begin does with the file `selectedName` of `projectsFolder` and the chosen tool.
 RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
                           PathStyle style = nativePathStyle());

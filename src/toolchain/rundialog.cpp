@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
+#include "toolchain/appletviewerchoice.h"
 #include "toolchain/toolstarter.h"
 
 #include <QDir>
@@ -112,15 +113,34 @@ void RunDialog::begin() {
 // The applet viewer's failure to start is reported; the interpreter's ends quietly, and the
 // Output pane shows either way that the program did not start.
 void RunDialog::startTool(const RunAction& action) {
-    const ToolCommand command{LocateJdkProgram(workspace_, action.tool), action.arguments};
     if (action.tool == JdkTool::AppletViewer) {
-        RunTrappedSteps(workspace_.desktop(), {[&] {
-                            return StartTool(workspace_, command);
-                        }});
+        showApplet(action.arguments.constFirst());
         return;
     }
     const BusyPointer busy(workspace_.desktop());
-    StartTool(workspace_, command);
+    StartTool(workspace_, {LocateJdkProgram(workspace_, action.tool), action.arguments});
+}
+
+// JDK 11 and later have no applet viewer; Orvane's own takes its place. When the runtime has no
+// applet classes at all, the user is told why nothing showed, and what to do.
+void RunDialog::showApplet(const QString& page) {
+    Desktop& desktop = workspace_.desktop();
+    const AppletViewerChoice viewer = ChooseAppletViewer(
+        FindJdkProgram(workspace_, JdkTool::AppletViewer),
+        FindJdkProgram(workspace_, JdkTool::Interpreter), desktop.programFolder(), page);
+    std::function<void(int)> whenEnded;
+    if (viewer.builtIn) {
+        whenEnded = [&desktop](int exitCode) {
+            const QString message = AppletViewerExitMessage(exitCode);
+            if (!message.isEmpty())
+                desktop.showMessage({message, QStringLiteral("Orvane"), MessageButtons::Ok,
+                                     MessageIcon::Exclamation});
+        };
+    }
+    RunTrappedSteps(desktop, {[&] {
+                        return StartTool(workspace_, viewer.command,
+                                         {.note = viewer.note, .whenEnded = whenEnded});
+                    }});
 }
 
 } // namespace orvane

@@ -30,6 +30,7 @@ private:
     void fillFileList();
     void begin();
     void startTool(const RunAction& action);
+    void showApplet(const QString& page);
 
     Workspace& workspace_;
     QLabel* Label2_;

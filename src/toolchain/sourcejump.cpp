@@ -1,9 +1,7 @@
 #include "toolchain/sourcejump.h"
 
-#include "document/documentfile.h"
 #include "document/documentwindow.h"
-#include "document/errortrap.h"
-#include "document/parsepath.h"
+#include "document/filecommands.h"
 #include "document/workspace.h"
 #include "toolchain/compilermessage.h"
 
@@ -26,28 +24,12 @@ DocumentWindow* findWindow(const Workspace& workspace, const QString& path) {
     return nullptr;
 }
 
-// Opens the file as File > Open does.
-DocumentWindow* openWindow(Workspace& workspace, const QString& path) {
-    ReadResult read;
-    const bool done = RunTrappedSteps(workspace.desktop(), {[&] {
-                                          return (read = ReadDocumentFile(path)).error;
-                                      }});
-    if (!done || read.error != 0)
-        return nullptr;
-    DocumentWindow* window = workspace.newDocumentWindow();
-    window->text().setText(read.document.text);
-    window->setTextFormat(read.document.format);
-    window->setCaption(ParsePath(path, 6).toUpper());
-    window->setDocumentPath(path);
-    return window;
-}
-
 } // namespace
 
 bool ShowSourceLine(Workspace& workspace, const QString& path, int line) {
     DocumentWindow* window = findWindow(workspace, path);
     if (!window)
-        window = openWindow(workspace, path);
+        window = OpenDocumentFile(workspace, path);
     if (!window)
         return false;
     workspace.activateDocument(*window);

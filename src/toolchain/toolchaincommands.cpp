@@ -48,7 +48,8 @@ void CompileDocument(Workspace& workspace) {
         isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
         isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
     const QList<ToolCommand> commands = BuildCompileCommands(
-        modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler));
+        modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler),
+        JavacEncodingName(window->textFormat().encoding));
     // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
     // again, as after the location message.
     if (commands.isEmpty()) {
@@ -58,7 +59,8 @@ void CompileDocument(Workspace& workspace) {
     }
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command, window->documentPath());
+                                 return StartTool(workspace, command,
+                                                  {.compiledSource = window->documentPath()});
                              }}))
             return;
     }

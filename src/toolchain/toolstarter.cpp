@@ -7,33 +7,45 @@
 #include "settings/settingsstore.h"
 
 #include <QFileInfo>
+#include <QProcess>
 
 namespace orvane {
 
-QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
+QString FindJdkProgram(const Workspace& workspace, JdkTool tool) {
     const QStringList candidates =
         JdkProgramCandidates(tool, workspace.settings().get(SettingKey::SDKLocation));
     for (qsizetype i = 0; i + 1 < candidates.size(); ++i) {
         if (QFileInfo(candidates.at(i)).isFile())
             return candidates.at(i);
     }
-    const QString name = candidates.constLast();
-    const QString found = workspace.desktop().findProgram(name);
-    return found.isEmpty() ? name : found;
+    return workspace.desktop().findProgram(candidates.constLast());
 }
 
-int StartTool(Workspace& workspace, const ToolCommand& command, const QString& compiledSource) {
+QString LocateJdkProgram(const Workspace& workspace, JdkTool tool) {
+    const QString found = FindJdkProgram(workspace, tool);
+    return found.isEmpty() ? JdkProgramName(tool) : found;
+}
+
+int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& run) {
     ProgramOutput& pane = workspace.programOutput();
+    const QString header =
+        run.note.isEmpty() ? CommandLineText(command) : run.note + u'\n' + CommandLineText(command);
     QProcess* process = workspace.desktop().startProgram({command.program, command.arguments, {}},
                                                          &pane.programOwner());
     if (!process) {
-        pane.noteFailedStart(CommandLineText(command));
+        pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
-    if (compiledSource.isEmpty())
-        pane.follow(*process, CommandLineText(command));
+    if (run.whenEnded)
+        QObject::connect(process, &QProcess::finished, process,
+                         [whenEnded = run.whenEnded](int exitCode, QProcess::ExitStatus status) {
+                             if (status == QProcess::NormalExit)
+                                 whenEnded(exitCode);
+                         });
+    if (run.compiledSource.isEmpty())
+        pane.follow(*process, header);
     else
-        pane.followCompiler(*process, CommandLineText(command), compiledSource);
+        pane.followCompiler(*process, header, run.compiledSource);
     return 0;
 }
 

@@ -2,18 +2,27 @@
 
 #include "toolchain/jdktools.h"
 
+#include <functional>
+
 namespace orvane {
 
 class Workspace;
 
 // The program to start for `tool`: at, or beside, the compiler location chosen in Options when
-// such a file exists, else the program found on the search path.
+// such a file exists, else the program found on the search path; empty text when neither has it.
+QString FindJdkProgram(const Workspace& workspace, JdkTool tool);
+// As FindJdkProgram, but the plain program name when it is nowhere to be found.
 QString LocateJdkProgram(const Workspace& workspace, JdkTool tool);
 
+// How a started program is shown and followed.
+struct ToolRun {
+    QString note{};           // a line above the command line: what the program does for the user
+    QString compiledSource{}; // for a compiler run: the source whose folder its messages lead to
+    std::function<void(int exitCode)> whenEnded{}; // hears how the program ended by itself
+};
+
 // Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,
-// else the file-not-found run-time error. For a compiler run, `compiledSource` is the source it
-// compiles, whose folder its messages may lead to.
-int StartTool(Workspace& workspace, const ToolCommand& command,
-              const QString& compiledSource = QString());
+// else the file-not-found run-time error.
+int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& run = {});
 
 } // namespace orvane

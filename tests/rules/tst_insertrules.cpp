@@ -191,7 +191,7 @@ private slots:
             << "          add(txtText1);";
         QTest::newRow("font") << ObjectKind::Font << presets[int(ObjectPage::Font)]
                               << "     Font fntFont1 = new Font(\"Helvetica\", Font.PLAIN, 12);"
-                              << "          add(fntFont1);";
+                              << "          setFont(fntFont1);";
         QTest::newRow("checkbox")
             << ObjectKind::Checkbox << presets[int(ObjectPage::Options)]
             << "     Checkbox optOption1 = new Checkbox(\"Option control caption\");"
@@ -199,8 +199,7 @@ private slots:
         QTest::newRow("radio button")
             << ObjectKind::RadioButton << presets[int(ObjectPage::Options)]
             << "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
-               "          Checkbox optOption1;\r\n"
-               "          optOption1 = new Checkbox(\"Option control caption\" ,false, "
+               "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
                "RadioButtons);"
             << "          add(optOption1);\r\n          optOption1.addItemListener(this);";
         QTest::newRow("button") << ObjectKind::Button << presets[int(ObjectPage::Button)]
@@ -217,7 +216,7 @@ private slots:
                             .style = " A + B",
                             .size = "1 4 "}
             << "     Font fnt = new Font(\"Times Roman\", A + B, 1 4);"
-            << "          add(fnt);";
+            << "          setFont(fnt);";
     }
 
     void buildObjectCode() {
@@ -245,10 +244,21 @@ private slots:
             << radio << false << "" << Applet()
             << Applet(
                    "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
-                   "          Checkbox optOption1;\r\n"
-                   "          optOption1 = new Checkbox(\"Option control caption\" ,false, "
+                   "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
                    "RadioButtons);\r\n",
                    "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        // A field may not use a field declared below it: the group moves up with the button.
+        const QString group = QStringLiteral("     CheckboxGroup RadioButtons;\r\n");
+        const QString button = QStringLiteral(
+            "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
+            "RadioButtons);\r\n");
+        const QString statements = QStringLiteral(
+            "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        QTest::newRow("radio button, group declared below")
+            << radio << false << "" << Applet(button + group)
+            << Applet(group + button + button, statements);
+        QTest::newRow("radio button, group declared above")
+            << radio << false << "" << group + Applet() << group + Applet(button, statements);
         // Markers in any letters keep their own; the first one counts, mid-line or at the end.
         QTest::newRow("markers found as written")
             << Form(ObjectPage::Button) << true << ""

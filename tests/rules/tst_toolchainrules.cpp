@@ -1,3 +1,4 @@
+#include "toolchain/appletviewerchoice.h"
 #include "toolchain/compilecommands.h"
 #include "toolchain/compilermessage.h"
 #include "toolchain/outputhistory.h"
@@ -16,32 +17,48 @@ private slots:
     void compileCommands_data() {
         QTest::addColumn<QString>("modes"); // letters n, d, o, v for the chosen modes
         QTest::addColumn<QString>("path");
+        QTest::addColumn<TextFormat::Encoding>("encoding");
         QTest::addColumn<PathStyle>("style");
         QTest::addColumn<QStringList>("expected"); // each command as typed, blanks quoted
 
         const auto posix = PathStyle::Posix;
+        const auto utf8 = TextFormat::Encoding::Utf8;
+        const QString common = u" -encoding UTF-8 -sourcepath /w /w/A.java"_s;
         QTest::newRow("all in order, debugging is -g")
-            << u"vodn"_s << u"/w/A.java"_s << posix
-            << QStringList{"javac -encoding UTF-8 /w/A.java", "javac -g -encoding UTF-8 /w/A.java",
-                           "javac -O -encoding UTF-8 /w/A.java",
-                           "javac -verbose -encoding UTF-8 /w/A.java"};
+            << u"vodn"_s << u"/w/A.java"_s << utf8 << posix
+            << QStringList{"javac" + common, "javac -g" + common, "javac -O" + common,
+                           "javac -verbose" + common};
         QTest::newRow("blanks in one argument")
-            << u"n"_s << u"/u/My Files/A.java"_s << posix
-            << QStringList{"javac -encoding UTF-8 \"/u/My Files/A.java\""};
-        QTest::newRow("windows") << u"no"_s << u"C:\\W\\A.java"_s << PathStyle::Windows
-                                 << QStringList{"javac.exe C:\\W\\A.java",
-                                                "javac.exe -O C:\\W\\A.java"};
+            << u"n"_s << u"/u/My Files/A.java"_s << utf8 << posix
+            << QStringList{
+                   "javac -encoding UTF-8 -sourcepath \"/u/My Files\" \"/u/My Files/A.java\""};
+        QTest::newRow("single-byte source")
+            << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Windows1252 << posix
+            << QStringList{"javac -encoding windows-1252 -sourcepath / /A.java"};
+        QTest::newRow("UTF-16 by its byte order mark")
+            << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Utf16Be << posix
+            << QStringList{"javac -encoding UTF-16 -sourcepath / /A.java"};
+        QTest::newRow("windows") << u"no"_s << u"C:\\W\\A.java"_s << utf8 << PathStyle::Windows
+                                 << QStringList{"javac.exe -encoding UTF-8 -sourcepath C:\\W "
+                                                "C:\\W\\A.java",
+                                                "javac.exe -O -encoding UTF-8 -sourcepath C:\\W "
+                                                "C:\\W\\A.java"};
+        QTest::newRow("windows drive root")
+            << u"n"_s << u"C:\\A.java"_s << utf8 << PathStyle::Windows
+            << QStringList{"javac.exe -encoding UTF-8 -sourcepath C:\\ C:\\A.java"};
     }
 
     void compileCommands() {
         QFETCH(QString, modes);
         QFETCH(QString, path);
+        QFETCH(TextFormat::Encoding, encoding);
         QFETCH(PathStyle, style);
         const CompileModes chosen{modes.contains(u'n'), modes.contains(u'd'), modes.contains(u'o'),
                                   modes.contains(u'v')};
         QStringList lines;
         for (const ToolCommand& command :
-             BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style), style))
+             BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style),
+                                  JavacEncodingName(encoding), style))
             lines.append(CommandLineText(command));
         QTEST(lines, "expected");
     }
@@ -142,6 +159,14 @@ private slots:
         QTest::newRow("source in interpreter") << u"Hello.java"_s << J << java;
         QTest::newRow("no dot") << u"README"_s << J << java;
         QTest::newRow("class by name") << u"Hello.class"_s << J << u"java -cp /t/Projects/ Hello"_s;
+        QTest::newRow("nested class")
+            << u"Outer$Inner.class"_s << J << u"java -cp /t/Projects/ Outer$Inner"_s;
+        QTest::newRow("name read as an option")
+            << u"-version.class"_s << J << RunClassNameRefusal(u"-version"_s);
+        QTest::newRow("name read as an argument file")
+            << u"@name.class"_s << J << RunClassNameRefusal(u"@name"_s);
+        QTest::newRow("name starting with a digit")
+            << u"1st.class"_s << J << RunClassNameRefusal(u"1st"_s);
     }
 
     void runAction() {
@@ -151,6 +176,42 @@ private slots:
         const ToolCommand command{JdkProgramName(action.tool, PathStyle::Posix), action.arguments};
         const QString outcome[] = {action.text, "open " + action.text, CommandLineText(command)};
         QTEST(outcome[static_cast<int>(action.kind)], "expected");
+    }
+
+    void appletViewerChoice_data() {
+        QTest::addColumn<QString>("appletViewer"); // as found, empty when there is none
+        QTest::addColumn<QString>("java");         // likewise
+        QTest::addColumn<PathStyle>("style");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("note");
+        const QString java = u"/jdk17/bin/java"_s;
+        QTest::newRow("the JDK's own") << u"/jdk8/bin/appletviewer"_s << java << PathStyle::Posix
+                                       << u"/jdk8/bin/appletviewer /p/A.html"_s
+                                       << u"The JDK's applet viewer shows the page."_s;
+        const QString builtIn =
+            u"This JDK has no applet viewer of its own: Orvane's applet viewer shows the page."_s;
+        QTest::newRow("Orvane's beside the program")
+            << QString() << java << PathStyle::Posix
+            << u"/jdk17/bin/java -jar \"/opt/My Orvane/orvane-viewer.jar\" /p/A.html"_s << builtIn;
+        QTest::newRow("windows")
+            << QString() << java << PathStyle::Windows
+            << u"/jdk17/bin/java -jar \"/opt/My Orvane\\orvane-viewer.jar\" /p/A.html"_s << builtIn;
+        QTest::newRow("no JDK at all")
+            << QString() << QString() << PathStyle::Posix
+            << u"java -jar \"/opt/My Orvane/orvane-viewer.jar\" /p/A.html"_s
+            << u"No JDK found: neither an applet viewer nor java lies beside the compiler chosen "
+               u"in "
+               "View > Options or on the search path. Install a JDK (on Debian, default-jdk)."_s;
+    }
+
+    void appletViewerChoice() {
+        QFETCH(QString, appletViewer);
+        QFETCH(QString, java);
+        QFETCH(PathStyle, style);
+        const AppletViewerChoice choice =
+            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, style);
+        QTEST(CommandLineText(choice.command), "expected");
+        QTEST(choice.note, "note");
     }
 };
 

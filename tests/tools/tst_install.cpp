@@ -16,7 +16,7 @@ class TestInstall : public QObject {
     QTemporaryDir prefix_;
 
 private slots:
-    void installedProgramStartsWithItsHelp() {
+    void installedProgramStartsWithItsHelpAndViewer() {
         const QString build = qEnvironmentVariable("ORVANE_BUILD_DIR");
         QVERIFY2(!build.isEmpty(), "ORVANE_BUILD_DIR must name the build folder");
         // -2: the tool is missing (scripts/dependencies.sh installs it).
@@ -27,6 +27,7 @@ private slots:
             QFileInfo::exists(prefix_.filePath("share/icons/hicolor/scalable/apps/orvane.svg")));
         const QString program = prefix_.filePath("bin/orvane");
         const QString folder = QFileInfo(program).canonicalPath();
+        QVERIFY(QFileInfo::exists(folder + "/orvane-viewer.jar"));
         HelpWindow help;
         help.showDocument(HelpFilePath(folder, HostPlatform::Linux));
         QVERIFY(help.browser().toPlainText().contains("Compile"));

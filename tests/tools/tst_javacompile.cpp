@@ -61,7 +61,7 @@ private slots:
     void initTestCase() {
         javac_ = QStandardPaths::findExecutable(QStringLiteral("javac"));
         if (javac_.isEmpty())
-            QFAIL("javac is not installed: install the JDK (default-jdk-headless)");
+            QFAIL("javac is not installed: install the JDK (default-jdk)");
     }
 
     void generatedSourceCompiles_data() {
@@ -104,6 +104,60 @@ private slots:
               "        int counter;\r\n", "public void reset()"})
             QVERIFY2(source.contains(QString::fromLatin1(piece)), piece);
         compile(values.name, source);
+    }
+
+    // Each object of the Insert Object dialog, with the dialog's presets, in a Standard Applet;
+    // those that listen to their object go into a class implementing the listener.
+    void insertedObjectCompiles_data() {
+        QTest::addColumn<QStringList>("keys"); // object toolbar keys, inserted in order
+        QTest::addColumn<QString>("listener");
+        QTest::addColumn<QString>("method"); // the listener's one method
+        const QString item = "ItemListener";
+        const QString itemChanged = "itemStateChanged(ItemEvent e)";
+        QTest::newRow("label") << QStringList{"Label"} << ""
+                               << "";
+        QTest::newRow("text field") << QStringList{"TextEdit"} << ""
+                                    << "";
+        QTest::newRow("text area") << QStringList{"TextField"} << ""
+                                   << "";
+        QTest::newRow("font") << QStringList{"Font"} << ""
+                              << "";
+        QTest::newRow("button") << QStringList{"Button"} << ""
+                                << "";
+        QTest::newRow("checkbox") << QStringList{"Checkbox"} << item << itemChanged;
+        QTest::newRow("two radio buttons, one group")
+            << QStringList{"Radiobutton", "Radiobutton"} << item << itemChanged;
+        QTest::newRow("scrollbar") << QStringList{"Scrollbar"} << "AdjustmentListener"
+                                   << "adjustmentValueChanged(AdjustmentEvent e)";
+    }
+
+    void insertedObjectCompiles() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, listener);
+        QFETCH(QString, method);
+        test::TestFrame t;
+        QVERIFY(t.start());
+        QString applet = WriteStandardApplet(values, ProgramVersionText());
+        if (!listener.isEmpty()) {
+            applet.replace("extends Applet", "extends Applet implements " + listener);
+            applet.insert(applet.lastIndexOf(u'}'), "     public void " + method + " { }\r\n");
+        }
+        DocumentText document = t.active()->text();
+        document.setText(applet);
+        for (int i = 0; i < keys.size(); ++i) {
+            // Every object gets a name of its own: the dialog's preset ends in 1.
+            t.desktop.driveDialog([i](QDialog& dialog) {
+                for (QLineEdit* box : dialog.findChildren<QLineEdit*>()) {
+                    if (box->objectName().endsWith("Name"))
+                        box->setText(box->text().replace(u'1', QString::number(i + 1)));
+                }
+                dialog.findChild<QPushButton*>("Command1")->click();
+            });
+            ShowObjectForToolbarKey(t.frame(), keys.at(i));
+        }
+        QVERIFY(t.desktop.messages.isEmpty());
+        QVERIFY(document.text() != applet);
+        compile(values.name, document.text());
     }
 };
 

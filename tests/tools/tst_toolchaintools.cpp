@@ -1,10 +1,12 @@
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
+#include "document/filecommands.h"
 #include "fakedesktop.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 #include "toolchain/compilermessage.h"
 #include "toolchain/outputpane.h"
+#include "toolchain/runaction.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchain/toolstarter.h"
 
@@ -49,6 +51,34 @@ struct Bench {
         frame.activeDocument()->setCaption(name.toUpper());
         CompileDocument(frame);
         waitForPrograms();
+    }
+
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile file(projects() + name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(name));
+    }
+
+    // File > Open on `name` of the projects folder, then Compile.
+    void openAndCompile(const QString& name) {
+        fake.answerFileDialog(projects() + name);
+        OpenDocument(frame);
+        CompileDocument(frame);
+        waitForPrograms();
+    }
+
+    // Begin in the Run dialog on `name` of the projects folder with the tool `option`.
+    void run(const QString& name, const char* option) {
+        fake.driveDialog([=](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            list->findItems(name, Qt::MatchExactly).constFirst()->setSelected(true);
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            auto* button = dialog.findChild<QRadioButton*>(option);
+            QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
+        });
+        ShowRunDialog(frame);
     }
 
     void waitForPrograms() const {
@@ -112,22 +142,53 @@ private slots:
         Bench bench(javac_, "SDKDebug");
         bench.compile("App.java", "public class App { public static void main(String[] args) {\r\n"
                                   "    System.out.println(\"Hello from Orvane\"); } }\r\n");
-        bench.fake.driveDialog([](QDialog& dialog) {
-            auto* list = dialog.findChild<QListWidget*>("File1");
-            list->findItems("App.class", Qt::MatchExactly).constFirst()->setSelected(true);
-            dialog.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            auto* option = dialog.findChild<QRadioButton*>("optJava");
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
-        });
-        ShowRunDialog(bench.frame);
+        bench.run("App.class", "optJava");
         bench.waitForPrograms();
         const QString java = QFileInfo(javac_).absolutePath() + "/java";
         QCOMPARE(bench.pane().text(),
-                 QStringLiteral("%1 -g -encoding UTF-8 \"%3App.java\"\nExit status 0\n\n"
+                 QStringLiteral("%1 -g -encoding UTF-8 -sourcepath \"%4\" \"%3App.java\"\n"
+                                "Exit status 0\n\n"
                                 "%2 -cp \"%3\" App\nHello from Orvane\nExit status 0\n\n")
-                     .arg(javac_, java, bench.projects()));
+                     .arg(javac_, java, bench.projects(), bench.projects().chopped(1)));
+    }
+
+    // A source read as single-byte text compiles in that encoding; a class using another class
+    // of its folder compiles with it, each class beside its source.
+    void compileAsRead_data() {
+        QTest::addColumn<QByteArray>("helper"); // Helper.java, when not empty
+        QTest::addColumn<QByteArray>("source"); // Main.java, the one compiled
+        QTest::newRow("single-byte source")
+            << QByteArray()
+            << QByteArray("public class Main { String caf\xe9 = \"cr\xe8me\"; }\r\n");
+        QTest::newRow("two-file project")
+            << QByteArray("class Helper { static String greet() { return \"hi\"; } }\r\n")
+            << QByteArray("public class Main { String s = Helper.greet(); }\r\n");
+    }
+
+    void compileAsRead() {
+        QFETCH(QByteArray, helper);
+        QFETCH(QByteArray, source);
+        Bench bench(javac_);
+        if (!helper.isEmpty())
+            bench.write("Helper.java", helper);
+        bench.write("Main.java", source);
+        bench.openAndCompile("Main.java");
+        QVERIFY2(bench.pane().text().endsWith("Exit status 0\n\n"),
+                 qPrintable(bench.pane().text()));
+        QVERIFY(QFileInfo::exists(bench.projects() + "Main.class"));
+        QCOMPARE(QFileInfo::exists(bench.projects() + "Helper.class"), !helper.isEmpty());
+    }
+
+    // A class file named like an option or an argument file is refused, not handed to java.
+    void runRefusesNamesThatAreNoClassNames() {
+        Bench bench(javac_);
+        for (const QString name : {"-version", "@name"}) {
+            bench.write(name + ".class", "");
+            bench.run(name + ".class", "optJava");
+        }
+        QCOMPARE(bench.fake.programCalls.size(), 0);
+        QCOMPARE(bench.fake.messages.size(), 2);
+        QCOMPARE(bench.fake.messages.constLast().text, RunClassNameRefusal("@name"));
     }
 
     // A console program reads two lines typed into the pane's input line, then sees the end of

@@ -1,5 +1,6 @@
 #include "document/documentwindow.h"
 #include "filesession.h"
+#include "toolchain/sourcejump.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -173,7 +174,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         if (jump)
-            QCOMPARE(OpenDocumentFile(session.frame(), path), nullptr);
+            QVERIFY(!ShowSourceLine(session.frame(), path, 1));
         else
             session.open(path);
         QVERIFY(clock.elapsed() < 1000);

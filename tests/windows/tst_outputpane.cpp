@@ -61,7 +61,7 @@ class TestOutputPane : public QObject {
 
     MainFrame& frame() { return test_->frame(); }
     void start(const ToolCommand& command, const QString& compiledSource = QString()) {
-        QCOMPARE(StartTool(frame(), command, compiledSource), 0);
+        QCOMPARE(StartTool(frame(), command, {.compiledSource = compiledSource}), 0);
         pane_ = frame().findChild<OutputPane*>();
     }
     void waitForPrograms() { QTRY_COMPARE_WITH_TIMEOUT(pane_->runningPrograms(), 0, 20000); }

@@ -6,7 +6,9 @@
 #include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -105,7 +107,9 @@ private slots:
         CompileDocument(bench.frame);
         QCOMPARE(bench.calls(),
                  QStringList({javac, javac, javac + " -verbose"})
-                     .replaceInStrings(QRegularExpression("$"), " -encoding UTF-8 " + source));
+                     .replaceInStrings(QRegularExpression("$"),
+                                       " -encoding UTF-8 -sourcepath " +
+                                           QFileInfo(source).absolutePath() + " " + source));
         QCOMPARE(bench.fake.messages.size(), 3);
         for (const QString& text : bench.messageTexts())
             QVERIFY(text.contains("Error Number: 53"));
@@ -145,6 +149,62 @@ private slots:
         bench.frame.toolbarButton("Run")->trigger();
         QVERIFY(bench.fake.messages.isEmpty());
         QCOMPARE(bench.calls(), QStringList{"java -cp " + bench.frame.projectsFolder() + " Hello"});
+    }
+
+    // Run > AppletViewer takes the JDK's own viewer where there is one, else Orvane's, run by
+    // the JDK's java; the pane says which. A runtime without applet classes gets a message.
+    void runAppletPage_data() {
+        QTest::addColumn<bool>("jdkHasViewer");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("told"); // the user gets a message box
+        QTest::newRow("the JDK's own")
+            << true << 3 << "The JDK's applet viewer shows the page." << false;
+        const QString builtIn = "This JDK has no applet viewer of its own: Orvane's applet viewer "
+                                "shows the page.";
+        QTest::newRow("Orvane's") << false << 0 << builtIn << false;
+        QTest::newRow("no applet classes") << false << 3 << builtIn << true;
+    }
+
+    void runAppletPage() {
+        QFETCH(bool, jdkHasViewer);
+        QFETCH(int, exitCode);
+        Bench bench;
+        const QString page = bench.saveAs("Page.html");
+        // Both tools are one script that ends with the row's exit code.
+        const QString tool = bench.saveAs("tool.sh");
+        QFile script(tool);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nexit " + QByteArray::number(exitCode) + "\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        if (jdkHasViewer)
+            bench.fake.foundPrograms.insert("appletviewer", tool);
+        else
+            bench.fake.missingPrograms.append("appletviewer");
+        bench.fake.foundPrograms.insert("java", tool);
+        bench.fake.driveDialog([](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            list->findItems("Page.html", Qt::MatchExactly).constFirst()->setSelected(true);
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            auto* option = dialog.findChild<QRadioButton*>("optApplet");
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
+        });
+        bench.frame.toolbarButton("Run")->trigger();
+        const QString viewer = QDir(bench.fake.programFolderPath).filePath("orvane-viewer.jar");
+        QCOMPARE(bench.calls(),
+                 QStringList{tool + (jdkHasViewer ? "" : " -jar " + viewer) + " " + page});
+        auto* pane = bench.frame.findChild<OutputPane*>();
+        QTRY_COMPARE(pane->runningPrograms(), 0);
+        QFETCH(QString, note);
+        QFETCH(bool, told);
+        QVERIFY2(pane->text().startsWith(note + "\n"), qPrintable(pane->text()));
+        QCOMPARE(bench.fake.messages.size(), told ? 1 : 0);
+        if (told)
+            QVERIFY(bench.messageTexts().constFirst().contains("no applet classes") &&
+                    bench.fake.messages.constFirst().icon == MessageIcon::Exclamation);
     }
 };
 

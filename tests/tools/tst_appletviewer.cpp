@@ -1,0 +1,202 @@
+#include "about/versiontext.h"
+#include "app/mainframe.h"
+#include "document/documentfile.h"
+#include "document/documentwindow.h"
+#include "fakedesktop.h"
+#include "settings/settingsstore.h"
+#include "templates/appletpage.h"
+#include "templates/javatemplates.h"
+#include "testsettings.h"
+#include "toolchain/outputpane.h"
+#include "toolchain/toolchaincommands.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+
+using Generator = QString (*)(const ProjectValues&, const QString&);
+Q_DECLARE_METATYPE(Generator)
+
+namespace {
+
+const ProjectValues values{QStringLiteral("MyApplet"), QStringLiteral("Jane Doe"),
+                           QStringLiteral("A test applet."), QStringLiteral("2001")};
+
+// The viewer closes its windows by itself this long after the applets started.
+const QByteArray closeAfterStart = "-Dorvane.viewer.closeAfterStart=1000";
+
+struct Finished {
+    int exitCode = -1;
+    QString output;
+    QString errors;
+};
+
+Finished Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000))
+        return {-1, {}, process.errorString()};
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+} // namespace
+
+class TestAppletViewer : public QObject {
+    Q_OBJECT
+
+    test::TemporarySettings store_;
+    QString javac_;
+    QString java_;
+    QString viewer_;
+    QProcess display_;
+
+    // Saves `source` as the wizard saves it and compiles it into `classes`.
+    void compile(const QString& sourcePath, const QString& source, const QString& classes) {
+        QCOMPARE(WriteDocumentFile(sourcePath, source, TextFormat()), 0);
+        const Finished javac =
+            Run(javac_, {"-encoding", "UTF-8", "-Xlint:-removal", "-d", classes, sourcePath});
+        QVERIFY2(javac.exitCode == 0, qPrintable(javac.errors));
+    }
+
+    Finished showPage(const QString& page) {
+        return Run(java_, {closeAfterStart, "-jar", viewer_, page});
+    }
+
+private slots:
+    // The viewer needs a display: an Xvfb of the test's own, announced to every program started.
+    void initTestCase() {
+        javac_ = QStandardPaths::findExecutable("javac");
+        java_ = QStandardPaths::findExecutable("java");
+        if (javac_.isEmpty() || java_.isEmpty())
+            QFAIL("javac and java must be installed on the search path (scripts/dependencies.sh)");
+        viewer_ = qEnvironmentVariable("ORVANE_BUILD_DIR") + "/orvane-viewer.jar";
+        if (!QFileInfo::exists(viewer_))
+            QFAIL(qPrintable("the applet viewer was not built: " + viewer_));
+        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+        if (xvfb.isEmpty())
+            QFAIL("Xvfb is not installed (scripts/dependencies.sh installs xvfb)");
+        display_.start(xvfb,
+                       {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        QVERIFY2(display_.waitForStarted(), qPrintable(display_.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(display_.canReadLine(), 30000);
+        qputenv("DISPLAY", ":" + display_.readLine().trimmed());
+    }
+
+    void cleanupTestCase() {
+        display_.terminate();
+        display_.waitForFinished();
+    }
+
+    // Each applet template, compiled, shown from the page the wizard writes for it.
+    void templatePageShows_data() {
+        QTest::addColumn<Generator>("generator");
+        QTest::newRow("standard applet") << Generator(WriteStandardApplet);
+        QTest::newRow("ActionListener applet") << Generator(WriteActionListenerApplet);
+        QTest::newRow("MouseListener applet") << Generator(WriteMouseListenerApplet);
+        QTest::newRow("Runnable applet") << Generator(WriteRunnableApplet);
+    }
+
+    void templatePageShows() {
+        QFETCH(Generator, generator);
+        QTemporaryDir folder;
+        const QString page = folder.filePath("MyApplet.html");
+        QCOMPARE(
+            WriteDocumentFile(page, WriteAppletPage(values, ProgramVersionText()), TextFormat()),
+            0);
+        compile(folder.filePath("MyApplet.java"), generator(values, ProgramVersionText()),
+                folder.path());
+        const Finished viewer = showPage(page);
+        QVERIFY2(viewer.exitCode == 0 && viewer.errors.isEmpty(),
+                 qPrintable(QString::number(viewer.exitCode) + ": " + viewer.errors));
+    }
+
+    // Parameters, code and document base, status line, title and size reach each applet of a
+    // page; each gets a window; closing stops and destroys them.
+    void stubAndContext() {
+        QTemporaryDir folder;
+        QVERIFY(QDir(folder.path()).mkdir("classes"));
+        const QString probe = qEnvironmentVariable("ORVANE_SOURCE_DIR") + "/tests/tools/probe/";
+        const QString page = folder.filePath("page.html");
+        QVERIFY(QFile::copy(probe + "page.html", page));
+        QFile source(probe + "Probe.java");
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        compile(folder.filePath("Probe.java"), QString::fromUtf8(source.readAll()),
+                folder.filePath("classes"));
+        const Finished viewer = showPage(page);
+        QVERIFY2(viewer.exitCode == 0 && viewer.errors.isEmpty(), qPrintable(viewer.errors));
+        QCOMPARE(viewer.output.split('\n', Qt::SkipEmptyParts),
+                 QStringList({"Hello & welcome | true | true | true",
+                              "Applet Viewer: Probe | 120x80 | status of Hello & welcome | true",
+                              "second | true | true | true",
+                              "Applet Viewer: Probe | 150x90 | status of second | true",
+                              "stop Hello & welcome", "destroy Hello & welcome", "stop second",
+                              "destroy second"}));
+    }
+
+    // A page whose class was never compiled: the viewer says so and ends.
+    void missingClass() {
+        QTemporaryDir folder;
+        const QString page = folder.filePath("MyApplet.html");
+        QCOMPARE(
+            WriteDocumentFile(page, WriteAppletPage(values, ProgramVersionText()), TextFormat()),
+            0);
+        const Finished viewer = showPage(page);
+        QCOMPARE(viewer.exitCode, 2);
+        QVERIFY2(viewer.errors.contains("compile the applet's source first"),
+                 qPrintable(viewer.errors));
+    }
+
+    // New > Standard Applet, Finish, Compile, Run > AppletViewer > Begin: the applet shows in
+    // Orvane's viewer, beside the program, and no message box comes up.
+    void newAppletRuns() {
+        test::FakeDesktop fake;
+        QVERIFY(QFile::copy(viewer_, QDir(fake.programFolderPath).filePath("orvane-viewer.jar")));
+        SettingsStore settings;
+        MainFrame frame{fake, settings};
+        frame.start();
+        settings.save(SettingKey::SDKLocation, javac_);
+        settings.save("SDKNormal", "True");
+        const auto finished = [&frame] {
+            auto* pane = frame.findChild<OutputPane*>();
+            return pane && pane->runningPrograms() == 0;
+        };
+
+        fake.driveDialog(
+            [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
+        frame.activeDocument()->menuItem("mnuFileNewApplet")->trigger();
+        frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), 120000);
+
+        fake.driveDialog([](QDialog& dialog) {
+            auto* list = dialog.findChild<QListWidget*>("File1");
+            list->findItems("Document1.html", Qt::MatchExactly).constFirst()->setSelected(true);
+            dialog.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            auto* option = dialog.findChild<QRadioButton*>("optApplet");
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
+        });
+        qputenv("JAVA_TOOL_OPTIONS", closeAfterStart);
+        ShowRunDialog(frame);
+        qunsetenv("JAVA_TOOL_OPTIONS");
+        QTRY_VERIFY_WITH_TIMEOUT(finished(), 120000);
+
+        const QString output = frame.findChild<OutputPane*>()->text();
+        QVERIFY2(output.contains("Orvane's applet viewer shows the page.\n") &&
+                     output.endsWith("Exit status 0\n\n") && !output.contains("Exception"),
+                 qPrintable(output));
+        QVERIFY(fake.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestAppletViewer)
+#include "tst_appletviewer.moc"
