@@ -6,6 +6,9 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QTextBlock>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -72,7 +75,10 @@ void CodeEditor::updateGutter(const QRect& rect, int dy) {
 }
 
 bool CodeEditor::canInsertFromMimeData(const QMimeData* source) const {
-    return !source->hasUrls() && QPlainTextEdit::canInsertFromMimeData(source);
+    const QList<QUrl> urls = source->urls();
+    const bool files =
+        std::any_of(urls.cbegin(), urls.cend(), [](const QUrl& url) { return url.isLocalFile(); });
+    return !files && QPlainTextEdit::canInsertFromMimeData(source);
 }
 
 void CodeEditor::resizeEvent(QResizeEvent* event) {

@@ -25,7 +25,7 @@ public:
     int gutterWidth() const;
 
 protected:
-    // Dropped files are for the frame to open, not text to insert.
+    // Dropped files are for the frame to open, not their names to insert.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -4,6 +4,7 @@
 #include "document/workspace.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
+#include "platform/screencentre.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -50,6 +51,7 @@ void GoToLine(Workspace& workspace) {
     QPlainTextEdit& editor = window->editor();
     GoToLineDialog dialog(editor.blockCount(), editor.textCursor().blockNumber() + 1,
                           &workspace.dialogParent());
+    CentreOnScreen(dialog, workspace.desktop().screenSize());
     if (workspace.desktop().runModal(dialog) != QDialog::Accepted)
         return;
     editor.setTextCursor(QTextCursor(editor.document()->findBlockByNumber(dialog.line() - 1)));
