@@ -44,10 +44,14 @@ void FollowDiskChange(MainFrame& frame, DocumentWindow& window) {
         window.keepOverDisk(snapshotNow(path));
         return;
     }
-    if (ReloadDocumentFile(frame, window))
-        frame.statusBar1().showMessage(QStringLiteral("Reloaded ") + path +
-                                           QStringLiteral(": another program changed it."),
-                                       statusShownMs);
+    if (!ReloadDocumentFile(frame, window)) {
+        // Refused (grown too large, say) or failed, and said so once: the text stays.
+        window.keepOverDisk(snapshotNow(path));
+        return;
+    }
+    frame.statusBar1().showMessage(QStringLiteral("Reloaded ") + path +
+                                       QStringLiteral(": another program changed it."),
+                                   statusShownMs);
 }
 
 } // namespace orvane

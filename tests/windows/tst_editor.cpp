@@ -307,6 +307,8 @@ private slots:
             << true << QList<MessageAnswer>{MessageAnswer::Yes} << "new content";
         QTest::newRow("edited, No keeps the text")
             << true << QList<MessageAnswer>{MessageAnswer::No} << "mine old";
+        QTest::newRow("grown too large: said once, text kept")
+            << false << QList<MessageAnswer>{MessageAnswer::Ok} << "old";
     }
 
     void changedOnDiskReloads() {
@@ -321,7 +323,8 @@ private slots:
             window->text().replaceSelection(QStringLiteral("mine "));
         }
         DocumentWindow* other = frame().newDocumentWindow();
-        writeFile(file("a.txt"), "new content");
+        const bool tooLarge = QString(QTest::currentDataTag()).startsWith("grown");
+        writeFile(file("a.txt"), tooLarge ? QByteArray(65001, 'x') : "new content");
         for (MessageAnswer answer : answers)
             test_->desktop.messageAnswers.enqueue(answer);
         frame().activateDocument(*window);
@@ -330,10 +333,11 @@ private slots:
         if (!answers.isEmpty())
             QCOMPARE(test_->desktop.messages.first().text,
                      "The file [" + file("a.txt") +
-                         "] has been changed by another program. Reload it and lose your "
-                         "changes in Orvane?");
+                         (tooLarge ? "] is too large to open."
+                                   : "] has been changed by another program. Reload it and "
+                                     "lose your changes in Orvane?"));
         QCOMPARE(frame().statusBar1().currentMessage().isEmpty(),
-                 answers.value(0, MessageAnswer::Yes) == MessageAnswer::No);
+                 answers.value(0, MessageAnswer::Yes) != MessageAnswer::Yes);
         // Asked once: coming back again asks nothing more.
         frame().activateDocument(*other);
         frame().activateDocument(*window);
