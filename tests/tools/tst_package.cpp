@@ -12,6 +12,13 @@ class TestPackage : public QObject {
     static QString run(const QString& program, const QStringList& arguments, int* exitCode) {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
+        // The tools keep caches and settings in the home folder: give them one of their own.
+        static const QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("HOME", home.path());
+        environment.remove("XDG_CACHE_HOME");
+        environment.remove("XDG_CONFIG_HOME");
+        process.setProcessEnvironment(environment);
         process.start(program, arguments);
         // A missing tool fails here: scripts/dependencies.sh installs every one of them.
         if (!process.waitForStarted() || !process.waitForFinished(300000))
