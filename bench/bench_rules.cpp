@@ -1,6 +1,7 @@
 #include "samplejava.h"
 
 #include "document/printlayout.h"
+#include "document/syntaxcolouring.h"
 #include "insert/objectrules.h"
 #include "search/findindocument.h"
 #include "templates/appletpage.h"
@@ -44,6 +45,18 @@ void PrintLayout(benchmark::State& state) {
         benchmark::DoNotOptimize(LayOutPrintText(text, metrics));
 }
 BENCHMARK(PrintLayout)->Unit(benchmark::kMillisecond);
+
+// The colouring rules alone over every line of the sample, each starting where the last ended.
+void ColourLines(benchmark::State& state) {
+    const QStringList lines = SampleJavaText().split(QStringLiteral("\r\n"));
+    for (auto _ : state) {
+        int lineState = 0;
+        for (const QString& line : lines)
+            lineState = ColourLine(SyntaxLanguage::Java, line, lineState).endState;
+        benchmark::DoNotOptimize(lineState);
+    }
+}
+BENCHMARK(ColourLines)->Unit(benchmark::kMillisecond);
 
 template <QString (*generate)(const ProjectValues&, const QString&)>
 void BuildTemplate(benchmark::State& state) {

@@ -3,6 +3,7 @@
 #include "app/mainframe.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
+#include "document/syntaxhighlighter.h"
 #include "platform/qtdesktop.h"
 #include "settings/settingsstore.h"
 
@@ -10,6 +11,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <benchmark/benchmark.h>
 
@@ -55,6 +58,43 @@ void SetPlainTextBaseline(benchmark::State& state) {
     }
 }
 BENCHMARK(SetPlainTextBaseline)->Unit(benchmark::kMillisecond);
+
+// Colouring the whole sample as Java, as when it is opened.
+void ColourSample(benchmark::State& state) {
+    QPlainTextEdit editor;
+    editor.setPlainText(SampleJavaText());
+    SyntaxHighlighter highlighter(*editor.document(), editor.palette());
+    for (auto _ : state) {
+        highlighter.setLanguage(SyntaxLanguage::Java);
+        state.PauseTiming();
+        highlighter.setLanguage(SyntaxLanguage::None);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ColourSample)->Unit(benchmark::kMillisecond);
+
+// Typing in the middle of the coloured sample: the edit and the recolouring it sets off, for an
+// ordinary character and for the "/*" that turns everything below into a comment.
+void TypeInMiddle(benchmark::State& state) {
+    const QString typed = state.range(0) == 0 ? QStringLiteral("x") : QStringLiteral("/*");
+    QPlainTextEdit editor;
+    editor.setPlainText(SampleJavaText());
+    SyntaxHighlighter highlighter(*editor.document(), editor.palette());
+    highlighter.setLanguage(SyntaxLanguage::Java);
+    QTextDocument& document = *editor.document();
+    const int middle = document.findBlockByNumber(document.blockCount() / 2).position();
+    for (auto _ : state) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(middle);
+        cursor.insertText(typed);
+        state.PauseTiming();
+        cursor.setPosition(middle);
+        cursor.setPosition(middle + int(typed.size()), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(TypeInMiddle)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

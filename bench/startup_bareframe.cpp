@@ -1,6 +1,7 @@
 #include "startupprobe.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -10,7 +11,8 @@
 #include <QStyle>
 #include <QToolBar>
 
-// The baseline: a plain Qt program showing the same kind of frame with no logic behind it.
+// The baseline: a plain Qt program showing the same kind of frame with no logic behind it, and
+// the file named on its command line, if any, put into its plain text editor.
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QMainWindow frame;
@@ -31,7 +33,13 @@ int main(int argc, char* argv[]) {
     frame.statusBar()->showMessage(QStringLiteral("Ready."));
     frame.resize(960, 720);
     frame.show();
-    QMdiSubWindow* window = area->addSubWindow(new QPlainTextEdit);
+    auto* editor = new QPlainTextEdit;
+    if (argc > 1) {
+        QFile file(QString::fromLocal8Bit(argv[1]));
+        if (file.open(QIODevice::ReadOnly))
+            editor->setPlainText(QString::fromUtf8(file.readAll()));
+    }
+    QMdiSubWindow* window = area->addSubWindow(editor);
     window->show();
     reportWhenIdle();
     return QApplication::exec();

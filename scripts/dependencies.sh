@@ -10,6 +10,7 @@ packages=(
     default-jdk
     libbenchmark-dev
     desktop-file-utils
+    lintian
     xvfb xauth
 )
 

@@ -1,8 +1,10 @@
 #include "app/mainframe.h"
+#include "app/outsidefiles.h"
 #include "platform/qtdesktop.h"
 #include "settings/settingsstore.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -14,6 +16,6 @@ int main(int argc, char* argv[]) {
     orvane::SettingsStore settings;
     orvane::MainFrame frame(desktop, settings);
     desktop.setOwner(&frame);
-    frame.start();
+    frame.start(orvane::CommandLineFiles(QApplication::arguments().mid(1), QDir::currentPath()));
     return QApplication::exec();
 }

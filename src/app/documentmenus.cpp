@@ -4,9 +4,11 @@
 #include "app/actionrecipe.h"
 #include "app/helpcommands.h"
 #include "app/mainframe.h"
+#include "app/recentmenu.h"
 #include "document/documentwindow.h"
 #include "document/editcommands.h"
 #include "document/filecommands.h"
+#include "document/gotoline.h"
 #include "document/printcommand.h"
 #include "insert/insertcommands.h"
 #include "search/searchcommands.h"
@@ -17,6 +19,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 
 namespace orvane {
 
@@ -55,9 +58,27 @@ void addFileMenu(QMenuBar* bar, MainFrame& frame, DocumentWindow& window) {
     // "\tAlt+F4" only labels the item; the window system's close key already ends the frame.
     addCommand(file, "mnuFileExit", QStringLiteral("E&xit\tAlt+F4"),
                [&frame] { frame.exitProgram(); });
+    AttachRecentFiles(*file, frame);
 }
 
-void addEditMenu(QMenuBar* bar, MainFrame& frame) {
+// Beyond the designed items: Undo and Redo as the document's history allows, and Go to Line.
+void addEditorCommands(QMenu* edit, MainFrame& frame, DocumentWindow& window) {
+    edit->addSeparator();
+    QPlainTextEdit& editor = window.editor();
+    QAction* undo = addCommand(edit, "mnuEditUndo", QStringLiteral("&Undo"), ctrl(Qt::Key_Z),
+                               [&editor] { editor.undo(); });
+    QAction* redo = addCommand(edit, "mnuEditRedo", QStringLiteral("Red&o"), ctrl(Qt::Key_Y),
+                               [&editor] { editor.redo(); });
+    redo->setShortcuts({ctrl(Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    QObject::connect(&editor, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+    QObject::connect(&editor, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    addCommand(edit, "mnuEditGoTo", QStringLiteral("&Go to Line..."), ctrl(Qt::Key_G),
+               [&frame] { GoToLine(frame); });
+}
+
+void addEditMenu(QMenuBar* bar, MainFrame& frame, DocumentWindow& window) {
     QMenu* edit = addSubmenu(bar, "mnuEdit", QStringLiteral("&Edit"));
     bar->addMenu(edit);
     addCommand(edit, "mnuEditCut", QStringLiteral("Cut"), ctrl(Qt::Key_X),
@@ -76,6 +97,7 @@ void addEditMenu(QMenuBar* bar, MainFrame& frame) {
                [&frame] { ShowFindDialog(frame); });
     addCommand(edit, "mnuEditReplace", QStringLiteral("&Replace"), ctrl(Qt::Key_R),
                [&frame] { ShowReplaceDialog(frame); });
+    addEditorCommands(edit, frame, window);
 }
 
 void addBarToggle(QMenu* view, MainFrame& frame, const char* name, const QString& caption,
@@ -223,7 +245,7 @@ QMenuBar* BuildDocumentMenuBar(MainFrame& frame, DocumentWindow& window) {
     auto* bar = new QMenuBar;
     bar->setObjectName(QStringLiteral("documentMenuBar"));
     addFileMenu(bar, frame, window);
-    addEditMenu(bar, frame);
+    addEditMenu(bar, frame, window);
     addViewMenu(bar, frame);
     addInsertMenu(bar, frame);
     addWindowMenu(bar, frame);

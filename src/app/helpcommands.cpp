@@ -12,7 +12,7 @@ void ShowHelpContents(Workspace& workspace) {
 }
 
 void OpenMakerHomePage(Workspace& workspace) {
-    OpenInBrowser(workspace.desktop(), MakerHomePage);
+    OpenInBrowser(workspace.desktop(), MakerHomePage(workspace.desktop().programFolder()));
 }
 
 } // namespace orvane

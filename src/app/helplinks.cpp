@@ -1,5 +1,8 @@
 #include "app/helplinks.h"
 
+#include <QDir>
+#include <QUrl>
+
 namespace orvane {
 
 namespace {
@@ -20,6 +23,13 @@ QString HelpFilePath(const QString& programFolder, HostPlatform platform) {
     if (!folder.endsWith(u'\\'))
         folder += u'\\';
     return (folder + helpFileName).toUpper();
+}
+
+QString MakerHomePage(const QString& programFolder, const QString& setting) {
+    // A drive letter is no scheme, as in BrowserUrl.
+    if (QUrl(setting, QUrl::StrictMode).scheme().size() > 1)
+        return setting;
+    return QDir(programFolder).filePath(setting);
 }
 
 } // namespace orvane

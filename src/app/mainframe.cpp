@@ -2,9 +2,13 @@
 
 #include "about/aboutcommand.h"
 #include "app/actionrecipe.h"
+#include "app/diskreload.h"
 #include "app/documentmenus.h"
 #include "app/helpcommands.h"
+#include "app/outsidefiles.h"
 #include "app/projectsfolder.h"
+#include "app/recentfiles.h"
+#include "app/recentmenu.h"
 #include "app/toolbaricons.h"
 #include "app/toolbars.h"
 #include "document/documentwindow.h"
@@ -13,15 +17,19 @@
 #include "insert/insertcommands.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
+#include "settings/editorsettings.h"
+#include "settings/recentsettings.h"
 #include "settings/settingsstore.h"
 #include "templates/wizardcommand.h"
 #include "toolchain/outputpane.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -53,6 +61,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
+    setAcceptDrops(true);
 
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -107,6 +116,7 @@ void MainFrame::buildFrameMenu() {
                [this] { OpenDocument(*this); });
     file->addSeparator();
     addCommand(file, "mnuFileExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
+    AttachRecentFiles(*file, *this);
 
     QMenu* help = addSubmenu(frameMenuBar_, "mnuHelp", QStringLiteral("&Help"));
     frameMenuBar_->addMenu(help);
@@ -140,7 +150,7 @@ void MainFrame::buildToolbars() {
                 [this](const QString& key) { ShowObjectForToolbarKey(*this, key); });
 }
 
-void MainFrame::start() {
+void MainFrame::start(const QStringList& files) {
     placeOnScreen();
     const QString previousVersion = settings_.get(SettingKey::UsedPreviousVersion);
     setBarVisible(Bar::Standard, settings_.get(SettingKey::StandardToolbarValue) == u"1");
@@ -163,7 +173,39 @@ void MainFrame::start() {
     }
 
     show();
-    newDocumentWindow();
+    for (const QString& file : files)
+        OpenDocumentFile(*this, file);
+    // Files that could not be opened leave the frame as a start without files would.
+    if (documentWindows().isEmpty())
+        newDocumentWindow();
+}
+
+void MainFrame::rememberRecentFile(const QString& path) {
+    SaveRecentFiles(settings_, WithRecentFile(ReadRecentFiles(settings_), path));
+}
+
+void MainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(*event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainFrame::dropEvent(QDropEvent* event) {
+    if (openDroppedFiles(*event->mimeData()))
+        event->acceptProposedAction();
+}
+
+bool MainFrame::openDroppedFiles(const QMimeData& data) {
+    const QStringList files = DroppedFiles(data);
+    for (const QString& file : files)
+        OpenDocumentFile(*this, file);
+    return !files.isEmpty();
+}
+
+// Coming back from another program is when a file it changed shows.
+void MainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        followActiveDocument();
 }
 
 QString MainFrame::projectsFolder() const {
@@ -197,6 +239,8 @@ DocumentWindow* MainFrame::newDocumentWindow() {
     window->setWindowIcon(DocumentIcon());
     window->setEditorFont(ChooseEditorFont(settings_.get(SettingKey::FontNameValue),
                                            settings_.get(SettingKey::FontNameSize)));
+    window->applyEditorOptions(ReadEditorOptions(settings_));
+    connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
     window->setMenuBar(BuildDocumentMenuBar(*this, *window));
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
@@ -264,6 +308,12 @@ void MainFrame::followActiveDocument() {
     if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(&window->menuBar());
         window->applyCommandEnabling();
+        // Its question deactivates and reactivates the frame, which must not ask again.
+        if (!followingDisk_) {
+            followingDisk_ = true;
+            FollowDiskChange(*this, *window);
+            followingDisk_ = false;
+        }
     } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
         setToolbarState(true);

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QMdiArea;
+class QMimeData;
 class QMdiSubWindow;
 class QMenuBar;
 class QStackedWidget;
@@ -29,8 +30,8 @@ public:
     ~MainFrame() override;
 
     // Centres the frame, applies the bar settings, prepares the projects folder and opens the
-    // first empty document window.
-    void start();
+    // first empty document window, or instead each of `files` by Open's rules.
+    void start(const QStringList& files = {});
 
     Desktop& desktop() const override { return desktop_; }
     SettingsStore& settings() const override { return settings_; }
@@ -64,11 +65,17 @@ public:
     void setOutputVisible(bool visible);
     void arrangeWindows(Arrangement arrangement);
 
+    // Opens the local files among dropped data as File > Open would; false when it holds none.
+    bool openDroppedFiles(const QMimeData& data);
+
     // Ends the program at once: no window is asked to close and nothing is saved.
     void exitProgram();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildFrameMenu();
@@ -79,6 +86,7 @@ private:
     void leaveMinimized(QMdiSubWindow& sub);
     void cascade();
     void followActiveDocument();
+    void rememberRecentFile(const QString& path);
     void tileStacked(bool fullWidth);
     void lineUpMinimized();
     QWidget* bar(Bar which) const;
@@ -94,6 +102,7 @@ private:
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    bool followingDisk_ = false;
 };
 
 } // namespace orvane

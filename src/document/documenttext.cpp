@@ -92,6 +92,14 @@ void DocumentText::setSelLength(int length) {
     editor_.setTextCursor(cursor);
 }
 
+void DocumentText::beginUndoStep() {
+    editor_.textCursor().beginEditBlock();
+}
+
+void DocumentText::endUndoStep() {
+    editor_.textCursor().endEditBlock();
+}
+
 void DocumentText::replaceSelection(const QString& text) {
     QTextCursor cursor = editor_.textCursor();
     cursor.insertText(text);

@@ -29,6 +29,10 @@ public:
     // Replaces the selection (or inserts at the caret); the caret ends after the new text.
     void replaceSelection(const QString& text);
 
+    // Every change made between the two is one step for Undo, however many edits it takes.
+    void beginUndoStep();
+    void endUndoStep();
+
 private:
     int toEditor(int position) const;
     int toModel(int position) const;

@@ -1,14 +1,18 @@
 #include "document/documentwindow.h"
 
 #include "document/closerule.h"
+#include "document/codeeditor.h"
 #include "document/commandenabling.h"
+#include "document/editoroptions.h"
 #include "document/parsepath.h"
+#include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,7 +20,7 @@
 namespace orvane {
 
 DocumentWindow::DocumentWindow(Workspace& workspace)
-    : workspace_(workspace), txtDocument_(new QPlainTextEdit(this)), menuBar_(new QMenuBar) {
+    : workspace_(workspace), txtDocument_(new CodeEditor(this)), menuBar_(new QMenuBar) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
 
@@ -29,6 +33,34 @@ DocumentWindow::DocumentWindow(Workspace& workspace)
     setFocusProxy(txtDocument_);
 
     connect(txtDocument_, &QPlainTextEdit::textChanged, this, &DocumentWindow::followEmptiness);
+    connect(txtDocument_, &QPlainTextEdit::textChanged, this, [this] {
+        if (documentPath_.isEmpty())
+            chooseColouring();
+    });
+}
+
+QPlainTextEdit& DocumentWindow::editor() const {
+    return *txtDocument_;
+}
+
+void DocumentWindow::setDocumentPath(const QString& path) {
+    documentPath_ = path;
+    chooseColouring();
+}
+
+void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
+    txtDocument_->setShowLineNumbers(options.lineNumbers);
+    txtDocument_->setShowCurrentLine(options.currentLine);
+    colouring_ = options.colouring;
+    chooseColouring();
+}
+
+// A document with no file is coloured as Java once it holds Java source, so this also runs on
+// every change of an untitled text; the line breaks' form does not matter to that test.
+void DocumentWindow::chooseColouring() {
+    txtDocument_->highlighter().setLanguage(
+        colouring_ ? ColouringLanguage(documentPath_, txtDocument_->document()->toRawText())
+                   : SyntaxLanguage::None);
 }
 
 DocumentWindow::~DocumentWindow() {
@@ -46,13 +78,16 @@ void DocumentWindow::setMenuBar(QMenuBar* bar) {
 
 void DocumentWindow::showFileText(const QString& path, const DecodedText& document,
                                   const DiskSnapshot& disk) {
+    // The path first: it chooses the colouring, which then goes in with the text at once.
+    setDocumentPath(path);
     text().setText(document.text);
     textFormat_ = document.format;
     textFormat_.openedText = text().text();
     editorChangedFileText_ = textFormat_.openedText != document.text;
     disk_ = disk;
-    setDocumentPath(path);
     setCaption(ParsePath(path, 6).toUpper());
+    keptOverDisk_ = {};
+    emit fileUsed(path);
 }
 
 void DocumentWindow::markWritten(const QString& path, const QString& text, const QByteArray& bytes,
@@ -66,6 +101,8 @@ void DocumentWindow::markWritten(const QString& path, const QString& text, const
     disk_ = DiskSnapshot::Of(path, bytes);
     setDocumentPath(path);
     setCaption(ParsePath(path, 6).toUpper());
+    keptOverDisk_ = {};
+    emit fileUsed(path);
 }
 
 bool DocumentWindow::isUnchanged() const {

@@ -14,7 +14,9 @@ class QPlainTextEdit;
 
 namespace orvane {
 
+class CodeEditor;
 class Workspace;
+struct EditorOptions;
 
 // Form1: one plain text editor on one document, with its own menu bar.
 class DocumentWindow final : public QWidget {
@@ -23,12 +25,13 @@ public:
     explicit DocumentWindow(Workspace& workspace);
     ~DocumentWindow() override;
 
-    QPlainTextEdit& editor() const { return *txtDocument_; }
-    DocumentText text() const { return DocumentText(*txtDocument_); }
+    QPlainTextEdit& editor() const;
+    const CodeEditor& codeEditor() const { return *txtDocument_; }
+    DocumentText text() const { return DocumentText(editor()); }
 
     // Empty for a document never opened from or saved to a file.
     QString documentPath() const { return documentPath_; }
-    void setDocumentPath(const QString& path) { documentPath_ = path; }
+    void setDocumentPath(const QString& path);
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
     void setTextFormat(const TextFormat& format) { textFormat_ = format; }
@@ -49,6 +52,10 @@ public:
     // The file held characters that the editor shows as line breaks (U+2028, U+FDD0, ...), so
     // writing an edited text would put line breaks in their place.
     bool editorChangedFileText() const { return editorChangedFileText_; }
+    // The file as it was when the user chose to keep the text over another program's change,
+    // so the same change is not asked about again; the save still asks before writing.
+    const DiskSnapshot& keptOverDisk() const { return keptOverDisk_; }
+    void keepOverDisk(const DiskSnapshot& disk) { keptOverDisk_ = disk; }
 
     // Shown in the frame while this window is active; the frame holds it, this window owns it.
     QMenuBar& menuBar() const { return *menuBar_; }
@@ -58,9 +65,15 @@ public:
     QAction* menuItem(const QString& name) const;
 
     void setEditorFont(const EditorFont& font);
+    // Colouring, line numbers and the current-line band.
+    void applyEditorOptions(const EditorOptions& options);
 
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();
+
+signals:
+    // The document was just read from or written to its file at `path`.
+    void fileUsed(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,14 +81,17 @@ protected:
 
 private:
     void followEmptiness();
+    void chooseColouring();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
     Workspace& workspace_;
-    QPlainTextEdit* txtDocument_;
+    CodeEditor* txtDocument_;
+    bool colouring_ = true;
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
     DiskSnapshot disk_;
+    DiskSnapshot keptOverDisk_;
     bool editorChangedFileText_ = false;
     bool wasEmpty_ = true;
 };

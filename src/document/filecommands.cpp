@@ -8,6 +8,8 @@
 #include "document/workspace.h"
 #include "platform/desktop.h"
 
+#include <optional>
+
 namespace orvane {
 
 namespace {
@@ -100,10 +102,9 @@ bool saveAs(Workspace& workspace, DocumentWindow& window, const QString& text) {
     return writeDocument(desktop, window, path, text);
 }
 
-} // namespace
-
-DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path) {
-    Desktop& desktop = workspace.desktop();
+// Open's rules for the file at `path`: only an ordinary file within the size limit, each refusal
+// and failure reported. What was read, or nothing.
+std::optional<ReadResult> readByOpenRules(Desktop& desktop, const QString& path) {
     ReadResult read;
     const bool done = RunTrappedSteps(desktop, {[&] {
                                           read = ReadDocumentFile(path);
@@ -112,25 +113,43 @@ DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path) {
                                       false);
     // Ignore after a failed read leaves nothing to open: no window may claim a file not read.
     if (!done || read.error != 0)
-        return nullptr;
+        return std::nullopt;
     switch (read.refusal) {
     case ReadRefusal::TooLarge:
         inform(desktop,
                QStringLiteral("The file [") + path + QStringLiteral("] is too large to open."));
-        return nullptr;
+        return std::nullopt;
     case ReadRefusal::NotOrdinaryFile:
         inform(desktop, QStringLiteral("The file [") + path +
                             QStringLiteral("] is a device, a pipe or a socket, not a file that "
                                            "Orvane can open."));
-        return nullptr;
+        return std::nullopt;
     case ReadRefusal::None:
         break;
     }
+    return read;
+}
+
+} // namespace
+
+DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path) {
+    Desktop& desktop = workspace.desktop();
+    const std::optional<ReadResult> read = readByOpenRules(desktop, path);
+    if (!read)
+        return nullptr;
     BusyPointer busy(desktop);
     DocumentWindow* window = workspace.newDocumentWindow();
-    window->showFileText(path, read.document, read.disk);
+    window->showFileText(path, read->document, read->disk);
     workspace.activateDocument(*window);
     return window;
+}
+
+bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window) {
+    const QString path = window.documentPath();
+    const std::optional<ReadResult> read = readByOpenRules(workspace.desktop(), path);
+    if (read)
+        window.showFileText(path, read->document, read->disk);
+    return read.has_value();
 }
 
 void OpenDocument(Workspace& workspace) {

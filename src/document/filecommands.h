@@ -14,6 +14,9 @@ void OpenDocument(Workspace& workspace);
 // at most 65000 bytes, anything else refused with a message, a failure reported. The window, or
 // nullptr when nothing was opened. Every way of opening a file by its path goes through here.
 DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path);
+// Reads `window`'s file again by the same rules; false when it was refused or failed, and the
+// window keeps its text.
+bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window);
 
 // Saves `window` to its file, asking for a name first when it is untitled. False when nothing was
 // written: the text is blank, the user cancelled the dialog or answered a question other than

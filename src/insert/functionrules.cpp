@@ -1,7 +1,7 @@
 #include "insert/functionrules.h"
 
+#include "document/javasource.h"
 #include "document/typedtext.h"
-#include "insert/javasource.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "insert/objectrules.h"
 
-#include "insert/javasource.h"
+#include "document/javasource.h"
 
 #include <QRegularExpression>
 

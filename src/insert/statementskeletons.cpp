@@ -1,6 +1,6 @@
 #include "insert/statementskeletons.h"
 
-#include "insert/javasource.h"
+#include "document/javasource.h"
 
 #include <initializer_list>
 

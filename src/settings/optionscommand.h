@@ -4,7 +4,7 @@ namespace orvane {
 
 class Workspace;
 
-enum class OptionsTab { General = 0, Browser = 1, Compiler = 2 };
+enum class OptionsTab { General = 0, Browser = 1, Compiler = 2, Editor = 3 };
 
 // View > Options: the Options dialog, opened on `tab`.
 void ShowOptionsDialog(Workspace& workspace, OptionsTab tab = OptionsTab::General);

@@ -75,13 +75,19 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
           Named(new QCheckBox(QStringLiteral("Show Object Toolbar at startup")), "chkFormat")),
       chkStatus_(Named(new QCheckBox(QStringLiteral("Show Statusbar at startup")), "chkStatus")),
       browsers_(new QButtonGroup(this)), txtCompiler_(Named(new QLineEdit(this), "txtCompiler")),
-      compileModes_(new QButtonGroup(this)) {
+      compileModes_(new QButtonGroup(this)),
+      chkColouring_(Named(new QCheckBox(QStringLiteral("&Colour Java sources and HTML pages")),
+                          "chkColouring")),
+      chkLineNumbers_(Named(new QCheckBox(QStringLiteral("Show &line numbers")), "chkLineNumbers")),
+      chkCurrentLine_(
+          Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
 
     tabs_->addTab(buildGeneralTab(), QStringLiteral("General"));
     tabs_->addTab(buildBrowserTab(), QStringLiteral("Browser"));
     tabs_->addTab(buildCompilerTab(), QStringLiteral("Compiler"));
+    tabs_->addTab(buildEditorTab(), QStringLiteral("Editor"));
 
     auto* cmdOk = PlainButton(QStringLiteral("&Ok"), "cmdOk", this);
     auto* cmdCancel = PlainButton(QStringLiteral("&Cancel"), "cmdCancel", this);
@@ -150,6 +156,30 @@ QWidget* OptionsDialog::buildBrowserTab() {
     layout->addLayout(options);
     layout->addStretch();
     return page;
+}
+
+QWidget* OptionsDialog::buildEditorTab() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(
+        wrappedLabel(QStringLiteral("How document windows show your text:"), "lblEditor", page));
+    auto* checks = new QVBoxLayout;
+    checks->setContentsMargins(indent, 6, 0, 0);
+    for (QCheckBox* box : {chkColouring_, chkLineNumbers_, chkCurrentLine_})
+        checks->addWidget(box);
+    layout->addLayout(checks);
+    layout->addStretch();
+    return page;
+}
+
+void OptionsDialog::showEditorOptions(const EditorOptions& options) {
+    chkColouring_->setChecked(options.colouring);
+    chkLineNumbers_->setChecked(options.lineNumbers);
+    chkCurrentLine_->setChecked(options.currentLine);
+}
+
+EditorOptions OptionsDialog::editorOptions() const {
+    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked()};
 }
 
 QWidget* OptionsDialog::buildCompilerTab() {

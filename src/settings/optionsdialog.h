@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/editoroptions.h"
 #include "settings/optionscommand.h"
 #include "settings/optionsrules.h"
 
@@ -27,11 +28,15 @@ public:
     // What the controls hold now.
     OptionsForm form() const;
     QStringList fontItems() const;
+    // The fourth tab, "Editor": how document windows show their text.
+    void showEditorOptions(const EditorOptions& options);
+    EditorOptions editorOptions() const;
 
 private:
     QWidget* buildGeneralTab();
     QWidget* buildBrowserTab();
     QWidget* buildCompilerTab();
+    QWidget* buildEditorTab();
     void showForm(const OptionsForm& form);
     void browseClicked();
 
@@ -46,6 +51,9 @@ private:
     QButtonGroup* browsers_;
     QLineEdit* txtCompiler_;
     QButtonGroup* compileModes_;
+    QCheckBox* chkColouring_;
+    QCheckBox* chkLineNumbers_;
+    QCheckBox* chkCurrentLine_;
 };
 
 } // namespace orvane

@@ -4,25 +4,32 @@
 
 namespace orvane {
 
-namespace {
-
-QString fullKey(const QString& key) {
-    return settingsSection + u'/' + key;
+QString SettingsStore::get(const QString& key, const QString& fallback) const {
+    return getIn(settingsSection, key, fallback);
 }
 
-} // namespace
+void SettingsStore::save(const QString& key, const QString& text) {
+    saveIn(settingsSection, key, text);
+}
 
-QString SettingsStore::get(const QString& key, const QString& fallback) const {
+QString SettingsStore::getIn(const QString& section, const QString& key,
+                             const QString& fallback) const {
     const QSettings settings(settingsApplication, settingsApplication);
-    QVariant value = settings.value(fullKey(key));
+    QVariant value = settings.value(section + u'/' + key);
     if (!value.isValid() || !value.convert(QMetaType::fromType<QString>()))
         return fallback;
     return value.toString();
 }
 
-void SettingsStore::save(const QString& key, const QString& text) {
+void SettingsStore::saveIn(const QString& section, const QString& key, const QString& text) {
+    saveIn(section, {{key, text}});
+}
+
+void SettingsStore::saveIn(const QString& section,
+                           const QList<std::pair<QString, QString>>& values) {
     QSettings settings(settingsApplication, settingsApplication);
-    settings.setValue(fullKey(key), text);
+    for (const auto& [key, text] : values)
+        settings.setValue(section + u'/' + key, text);
 }
 
 } // namespace orvane

@@ -27,9 +27,9 @@ public:
     FakeDesktop desktop;
     SettingsStore store;
 
-    [[nodiscard]] bool start() {
+    [[nodiscard]] bool start(const QStringList& files = {}) {
         frame_ = std::make_unique<MainFrame>(desktop, store);
-        frame_->start();
+        frame_->start(files);
         const bool active = QTest::qWaitForWindowActive(frame_.get());
         settle();
         return active;

@@ -31,6 +31,9 @@ private slots:
         HelpWindow help;
         help.showDocument(HelpFilePath(folder, HostPlatform::Linux));
         QVERIFY(help.browser().toPlainText().contains("Compile"));
+        // The welcome box points to the release notes; the web items open the page beside them.
+        QVERIFY(QFileInfo::exists(folder + "/history.txt"));
+        QVERIFY(QFileInfo::exists(MakerHomePage(folder)));
 
         // It comes up, makes its projects folder beside itself and runs until told to end.
         QTemporaryDir home;

@@ -194,7 +194,9 @@ private slots:
         DocumentWindow* window = frame_->activeDocument();
         window->menuItem(QStringLiteral("mnuHelpWebsitesBrennick"))->trigger();
         window->menuItem(QStringLiteral("mnuHelpWebsitesSupport"))->trigger();
-        QCOMPARE(fake_.openedUrls, QList<QUrl>(4, QUrl(MakerHomePage)));
+        const QUrl page = QUrl::fromLocalFile(fake_.programFolder() + "/orvane-web.html");
+        QCOMPARE(fake_.openedUrls, QList<QUrl>(4, page));
+        QCOMPARE(MakerHomePage("/p", "https://example.org/orvane"), "https://example.org/orvane");
         QVERIFY(fake_.messages.isEmpty());
     }
 

@@ -1,4 +1,4 @@
-#include "insert/javasource.h"
+#include "document/javasource.h"
 
 namespace orvane {
 

@@ -1,0 +1,16 @@
+#include "app/recentfiles.h"
+
+namespace orvane {
+
+QStringList WithRecentFile(QStringList files, const QString& path) {
+    files.removeAll(path);
+    files.prepend(path);
+    return files.mid(0, RecentFileLimit);
+}
+
+QString RecentFileCaption(int index, const QString& path) {
+    return QStringLiteral("&%1 %2").arg(index + 1).arg(
+        QString(path).replace(u'&', QStringLiteral("&&")));
+}
+
+} // namespace orvane

@@ -1,0 +1,44 @@
+#include "app/outsidefiles.h"
+
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+using namespace orvane;
+
+class TestOutsideFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLineNamesFullPaths_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("path");
+        QTest::newRow("relative") << "src/Hello.java"
+                                  << "/home/u/src/Hello.java";
+        QTest::newRow("up a folder") << "../x.html"
+                                     << "/home/x.html";
+        QTest::newRow("absolute") << "/tmp/a b.java"
+                                  << "/tmp/a b.java";
+        QTest::newRow("file url") << "file:///tmp/a%20b.java"
+                                  << "/tmp/a b.java";
+        QTest::newRow("a name with a colon") << "c:notes.txt"
+                                             << "/home/u/c:notes.txt";
+    }
+
+    void commandLineNamesFullPaths() {
+        QFETCH(QString, argument);
+        QFETCH(QString, path);
+        QCOMPARE(CommandLineFiles({argument}, "/home/u"), QStringList{path});
+    }
+
+    void dropsOnlyLocalFiles() {
+        QMimeData data;
+        data.setText("/tmp/not-a-drop.java");
+        QVERIFY(DroppedFiles(data).isEmpty());
+        data.setUrls({QUrl("https://example.org/a.java"), QUrl::fromLocalFile("/tmp/b.java")});
+        QCOMPARE(DroppedFiles(data), QStringList{"/tmp/b.java"});
+    }
+};
+
+QTEST_APPLESS_MAIN(TestOutsideFiles)
+#include "tst_outsidefiles.moc"

@@ -1,0 +1,129 @@
+#include "document/syntaxcolouring.h"
+
+#include <QTest>
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::SyntaxLanguage)
+
+namespace {
+
+QString kindName(SyntaxKind kind) {
+    static const char* const names[] = {"keyword", "literal", "string",      "char",  "escape",
+                                        "number",  "annot",   "comment",     "doc",   "tag",
+                                        "attr",    "value",   "htmlcomment", "entity"};
+    return QString::fromLatin1(names[int(kind)]);
+}
+
+// Every span of a text of several lines as "kind:covered text", line by line, each line starting
+// in the state the one before it ended in.
+QStringList describe(SyntaxLanguage language, const QString& text) {
+    QStringList out;
+    int state = 0;
+    for (const QString& line : text.split(u'\n')) {
+        const ColouredLine coloured = ColourLine(language, line, state);
+        for (const SyntaxSpan& span : coloured.spans)
+            out << kindName(span.kind) + u':' + line.mid(span.start, span.length);
+        state = coloured.endState;
+    }
+    return out;
+}
+
+} // namespace
+
+class TestSyntaxColouring : public QObject {
+    Q_OBJECT
+
+private slots:
+    void colours_data() {
+        QTest::addColumn<SyntaxLanguage>("language");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("spans");
+        const auto java = [](const char* name, const QString& text, const QStringList& spans) {
+            QTest::newRow(name) << SyntaxLanguage::Java << text << spans;
+        };
+        const auto html = [](const char* name, const QString& text, const QStringList& spans) {
+            QTest::newRow(name) << SyntaxLanguage::Html << text << spans;
+        };
+
+        java("keywords, not identifiers holding them", "public int interval = newValue;",
+             {"keyword:public", "keyword:int"});
+        java("keywords beside punctuation", "if(x){return this;}",
+             {"keyword:if", "keyword:return", "keyword:this"});
+        java("literals", "b = true || null != false_flag;", {"literal:true", "literal:null"});
+        java("escaped quote stays in the string", "s = \"say \\\"hi\\\"\" + 1;",
+             {"string:\"say \\\"hi\\\"\"", "escape:\\\"", "escape:\\\"", "number:1"});
+        java("backslash before the closing quote", "s = \"C:\\\\\"; t = \"x\";",
+             {"string:\"C:\\\\\"", "escape:\\\\", "string:\"x\""});
+        java("character literals with escapes", "c = '\\''; d = '\\u0041';",
+             {"char:'\\''", "escape:\\'", "char:'\\u0041'", "escape:\\u0041"});
+        java("unterminated string ends with its line", "s = \"open\nint x;",
+             {"string:\"open", "keyword:int"});
+        java("comment markers inside a string", "url = \"http://x/*y*/\"; // real",
+             {"string:\"http://x/*y*/\"", "comment:// real"});
+        java("quote inside a comment", "// don't \"\nint x;",
+             {"comment:// don't \"", "keyword:int"});
+        java("block comment over lines", "int a; /* one\ntwo \"q\nthree */ class",
+             {"keyword:int", "comment:/* one", "comment:two \"q", "comment:three */",
+              "keyword:class"});
+        java("doc comment over lines", "/**\n * @param x\n */\nvoid f();",
+             {"doc:/**", "doc: * @param x", "doc: */", "keyword:void"});
+        java("empty block comment is not documentation", "/**/ int x;",
+             {"comment:/**/", "keyword:int"});
+        java("numbers", "x = 0x1F + 3.5e-2f + .5 + 1_000L + a1;",
+             {"number:0x1F", "number:3.5e-2f", "number:.5", "number:1_000L"});
+        java("annotations", "@Override @java.lang.Deprecated void f() {}",
+             {"annot:@Override", "annot:@java.lang.Deprecated", "keyword:void"});
+        java("text block over lines", "s = \"\"\"\n  a \"b\" \\n\n  \"\"\"; int",
+             {"string:\"\"\"", "string:  a \"b\" \\n", "escape:\\n", "string:  \"\"\"",
+              "keyword:int"});
+
+        html("tags, attributes and values", "<applet code=\"Hello.class\" width=300></applet>",
+             {"tag:<applet", "attr:code", "value:\"Hello.class\"", "attr:width", "value:300",
+              "tag:>", "tag:</applet", "tag:>"});
+        html("a tag over lines keeps its attributes", "<param name='a'\n  value=\"x y\">text",
+             {"tag:<param", "attr:name", "value:'a'", "attr:value", "value:\"x y\"", "tag:>"});
+        html("a value over lines", "<a href=\"one\ntwo\" id=b/>",
+             {"tag:<a", "attr:href", "value:\"one", "value:two\"", "attr:id", "value:b", "tag:/>"});
+        html("comment over lines hides tags", "a <!-- <b>\nstill -->\n<i>",
+             {"htmlcomment:<!-- <b>", "htmlcomment:still -->", "tag:<i", "tag:>"});
+        html("entities, and an ampersand that is none", "&copy; &#169; &#xA9; & a;&b",
+             {"entity:&copy;", "entity:&#169;", "entity:&#xA9;"});
+        html("a lone less-than is text", "a < b", {});
+    }
+
+    void colours() {
+        QFETCH(SyntaxLanguage, language);
+        QFETCH(QString, text);
+        QFETCH(QStringList, spans);
+        QCOMPARE(describe(language, text), spans);
+    }
+
+    void choosesLanguage_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<SyntaxLanguage>("language");
+        QTest::newRow("java file") << "/p/HELLO.JAVA"
+                                   << "" << SyntaxLanguage::Java;
+        QTest::newRow("html page") << "C:\\p\\Hello.html"
+                                   << "" << SyntaxLanguage::Html;
+        QTest::newRow("htm page") << "/p/a.htm"
+                                  << "import java.awt.*;" << SyntaxLanguage::Html;
+        QTest::newRow("text file holding java") << "/p/notes.txt"
+                                                << "import java.awt.*;" << SyntaxLanguage::None;
+        QTest::newRow("untitled java") << ""
+                                       << "IMPORT JAVA.applet.*;" << SyntaxLanguage::Java;
+        QTest::newRow("untitled text") << ""
+                                       << "<html>" << SyntaxLanguage::None;
+    }
+
+    void choosesLanguage() {
+        QFETCH(QString, path);
+        QFETCH(QString, text);
+        QFETCH(SyntaxLanguage, language);
+        QCOMPARE(ColouringLanguage(path, text), language);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestSyntaxColouring)
+#include "tst_syntaxcolouring.moc"

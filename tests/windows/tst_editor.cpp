@@ -1,0 +1,349 @@
+#include "document/codeeditor.h"
+#include "document/documentwindow.h"
+#include "document/filecommands.h"
+#include "document/syntaxhighlighter.h"
+#include "insert/insertcommands.h"
+#include "search/searchcommands.h"
+#include "settings/optionscommand.h"
+#include "testframe.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+const QString javaSource = QStringLiteral("import java.awt.*;\r\n"
+                                          "public class Hello {\r\n"
+                                          "    // Declare global variables here\r\n"
+                                          "    public void init() {\r\n"
+                                          "        // Execution code goes here\r\n"
+                                          "    }\r\n"
+                                          "}");
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// A menu's items after the ones the design lists, as "-" for a separator and object names.
+QStringList itemsAfter(QMenu& menu, const QString& lastDesigned) {
+    emit menu.aboutToShow();
+    QStringList names;
+    bool after = false;
+    for (const QAction* item : menu.actions()) {
+        if (after)
+            names << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        after = after || item->objectName() == lastDesigned;
+    }
+    return names;
+}
+
+QStringList captions(const QStringList& paths) {
+    QStringList out;
+    for (const QString& path : paths)
+        out << QFileInfo(path).fileName();
+    return out;
+}
+
+} // namespace
+
+// What Orvane adds to the designed editor: colouring, line numbers, Undo and Redo, Go to Line,
+// files from outside, recent files and files changed on disk.
+class TestEditor : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestFrame> test_;
+    QTemporaryDir folder_;
+
+    MainFrame& frame() { return test_->frame(); }
+    DocumentWindow* active() { return test_->active(); }
+    QString file(const char* name) { return folder_.filePath(QString::fromLatin1(name)); }
+    QStringList openCaptions() {
+        QStringList out;
+        for (const DocumentWindow* window : frame().documentWindows())
+            out << window->caption();
+        return out;
+    }
+    QStringList recentMenu() {
+        auto* menu = active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuFile"));
+        emit menu->aboutToShow();
+        QStringList out;
+        for (const QAction* item : menu->findChildren<QAction*>(QStringLiteral("mnuFileRecent")))
+            out << item->text();
+        return out;
+    }
+
+private slots:
+    void init() {
+        test_ = std::make_unique<TestFrame>();
+        QVERIFY(test_->start());
+    }
+    void cleanup() { test_.reset(); }
+
+    // New items come after a separator at the end of their menus, in both menu bars.
+    void newItemsFollowTheDesignedOnes() {
+        writeFile(file("a.txt"), "a");
+        OpenDocumentFile(frame(), file("a.txt"));
+        QMenuBar& bar = active()->menuBar();
+        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
+                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo"}));
+        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
+                 (QStringList{"-", "mnuFileRecent"}));
+        QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
+                 (QStringList{"-", "mnuFileRecent"}));
+        QCOMPARE(active()->menuItem("mnuEditRedo")->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+    }
+
+    void undoRestoresEachCommandInOneStep_data() {
+        QTest::addColumn<std::function<void(TestFrame&)>>("command");
+        const auto statement = [](StatementKind kind) {
+            return [kind](TestFrame& t) {
+                InsertStatement(t.frame(), kind);
+            };
+        };
+        QTest::newRow("statement") << std::function<void(TestFrame&)>(statement(StatementKind::If));
+        QTest::newRow("try catch finally")
+            << std::function<void(TestFrame&)>(statement(StatementKind::TryCatchFinally));
+        const auto dialog = [](void (*show)(Workspace&), const char* name, const char* button) {
+            return [show, name, button](TestFrame& t) {
+                t.desktop.driveDialog([name, button](QDialog& d) {
+                    if (name[0])
+                        d.findChild<QLineEdit*>(name)->setText(QStringLiteral("count"));
+                    d.findChild<QPushButton*>(button)->click();
+                });
+                show(t.frame());
+            };
+        };
+        QTest::newRow("variable") << std::function<void(TestFrame&)>(
+            dialog(ShowVariableDialog, "txtVariable", "cmdOK"));
+        QTest::newRow("function") << std::function<void(TestFrame&)>([](TestFrame& t) {
+            t.desktop.driveDialog([](QDialog& d) {
+                d.findChild<QLineEdit*>("txtFunction")->setText(QStringLiteral("count"));
+                d.findChild<QRadioButton*>("optLong")->setChecked(true);
+                d.findChild<QRadioButton*>("optPrivate")->setChecked(true);
+                d.findChild<QPushButton*>("cmdOK")->click();
+            });
+            ShowFunctionDialog(t.frame());
+        });
+        QTest::newRow("object at both markers")
+            << std::function<void(TestFrame&)>([](TestFrame& t) {
+                   t.desktop.driveDialog(
+                       [](QDialog& d) { d.findChild<QPushButton*>("Command1")->click(); });
+                   ShowObjectPage(t.frame(), 0);
+               });
+        QTest::newRow("replace") << std::function<void(TestFrame&)>([](TestFrame& t) {
+            t.active()->text().setSelStart(0);
+            t.desktop.driveDialog([](QDialog& d) {
+                d.findChild<QLineEdit*>("txtFind")->setText(QStringLiteral("Hello"));
+                d.findChild<QLineEdit*>("txtReplace")->setText(QStringLiteral("Bye"));
+                d.findChild<QPushButton*>("cmdFind")->click();
+            });
+            ShowReplaceDialog(t.frame());
+        });
+    }
+
+    void undoRestoresEachCommandInOneStep() {
+        QFETCH(std::function<void(TestFrame&)>, command);
+        DocumentText text = active()->text();
+        text.setText(javaSource);
+        text.setSelStart(int(javaSource.indexOf(u'{')) + 1);
+        QAction* undo = active()->menuItem("mnuEditUndo");
+        QVERIFY(!undo->isEnabled());
+        command(*test_);
+        QVERIFY(text.text() != javaSource);
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(text.text(), javaSource);
+        QVERIFY(!undo->isEnabled());
+        active()->menuItem("mnuEditRedo")->trigger();
+        QVERIFY(text.text() != javaSource);
+    }
+
+    void goToLineMovesTheCaretToTheLinesStart() {
+        active()->text().setText(javaSource);
+        QString shownRange;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            shownRange = d.findChild<QLabel*>("lblLine")->text();
+            d.findChild<QSpinBox*>("txtLine")->setValue(4);
+            d.findChild<QPushButton*>("cmdOk")->click();
+        });
+        active()->menuItem("mnuEditGoTo")->trigger();
+        QCOMPARE(shownRange, QStringLiteral("&Line number (1 - 7):"));
+        QCOMPARE(active()->text().selStart(), int(javaSource.indexOf(u"    public void")));
+        test_->desktop.driveDialog([](QDialog& d) {
+            d.findChild<QSpinBox*>("txtLine")->setValue(1);
+            d.findChild<QPushButton*>("cmdCancel")->click();
+        });
+        active()->menuItem("mnuEditGoTo")->trigger();
+        QCOMPARE(active()->editor().textCursor().blockNumber(), 3);
+    }
+
+    // Named on the command line: each file in its own window by Open's rules, no empty window
+    // beside them; none that opens leaves the usual empty one.
+    void filesFromTheCommandLine_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("windows");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("two files") << QStringList{"Hello.java", "page.html"}
+                                   << QStringList{"HELLO.JAVA", "PAGE.HTML"} << 0;
+        QTest::newRow("one too large")
+            << QStringList{"big.java", "Hello.java"} << QStringList{"HELLO.JAVA"} << 1;
+        QTest::newRow("only too large") << QStringList{"big.java"} << QStringList{"Untitled"} << 1;
+    }
+
+    void filesFromTheCommandLine() {
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, windows);
+        QFETCH(int, messages);
+        writeFile(file("Hello.java"), javaSource.toUtf8());
+        writeFile(file("page.html"), "<p>hi</p>");
+        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        QStringList paths;
+        for (const QString& name : names)
+            paths << folder_.filePath(name);
+        test_.reset();
+        test_ = std::make_unique<TestFrame>();
+        QVERIFY(test_->start(paths));
+        QCOMPARE(openCaptions(), windows);
+        QCOMPARE(test_->desktop.messages.size(), messages);
+        if (messages)
+            QCOMPARE(test_->desktop.messages.first().text,
+                     "The file [" + file("big.java") + "] is too large to open.");
+    }
+
+    // Opened from a file, Java shows coloured beside its line numbers; the Editor options turn
+    // each off in every open window.
+    void colouringAndGutterFollowTheOptions() {
+        writeFile(file("Hello.java"), javaSource.toUtf8());
+        OpenDocumentFile(frame(), file("Hello.java"));
+        const CodeEditor& editor = active()->codeEditor();
+        QCOMPARE(editor.highlighter().language(), SyntaxLanguage::Java);
+        const QTextBlock first = editor.document()->firstBlock();
+        QVERIFY(!first.layout()->formats().isEmpty());
+        QVERIFY(editor.gutterWidth() > 0 && editor.showsCurrentLine());
+
+        test_->desktop.driveDialog([](QDialog& d) {
+            d.findChild<QCheckBox*>("chkColouring")->setChecked(false);
+            d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
+            d.findChild<QPushButton*>("cmdOk")->click();
+        });
+        ShowOptionsDialog(frame(), OptionsTab::Editor);
+        QCOMPARE(editor.highlighter().language(), SyntaxLanguage::None);
+        QCOMPARE(editor.gutterWidth(), 0);
+        QVERIFY(editor.showsCurrentLine());
+        QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
+        QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
+        QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
+    }
+
+    void droppedFilesOpenLikeOpen() {
+        writeFile(file("Hello.java"), javaSource.toUtf8());
+        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file("Hello.java")),
+                      QUrl::fromLocalFile(file("big.java")), QUrl("https://example.org/x.java")});
+        QVERIFY(frame().openDroppedFiles(data));
+        QCOMPARE(openCaptions(), (QStringList{"Untitled", "HELLO.JAVA"}));
+        QCOMPARE(test_->desktop.messages.size(), 1);
+    }
+
+    // Newest first, each once, at most eight; a file gone leaves the list with a message.
+    void recentFiles() {
+        QStringList paths;
+        for (int i = 0; i < 9; ++i) {
+            paths << file(qPrintable(QStringLiteral("f%1.txt").arg(i)));
+            writeFile(paths.last(), "x");
+            OpenDocumentFile(frame(), paths.last());
+        }
+        OpenDocumentFile(frame(), paths[4]);
+        QStringList expected = {"&1 " + paths[4]};
+        for (int i : {8, 7, 6, 5, 3, 2, 1})
+            expected << QStringLiteral("&%1 ").arg(expected.size() + 1) + paths[i];
+        QCOMPARE(recentMenu(), expected);
+
+        QFile::remove(paths[7]);
+        const QList<DocumentWindow*> before = frame().documentWindows();
+        active()->menuBar().findChildren<QAction*>("mnuFileRecent").at(2)->trigger();
+        QCOMPARE(frame().documentWindows(), before);
+        QCOMPARE(test_->desktop.messages.last().text,
+                 "The file [" + paths[7] +
+                     "] no longer exists. It has been removed from the list of recent files.");
+        QVERIFY(!recentMenu().join(u' ').contains(paths[7]));
+        QCOMPARE(recentMenu().size(), 7);
+
+        // Saving as a new name counts too.
+        DocumentWindow* untitled = frame().newDocumentWindow();
+        untitled->text().setText(QStringLiteral("new"));
+        test_->desktop.fileAnswers.enqueue(file("saved.txt"));
+        SaveDocument(frame(), *untitled);
+        QCOMPARE(captions(QStringList(recentMenu().first().mid(3))), QStringList{"saved.txt"});
+    }
+
+    // On activation: an unchanged document is read again quietly, a changed one asks first.
+    void changedOnDiskReloads_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("unchanged: quietly") << false << QList<MessageAnswer>{} << "new content";
+        QTest::newRow("edited, Yes")
+            << true << QList<MessageAnswer>{MessageAnswer::Yes} << "new content";
+        QTest::newRow("edited, No keeps the text")
+            << true << QList<MessageAnswer>{MessageAnswer::No} << "mine old";
+        QTest::newRow("grown too large: said once, text kept")
+            << false << QList<MessageAnswer>{MessageAnswer::Ok} << "old";
+    }
+
+    void changedOnDiskReloads() {
+        QFETCH(bool, edited);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, text);
+        writeFile(file("a.txt"), "old");
+        OpenDocumentFile(frame(), file("a.txt"));
+        DocumentWindow* window = active();
+        if (edited) {
+            window->text().setSelStart(0);
+            window->text().replaceSelection(QStringLiteral("mine "));
+        }
+        DocumentWindow* other = frame().newDocumentWindow();
+        const bool tooLarge = QString(QTest::currentDataTag()).startsWith("grown");
+        writeFile(file("a.txt"), tooLarge ? QByteArray(65001, 'x') : "new content");
+        for (MessageAnswer answer : answers)
+            test_->desktop.messageAnswers.enqueue(answer);
+        frame().activateDocument(*window);
+        QCOMPARE(window->text().text(), text);
+        QCOMPARE(test_->desktop.messages.size(), answers.size());
+        if (!answers.isEmpty())
+            QCOMPARE(test_->desktop.messages.first().text,
+                     "The file [" + file("a.txt") +
+                         (tooLarge ? "] is too large to open."
+                                   : "] has been changed by another program. Reload it and "
+                                     "lose your changes in Orvane?"));
+        QCOMPARE(frame().statusBar1().currentMessage().isEmpty(),
+                 answers.value(0, MessageAnswer::Yes) != MessageAnswer::Yes);
+        // Asked once: coming back again asks nothing more.
+        frame().activateDocument(*other);
+        frame().activateDocument(*window);
+        QCOMPARE(test_->desktop.messages.size(), answers.size());
+    }
+};
+
+QTEST_MAIN(TestEditor)
+#include "tst_editor.moc"
