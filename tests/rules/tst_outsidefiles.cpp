@@ -13,16 +13,14 @@ private slots:
     void commandLineNamesFullPaths_data() {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("path");
-        QTest::newRow("relative") << "src/Hello.java"
-                                  << "/home/u/src/Hello.java";
-        QTest::newRow("up a folder") << "../x.html"
-                                     << "/home/x.html";
-        QTest::newRow("absolute") << "/tmp/a b.java"
-                                  << "/tmp/a b.java";
-        QTest::newRow("file url") << "file:///tmp/a%20b.java"
-                                  << "/tmp/a b.java";
-        QTest::newRow("a name with a colon") << "c:notes.txt"
-                                             << "/home/u/c:notes.txt";
+        const auto row = [](const char* name, const char* argument, const char* path) {
+            QTest::newRow(name) << QString::fromLatin1(argument) << QString::fromLatin1(path);
+        };
+        row("relative", "src/Hello.java", "/home/u/src/Hello.java");
+        row("up a folder", "../x.html", "/home/x.html");
+        row("absolute", "/tmp/a b.java", "/tmp/a b.java");
+        row("file url", "file:///tmp/a%20b.java", "/tmp/a b.java");
+        row("a name with a colon", "c:notes.txt", "/home/u/c:notes.txt");
     }
 
     void commandLineNamesFullPaths() {

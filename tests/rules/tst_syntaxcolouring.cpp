@@ -46,10 +46,9 @@ private slots:
             QTest::newRow(name) << SyntaxLanguage::Html << text << spans;
         };
 
-        java("keywords, not identifiers holding them", "public int interval = newValue;",
-             {"keyword:public", "keyword:int"});
-        java("keywords beside punctuation", "if(x){return this;}",
-             {"keyword:if", "keyword:return", "keyword:this"});
+        java("keywords, beside punctuation, not in identifiers holding them",
+             "public int interval = newValue; if(x){return this;}",
+             {"keyword:public", "keyword:int", "keyword:if", "keyword:return", "keyword:this"});
         java("literals", "b = true || null != false_flag;", {"literal:true", "literal:null"});
         java("escaped quote stays in the string", "s = \"say \\\"hi\\\"\" + 1;",
              {"string:\"say \\\"hi\\\"\"", "escape:\\\"", "escape:\\\"", "number:1"});
@@ -103,18 +102,17 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("text");
         QTest::addColumn<SyntaxLanguage>("language");
-        QTest::newRow("java file") << "/p/HELLO.JAVA"
-                                   << "" << SyntaxLanguage::Java;
-        QTest::newRow("html page") << "C:\\p\\Hello.html"
-                                   << "" << SyntaxLanguage::Html;
-        QTest::newRow("htm page") << "/p/a.htm"
-                                  << "import java.awt.*;" << SyntaxLanguage::Html;
-        QTest::newRow("text file holding java") << "/p/notes.txt"
-                                                << "import java.awt.*;" << SyntaxLanguage::None;
-        QTest::newRow("untitled java") << ""
-                                       << "IMPORT JAVA.applet.*;" << SyntaxLanguage::Java;
-        QTest::newRow("untitled text") << ""
-                                       << "<html>" << SyntaxLanguage::None;
+        const auto row = [](const char* name, const char* path, const char* text,
+                            SyntaxLanguage language) {
+            QTest::newRow(name) << QString::fromLatin1(path) << QString::fromLatin1(text)
+                                << language;
+        };
+        row("java file", "/p/HELLO.JAVA", "", SyntaxLanguage::Java);
+        row("html page", "C:\\p\\Hello.html", "", SyntaxLanguage::Html);
+        row("htm page", "/p/a.htm", "import java.awt.*;", SyntaxLanguage::Html);
+        row("text file holding java", "/p/notes.txt", "import java.awt.*;", SyntaxLanguage::None);
+        row("untitled java", "", "IMPORT JAVA.applet.*;", SyntaxLanguage::Java);
+        row("untitled text", "", "<html>", SyntaxLanguage::None);
     }
 
     void choosesLanguage() {

@@ -3,13 +3,10 @@
 #include "about/versiontext.h"
 #include "app/helpcommands.h"
 #include "app/helplinks.h"
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "document/openinbrowser.h"
-#include "fakedesktop.h"
 #include "settings/optionscommand.h"
-#include "settings/settingsstore.h"
-#include "testsettings.h"
+#include "testframe.h"
 
 #include <QComboBox>
 #include <QFontDatabase>
@@ -61,42 +58,38 @@ QStringList storedKeys() {
 class TestOptionsAndHelp : public QObject {
     Q_OBJECT
 
-    test::TemporarySettings store_;
-    test::FakeDesktop fake_;
-    SettingsStore settings_;
-    std::unique_ptr<MainFrame> frame_;
+    std::unique_ptr<test::TestFrame> test_;
+
+    test::FakeDesktop& fake() const { return test_->desktop; }
+    MainFrame& frame() const { return test_->frame(); }
 
     // Opens the dialog on `tab`, lets `edit` work on it and presses `button`.
     void confirm(const std::function<void(QDialog&)>& edit, const char* button = "cmdOk",
                  OptionsTab tab = OptionsTab::General) {
-        fake_.driveDialog([&](QDialog& d) {
+        fake().driveDialog([&](QDialog& d) {
             edit(d);
             child(d, button)->click();
         });
-        ShowOptionsDialog(*frame_, tab);
+        ShowOptionsDialog(frame(), tab);
     }
 
     Messages messages() const {
         Messages shown;
-        for (const Message& message : fake_.messages)
+        for (const Message& message : fake().messages)
             shown.append({message.text, message.title, message.icon});
         return shown;
     }
 
 private slots:
     void init() {
-        store_.clear();
-        fake_.messages.clear();
-        fake_.openedUrls.clear();
-        frame_ = std::make_unique<MainFrame>(fake_, settings_);
-        frame_->start();
+        test_ = std::make_unique<test::TestFrame>();
+        QVERIFY(test_->start());
     }
-
-    void cleanup() { frame_.reset(); }
+    void cleanup() { test_.reset(); }
 
     // Browse cancelled keeps the location.
     void freshStoreShowsDefaultsAndCancelWritesNothing() {
-        fake_.answerFileDialog(std::nullopt);
+        fake().answerFileDialog(std::nullopt);
         confirm(
             [](QDialog& d) {
                 QCOMPARE(child<QTabWidget>(d, "SSTab1")->currentIndex(), 2);
@@ -112,10 +105,10 @@ private slots:
     // Only the active window takes the font. A typed size comes back when the dialog reopens,
     // so Ok on it unchanged keeps it.
     void okWritesEverythingAndReopensWithIt() {
-        fake_.answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
+        fake().answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
         const QStringList fonts = QFontDatabase::families();
-        const QFont otherFont = frame_->activeDocument()->editor().font();
-        const QPlainTextEdit& active = frame_->newDocumentWindow()->editor();
+        const QFont otherFont = frame().activeDocument()->editor().font();
+        const QPlainTextEdit& active = frame().newDocumentWindow()->editor();
         confirm([&](QDialog& d) {
             child<QComboBox>(d, "cboFonts")->setCurrentIndex(int(fonts.size()) - 1);
             child<QComboBox>(d, "cboSize")->setEditText(QStringLiteral("13"));
@@ -128,32 +121,32 @@ private slots:
             QStringList{fonts.last(), "13", QString::number(fonts.size() - 1)} +
             QStringLiteral("-1 1 0 1 False False True /opt/jdk/bin/javac False True False False")
                 .split(u' ');
-        QCOMPARE(storedOptions(settings_), saved);
+        QCOMPARE(storedOptions(test_->store), saved);
         QCOMPARE(storedKeys().size(), 15);
         QCOMPARE(std::pair(active.font().family(), active.font().pointSizeF()),
                  std::pair(fonts.last(), 13.0));
-        QCOMPARE(frame_->documentWindows().constFirst()->editor().font(), otherFont);
+        QCOMPARE(frame().documentWindows().constFirst()->editor().font(), otherFont);
 
         confirm([&](QDialog& d) {
             QCOMPARE(shown(d), fonts.last() + " 13 -1 1 0 1 0 0 1 0 1 0 0 /opt/jdk/bin/javac");
         });
-        QCOMPARE(storedOptions(settings_), saved);
+        QCOMPARE(storedOptions(test_->store), saved);
     }
 
     void sizeThatIsNoNumberIsStoredAsZeroAndKeepsTheFont() {
-        DocumentWindow* active = frame_->activeDocument();
+        DocumentWindow* active = frame().activeDocument();
         active->setEditorFont({QStringLiteral("Serif"), 20});
         const QFont before = active->editor().font();
         confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
-        QCOMPARE(settings_.get(SettingKey::FontNameSize), u"0"_s);
+        QCOMPARE(test_->store.get(SettingKey::FontNameSize), u"0"_s);
         QCOMPARE(active->editor().font(), before);
     }
 
     // The version line names the platform; without a system-information tool on the search
     // path the box says so and stays open. A tool found is started to outlive Orvane.
     void aboutBox() {
-        fake_.missingPrograms = SystemInformationTools();
-        fake_.driveDialog([this](QDialog& d) {
+        fake().missingPrograms = SystemInformationTools();
+        fake().driveDialog([this](QDialog& d) {
             QStringList texts{d.windowTitle()};
             for (const char* name : {"lblTitle", "Label4", "lblVersion"})
                 texts << d.findChild<QLabel*>(QString::fromLatin1(name))->text();
@@ -162,11 +155,11 @@ private slots:
             auto* cmdSysInfo = d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
             cmdSysInfo->click();
             QVERIFY(d.isVisible());
-            fake_.missingPrograms.clear();
-            fake_.foundPrograms.insert(SystemInformationTools().constFirst(), u"/opt/sysinfo"_s);
+            fake().missingPrograms.clear();
+            fake().foundPrograms.insert(SystemInformationTools().constFirst(), u"/opt/sysinfo"_s);
             cmdSysInfo->click();
         });
-        ShowAboutBox(*frame_);
+        ShowAboutBox(frame());
         QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
                  QStringLiteral("Version 1.01 for Microsoft Windows 95/98/ME/NT/2000"));
         QCOMPARE(VersionLine(VersionText(2, 3, 14), HostPlatform::Linux),
@@ -174,37 +167,34 @@ private slots:
         QCOMPARE(messages(),
                  Messages({{QStringLiteral("System Information Is Unavailable At This Time"),
                             QString(), MessageIcon::None}}));
-        QCOMPARE(fake_.detachedCalls.size(), 1);
-        QCOMPARE(fake_.detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
-        QVERIFY(fake_.programCalls.isEmpty());
+        QCOMPARE(fake().detachedCalls.size(), 1);
+        QCOMPARE(fake().detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
     }
 
     // Letter case is kept where it matters.
     void contentsShowsTheInstalledManual() {
-        fake_.programFolderPath = QStringLiteral("/opt/Orvane Tools");
-        ShowHelpContents(*frame_);
-        QCOMPARE(fake_.helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
+        fake().programFolderPath = QStringLiteral("/opt/Orvane Tools");
+        ShowHelpContents(frame());
+        QCOMPARE(fake().helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
         QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
                  QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
     }
 
     void everyWebItemOpensTheMakersPage() {
-        frame_->findChild<QAction*>(QStringLiteral("mnuHelpMainWebsite"))->trigger();
-        frame_->findChild<QAction*>(QStringLiteral("mnuHelpSupportWebsite"))->trigger();
-        DocumentWindow* window = frame_->activeDocument();
-        window->menuItem(QStringLiteral("mnuHelpWebsitesBrennick"))->trigger();
-        window->menuItem(QStringLiteral("mnuHelpWebsitesSupport"))->trigger();
-        const QUrl page = QUrl::fromLocalFile(fake_.programFolder() + "/orvane-web.html");
-        QCOMPARE(fake_.openedUrls, QList<QUrl>(4, page));
+        for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite"})
+            frame().findChild<QAction*>(item)->trigger();
+        for (const char* item : {"mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
+            frame().activeDocument()->menuItem(item)->trigger();
+        const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
+        QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
         QCOMPARE(MakerHomePage("/p", "https://example.org/orvane"), "https://example.org/orvane");
-        QVERIFY(fake_.messages.isEmpty());
+        QVERIFY(fake().messages.isEmpty());
     }
 
     void failedOpenIsReported() {
-        fake_.openUrlSucceeds = false;
-        OpenInBrowser(fake_, QStringLiteral("/tmp/page.html"));
-        fake_.openUrlSucceeds = true;
-        QCOMPARE(fake_.openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
+        fake().openUrlSucceeds = false;
+        OpenInBrowser(fake(), QStringLiteral("/tmp/page.html"));
+        QCOMPARE(fake().openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
         QCOMPARE(
             messages(),
             Messages({{QStringLiteral("An unexpected error occurred while launching Web browser."),
