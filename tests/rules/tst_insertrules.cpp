@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <optional>
+#include <utility>
 
 using namespace orvane;
 
@@ -72,11 +73,7 @@ const std::array<ObjectValues, objectPageCount> presets{{
 }};
 
 ObjectForm Form(ObjectPage page, bool keepOpen = false) {
-    ObjectForm form;
-    form.page = page;
-    form.values = presets;
-    form.keepOpen = keepOpen;
-    return form;
+    return {.page = page, .values = presets, .keepOpen = keepOpen};
 }
 
 } // namespace
@@ -94,14 +91,10 @@ private slots:
     // Each skeleton byte for byte: tests/rules/expected/skeleton-<row>.txt.
     void skeletonText_data() {
         QTest::addColumn<StatementKind>("kind");
-        QTest::newRow("if") << StatementKind::If;
-        QTest::newRow("ifelse") << StatementKind::IfElse;
-        QTest::newRow("for") << StatementKind::For;
-        QTest::newRow("while") << StatementKind::While;
-        QTest::newRow("dowhile") << StatementKind::DoWhile;
-        QTest::newRow("switch") << StatementKind::Switch;
-        QTest::newRow("trycatch") << StatementKind::TryCatch;
-        QTest::newRow("trycatchfinally") << StatementKind::TryCatchFinally;
+        const char* names[] = {"if",      "ifelse", "for",      "while",
+                               "dowhile", "switch", "trycatch", "trycatchfinally"};
+        for (int kind = 0; kind < 8; ++kind)
+            QTest::newRow(names[kind]) << StatementKind(kind);
     }
 
     void skeletonText() {
@@ -121,13 +114,15 @@ private slots:
         QTest::newRow("statement, two blanks")
             << Call{.rule = statement, .document = "import  java.awt.*;"} << true << noJava;
 
-        for (JavaType type : {JavaType::Int, JavaType::Long, JavaType::Double, JavaType::Float,
-                              JavaType::Short, JavaType::Char, JavaType::Boolean}) {
-            const QString keyword = JavaKeyword(type);
-            QTest::addRow("variable %s", qPrintable(keyword))
+        // int, long and boolean are spelled out by the rows below.
+        const std::pair<JavaType, const char*> types[] = {{JavaType::Double, "double"},
+                                                          {JavaType::Float, "float"},
+                                                          {JavaType::Short, "short"},
+                                                          {JavaType::Char, "char"}};
+        for (const auto& [type, keyword] : types)
+            QTest::addRow("variable %s", keyword)
                 << Call{.name = "myVariableName", .type = type} << true
-                << "        " + keyword + " myVariableName;\r\n";
-        }
+                << QStringLiteral("        %1 myVariableName;\r\n").arg(QLatin1StringView(keyword));
         const std::optional<JavaType> intType = JavaType::Int;
         QTest::newRow("variable kept open")
             << Call{.name = "count", .type = intType, .keepOpen = true} << false
@@ -173,6 +168,7 @@ private slots:
         QCOMPARE(outcome.closesDialog, closes);
     }
 
+    // The button's and the radio button's code is shown whole by the insertion rows below.
     void buildObjectCode_data() {
         QTest::addColumn<ObjectKind>("kind");
         QTest::addColumn<ObjectValues>("values");
@@ -196,15 +192,6 @@ private slots:
             << ObjectKind::Checkbox << presets[int(ObjectPage::Options)]
             << "     Checkbox optOption1 = new Checkbox(\"Option control caption\");"
             << "          add(optOption1);\r\n          optOption1.addItemListener(this);";
-        QTest::newRow("radio button")
-            << ObjectKind::RadioButton << presets[int(ObjectPage::Options)]
-            << "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
-               "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
-               "RadioButtons);"
-            << "          add(optOption1);\r\n          optOption1.addItemListener(this);";
-        QTest::newRow("button") << ObjectKind::Button << presets[int(ObjectPage::Button)]
-                                << "     Button btnButton1 = new Button(\"Button caption\");"
-                                << "          add(btnButton1);";
         QTest::newRow("scrollbar")
             << ObjectKind::Scrollbar << presets[int(ObjectPage::Scrollbar)]
             << "     Scrollbar scrScroll1 = new Scrollbar(Scrollbar.HORIZONTAL, 1, 10, 1, 100);"
@@ -240,20 +227,17 @@ private slots:
             QStringLiteral("import java.awt.*;\r\n// Declare global variables here\r\n");
         ObjectForm radio = Form(ObjectPage::Options, true);
         radio.radioChosen = true;
-        QTest::newRow("radio button, kept open")
-            << radio << false << "" << Applet()
-            << Applet(
-                   "     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n"
-                   "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
-                   "RadioButtons);\r\n",
-                   "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
-        // A field may not use a field declared below it: the group moves up with the button.
         const QString group = QStringLiteral("     CheckboxGroup RadioButtons;\r\n");
         const QString button = QStringLiteral(
             "     Checkbox optOption1 = new Checkbox(\"Option control caption\" ,false, "
             "RadioButtons);\r\n");
         const QString statements = QStringLiteral(
             "          add(optOption1);\r\n          optOption1.addItemListener(this);\r\n");
+        QTest::newRow("radio button, kept open")
+            << radio << false << "" << Applet()
+            << Applet("     CheckboxGroup RadioButtons = new CheckboxGroup();\r\n" + button,
+                      statements);
+        // A field may not use a field declared below it: the group moves up with the button.
         QTest::newRow("radio button, group declared below")
             << radio << false << "" << Applet(button + group)
             << Applet(group + button + button, statements);

@@ -38,11 +38,6 @@ private slots:
         QTest::newRow("UTF-16 by its byte order mark")
             << u"n"_s << u"/A.java"_s << TextFormat::Encoding::Utf16Be << posix
             << QStringList{"javac -encoding UTF-16 -sourcepath / /A.java"};
-        QTest::newRow("windows") << u"no"_s << u"C:\\W\\A.java"_s << utf8 << PathStyle::Windows
-                                 << QStringList{"javac.exe -encoding UTF-8 -sourcepath C:\\W "
-                                                "C:\\W\\A.java",
-                                                "javac.exe -O -encoding UTF-8 -sourcepath C:\\W "
-                                                "C:\\W\\A.java"};
         QTest::newRow("windows drive root")
             << u"n"_s << u"C:\\A.java"_s << utf8 << PathStyle::Windows
             << QStringList{"javac.exe -encoding UTF-8 -sourcepath C:\\ C:\\A.java"};
@@ -157,14 +152,11 @@ private slots:
             << u"Hello.java"_s << RunTool::AppletViewer
             << u"AppletViewer requires an HTML file (filename.html) to execute."_s;
         QTest::newRow("source in interpreter") << u"Hello.java"_s << J << java;
-        QTest::newRow("no dot") << u"README"_s << J << java;
         QTest::newRow("class by name") << u"Hello.class"_s << J << u"java -cp /t/Projects/ Hello"_s;
         QTest::newRow("nested class")
             << u"Outer$Inner.class"_s << J << u"java -cp /t/Projects/ Outer$Inner"_s;
         QTest::newRow("name read as an option")
             << u"-version.class"_s << J << RunClassNameRefusal(u"-version"_s);
-        QTest::newRow("name read as an argument file")
-            << u"@name.class"_s << J << RunClassNameRefusal(u"@name"_s);
         QTest::newRow("name starting with a digit")
             << u"1st.class"_s << J << RunClassNameRefusal(u"1st"_s);
     }

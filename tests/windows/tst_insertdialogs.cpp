@@ -28,13 +28,6 @@ struct Session : test::TestFrame {
     void trigger(const QString& menuItem) { active()->menuItem(menuItem)->trigger(); }
 };
 
-template <typename T> T* Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no %s in %s", name, qPrintable(dialog.objectName()));
-    return child;
-}
-
 bool Activate(QDialog& dialog) {
     dialog.activateWindow();
     return QTest::qWaitFor([&] { return dialog.isAncestorOf(QApplication::focusWidget()); });
@@ -84,15 +77,15 @@ private slots:
         s.desktop.driveDialog([&s](QDialog& d) {
             QVERIFY(Activate(d));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optInt"));
-            QVERIFY(Child<QRadioButton>(d, "optInt")->isChecked());
-            Child<QRadioButton>(d, "optDouble")->setFocus(Qt::TabFocusReason);
-            QVERIFY(Child<QRadioButton>(d, "optDouble")->isChecked());
+            QVERIFY(d.findChild<QRadioButton*>("optInt")->isChecked());
+            d.findChild<QRadioButton*>("optDouble")->setFocus(Qt::TabFocusReason);
+            QVERIFY(d.findChild<QRadioButton*>("optDouble")->isChecked());
 
-            auto* name = Child<QLineEdit>(d, "txtVariable");
-            auto* ok = Child<QPushButton>(d, "cmdOK");
+            auto* name = d.findChild<QLineEdit*>("txtVariable");
+            auto* ok = d.findChild<QPushButton*>("cmdOK");
             name->setFocus(Qt::TabFocusReason);
             QTRY_COMPARE(name->selectedText(), QStringLiteral("myVariableName"));
-            Click(Child<QCheckBox>(d, "chkOpen"));
+            Click(d.findChild<QCheckBox*>("chkOpen"));
             Click(ok);
             name->setText(u'a' + QString(16, u' ') + u'b');
             name->setFocus(Qt::TabFocusReason);
@@ -102,7 +95,7 @@ private slots:
             QCOMPARE(s.desktop.messages.size(), 1);
             QCOMPARE(s.desktop.messages[0].text, "Variable does not have a specified name.");
             QVERIFY(d.isVisible());
-            Click(Child<QPushButton>(d, "cmdCancel"));
+            Click(d.findChild<QPushButton*>("cmdCancel"));
             QVERIFY(!d.isVisible());
         });
         s.trigger(QStringLiteral("mnuInsertVariable"));
@@ -120,9 +113,9 @@ private slots:
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtFunction"));
             for (QRadioButton* option : d.findChildren<QRadioButton*>())
                 QVERIFY2(!option->isChecked(), qPrintable(option->objectName()));
-            Click(Child<QRadioButton>(d, "optLong"));
-            Click(Child<QRadioButton>(d, "optPrivate"));
-            Click(Child<QPushButton>(d, "cmdOK"));
+            Click(d.findChild<QRadioButton*>("optLong"));
+            Click(d.findChild<QRadioButton*>("optPrivate"));
+            Click(d.findChild<QPushButton*>("cmdOK"));
             QVERIFY(!d.isVisible());
         });
         s.trigger(QStringLiteral("mnuInsertFunction"));
@@ -139,21 +132,18 @@ private slots:
         QTest::addColumn<QString>("opener");
         QTest::addColumn<int>("page"); // -1: no dialog
         QTest::addColumn<QString>("checked");
-        QTest::newRow("menu Label") << "mnuInsertObjectLabel" << 0 << "";
-        QTest::newRow("menu Text") << "mnuInsertObjectText" << 1 << "";
-        QTest::newRow("menu Font") << "mnuInsertObjectFont" << 2 << "";
-        QTest::newRow("menu Checkbox") << "mnuInsertObjectCheckbox" << 3 << "";
-        QTest::newRow("menu Radio") << "mnuInsertObjectRadio" << 3 << "";
-        QTest::newRow("menu Button") << "mnuInsertObjectButton" << 4 << "";
-        QTest::newRow("menu Scrollbar") << "mnuInsertObjectScrollbar" << 5 << "";
-        QTest::newRow("toolbar Font") << "Font" << 2 << "";
-        QTest::newRow("toolbar Label") << "Label" << 0 << "";
-        QTest::newRow("toolbar TextEdit") << "TextEdit" << 1 << "optTextField";
-        QTest::newRow("toolbar TextField") << "TextField" << 1 << "optTextArea";
-        QTest::newRow("toolbar Checkbox") << "Checkbox" << 3 << "optCheckbox";
-        QTest::newRow("toolbar Radiobutton") << "Radiobutton" << 3 << "optRadio";
-        QTest::newRow("toolbar Button") << "Button" << 4 << "";
-        QTest::newRow("toolbar Scrollbar") << "Scrollbar" << 5 << "";
+        const char* menus[] = {"Label", "Text", "Font", "Checkbox", "Radio", "Button", "Scrollbar"};
+        const int menuPages[] = {0, 1, 2, 3, 3, 4, 5};
+        for (int i = 0; i < 7; ++i)
+            QTest::addRow("menu %s", menus[i])
+                << "mnuInsertObject" + QString::fromLatin1(menus[i]) << menuPages[i] << "";
+        const char* keys[] = {"Label",    "TextEdit",    "TextField", "Font",
+                              "Checkbox", "Radiobutton", "Button",    "Scrollbar"};
+        const int keyPages[] = {0, 1, 1, 2, 3, 3, 4, 5};
+        const char* presets[] = {
+            "", "optTextField", "optTextArea", "", "optCheckbox", "optRadio", "", ""};
+        for (int i = 0; i < 8; ++i)
+            QTest::addRow("toolbar %s", keys[i]) << keys[i] << keyPages[i] << presets[i];
         QTest::newRow("toolbar key in other letters") << "label" << -1 << "";
     }
 
@@ -163,10 +153,11 @@ private slots:
         QFETCH(QString, checked);
         Session s;
         s.desktop.driveDialog([&](QDialog& d) {
-            QCOMPARE(Child<QTabWidget>(d, "SSTab")->currentIndex(), page);
+            QCOMPARE(d.findChild<QTabWidget*>("SSTab")->currentIndex(), page);
             for (const char* option : {"optTextArea", "optTextField", "optCheckbox", "optRadio"})
-                QCOMPARE(Child<QRadioButton>(d, option)->isChecked(), checked == option);
-            QCOMPARE(Child<QComboBox>(d, "cboTextLength")->isEnabled(), checked != "optTextArea");
+                QCOMPARE(d.findChild<QRadioButton*>(option)->isChecked(), checked == option);
+            QCOMPARE(d.findChild<QComboBox*>("cboTextLength")->isEnabled(),
+                     checked != "optTextArea");
         });
         if (opener.startsWith(u"mnu"))
             s.trigger(opener);
@@ -185,13 +176,13 @@ private slots:
         s.setDocument(applet, 0, int(applet.size()));
         s.desktop.driveDialog([](QDialog& d) {
             QVERIFY(Activate(d));
-            auto* ok = Child<QPushButton>(d, "Command1");
-            Click(Child<QRadioButton>(d, "optTextArea"));
-            Click(Child<QCheckBox>(d, "chkOpen"));
+            auto* ok = d.findChild<QPushButton*>("Command1");
+            Click(d.findChild<QRadioButton*>("optTextArea"));
+            Click(d.findChild<QCheckBox*>("chkOpen"));
             Click(ok);
-            Child<QLineEdit>(d, "txtTextName")->setText(QStringLiteral(" txtText2 "));
-            Click(Child<QRadioButton>(d, "optTextField"));
-            Child<QComboBox>(d, "cboTextLength")->setCurrentIndex(2);
+            d.findChild<QLineEdit*>("txtTextName")->setText(QStringLiteral(" txtText2 "));
+            Click(d.findChild<QRadioButton*>("optTextField"));
+            d.findChild<QComboBox*>("cboTextLength")->setCurrentIndex(2);
             Click(ok);
             QVERIFY(d.isVisible());
         });

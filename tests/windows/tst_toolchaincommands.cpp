@@ -1,6 +1,7 @@
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "fakedesktop.h"
+#include "rundialog.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 #include "toolchain/outputpane.h"
@@ -12,7 +13,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -35,9 +35,9 @@ struct Bench {
     }
 
     // Writes the file `name` of the projects folder and makes it the active document's.
-    QString saveAs(const QString& name) {
+    QString saveAs(const QString& name, const QByteArray& bytes = {}) {
         QFile file(frame.projectsFolder() + name);
-        if (!file.open(QIODevice::WriteOnly))
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write %s", qPrintable(name));
         frame.activeDocument()->setDocumentPath(file.fileName());
         frame.activeDocument()->setCaption(name.toUpper());
@@ -134,16 +134,9 @@ private slots:
         for (const char* name : {"Page.html", "Hello.class", ".hidden"})
             bench.saveAs(name);
         bench.fake.driveDialog([](QDialog& dialog) {
-            auto* list = dialog.findChild<QListWidget*>("File1");
-            QCOMPARE(list->count(), 2);
-            auto* begin = dialog.findChild<QPushButton*>("cmdBegin");
-            QVERIFY(!begin->isEnabled());
-            list->findItems("Hello.class", Qt::MatchExactly).constFirst()->setSelected(true);
-            dialog.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            auto* java = dialog.findChild<QRadioButton*>("optJava");
-            QTest::mouseClick(java, Qt::LeftButton, {}, QPoint(8, java->height() / 2));
-            QTest::mouseClick(begin, Qt::LeftButton);
+            QCOMPARE(dialog.findChild<QListWidget*>("File1")->count(), 2);
+            QVERIFY(!dialog.findChild<QPushButton*>("cmdBegin")->isEnabled());
+            test::BeginRun("Hello.class", "optJava")(dialog);
             QCOMPARE(dialog.result(), QDialog::Accepted);
         });
         bench.frame.toolbarButton("Run")->trigger();
@@ -172,26 +165,15 @@ private slots:
         Bench bench;
         const QString page = bench.saveAs("Page.html");
         // Both tools are one script that ends with the row's exit code.
-        const QString tool = bench.saveAs("tool.sh");
-        QFile script(tool);
-        QVERIFY(script.open(QIODevice::WriteOnly));
-        script.write("#!/bin/sh\nexit " + QByteArray::number(exitCode) + "\n");
-        script.close();
-        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        const QString tool =
+            bench.saveAs("tool.sh", "#!/bin/sh\nexit " + QByteArray::number(exitCode));
+        QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
         if (jdkHasViewer)
             bench.fake.foundPrograms.insert("appletviewer", tool);
         else
             bench.fake.missingPrograms.append("appletviewer");
         bench.fake.foundPrograms.insert("java", tool);
-        bench.fake.driveDialog([](QDialog& dialog) {
-            auto* list = dialog.findChild<QListWidget*>("File1");
-            list->findItems("Page.html", Qt::MatchExactly).constFirst()->setSelected(true);
-            dialog.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&dialog));
-            auto* option = dialog.findChild<QRadioButton*>("optApplet");
-            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QTest::mouseClick(dialog.findChild<QPushButton*>("cmdBegin"), Qt::LeftButton);
-        });
+        bench.fake.driveDialog(test::BeginRun("Page.html", "optApplet"));
         bench.frame.toolbarButton("Run")->trigger();
         const QString viewer = QDir(bench.fake.programFolderPath).filePath("orvane-viewer.jar");
         QCOMPARE(bench.calls(),
