@@ -105,6 +105,7 @@ private slots:
         if (message.isEmpty()) {
             QVERIFY(session.desktop.messages.isEmpty());
             QCOMPARE(window->documentPath(), path);
+            QCOMPARE(window->caption(), QStringLiteral("A.TXT"));
             QVERIFY(SaveDocument(session.frame(), *window));
             QCOMPARE(readBytes(path), content);
             return;
