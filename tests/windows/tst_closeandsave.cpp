@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QMdiSubWindow>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 using namespace orvane;
@@ -23,9 +22,12 @@ bool closeWindow(DocumentWindow* window) {
     return closed;
 }
 
-void typeAtEnd(DocumentWindow* window, const QString& typed) {
-    window->editor().moveCursor(QTextCursor::End);
-    QTest::keyClicks(&window->editor(), typed);
+// Returns the window's whole text afterwards.
+QString typeAtEnd(DocumentWindow* window, const QString& typed) {
+    DocumentText text = window->text();
+    text.setSelStart(int(text.text().size()));
+    text.replaceSelection(typed);
+    return text.text();
 }
 
 } // namespace
@@ -35,60 +37,92 @@ class TestCloseAndSave : public QObject {
 
 private slots:
     void closingAWindowOnAFile_data() {
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QByteArray>("other"); // what another program writes meanwhile
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<MessageAnswer>("answer"); // to the changed-on-disk question; Ok: none
-        QTest::addColumn<QByteArray>("file");      // afterwards
-        const QByteArray theirs("theirs\n");
-        const auto row = [](const char* name, const QByteArray& other, const char* typed,
-                            MessageAnswer answer, const QByteArray& file) {
-            QTest::newRow(name) << other << QString::fromUtf8(typed) << answer << file;
+        QTest::addColumn<QString>("typed");    // at the end
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<QString>("question"); // %1: the path
+        QTest::addColumn<QByteArray>("file");  // afterwards
+        const auto row = [](const char* name, const QByteArray& bytes, const QByteArray& other,
+                            const char* typed, MessageAnswer answer, const QString& question,
+                            const QByteArray& file) {
+            QTest::newRow(name) << bytes << other << QString::fromUtf8(typed) << answer << question
+                                << file;
         };
-        row("unchanged: not written", {}, "", MessageAnswer::Ok, mine);
-        row("unchanged, newer file: kept", theirs, "", MessageAnswer::Ok, theirs);
-        row("edited: written", {}, "!", MessageAnswer::Ok, "mine\r\n!\r\n");
-        row("edited, newer file, Yes: overwritten", theirs, "!", MessageAnswer::Yes,
+        using enum MessageAnswer;
+        const QByteArray theirs("theirs\n");
+        const QString changed = QStringLiteral("The file [%1] has been changed by another "
+                                               "program. Overwrite it with the text in Orvane?");
+        row("unchanged: not written", mine, {}, "", Yes, "", mine);
+        row("unchanged, newer file: kept", mine, theirs, "", Yes, "", theirs);
+        row("edited: written", mine, {}, "!", Yes, "", "mine\r\n!\r\n");
+        row("edited, newer file, Yes: overwritten", mine, theirs, "!", Yes, changed,
             "mine\r\n!\r\n");
-        row("edited, newer file, No: stays open", theirs, "!", MessageAnswer::No, theirs);
-        row("edited, newer file, no button: stays open", theirs, "!", MessageAnswer::Dismissed,
+        row("edited, newer file, No: stays open", mine, theirs, "!", No, changed, theirs);
+        row("edited, newer file, no button: stays open", mine, theirs, "!", Dismissed, changed,
             theirs);
-        row("edited, same size and date, No: stays open", "MINE\r\n", "!", MessageAnswer::No,
+        row("edited, same size and date, No: stays open", mine, "MINE\r\n", "!", No, changed,
             "MINE\r\n");
+
+        row("CR LF, final break", "class A {\r\n}\r\n", {}, "x\r\n", Yes, "",
+            "class A {\r\n}\r\nx\r\n");
+        row("CR LF, no final break", "a\r\nb", {}, "x", Yes, "", "a\r\nbx");
+        row("UTF-8, non-breaking space", "na\xC3\xAFve\xC2\xA0x\r\n", {}, "\u00E9", Yes, "",
+            "na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9\r\n");
+        row("Windows-1252 and a euro", "caf\xE9\xA0\r\n", {}, "\u20AC", Yes, "",
+            "caf\xE9\xA0\r\n\x80\r\n");
+        const QByteArray stray("na\xC3\xAFve \xFF\r\n");
+        const QString encoding = QStringLiteral(
+            "The file [%1] is stored in Windows-1252, which cannot hold some of the characters in "
+            "it. Save it as UTF-8?");
+        row("stray byte and an arrow, No: untouched", stray, {}, "\u2192", No, encoding, stray);
+        row("stray byte and an arrow, no button: untouched", stray, {}, "\u2192", Dismissed,
+            encoding, stray);
+        row("stray byte and an arrow, Yes: UTF-8", stray, {}, "\u2192", Yes, encoding,
+            "na\xC3\x83\xC2\xAFve \xC3\xBF\r\n\xE2\x86\x92\r\n");
+        const QByteArray marks("a\xEF\xB7\x90"
+                               "b\xEF\xB7\x91\r\n");
+        const QString breaks =
+            QStringLiteral("The file [%1] holds characters that Orvane shows as "
+                           "line breaks. Save it with line breaks in their place?");
+        row("an empty file, unchanged: closes silently", "", {}, "", Yes, "", "");
+        row("U+FDD0 and U+FDD1, unchanged: untouched", marks, {}, "", Yes, "", marks);
+        row("U+FDD0 and U+FDD1, edited, No: untouched", marks, {}, "!", No, breaks, marks);
     }
 
-    // A titled window is written on closing only when its text changed, and never over a file
-    // another program wrote since without asking first. The file is read-only to show that an
-    // unchanged one is not even opened for writing.
+    // A titled window is written on closing only when its text changed, in the file's own
+    // encoding and main line break, and never over a file another program wrote since, nor with a
+    // character changed, without asking first. An unchanged file is made read-only to show that
+    // it is not even opened for writing.
     void closingAWindowOnAFile() {
+        QFETCH(QByteArray, bytes);
         QFETCH(QByteArray, other);
         QFETCH(QString, typed);
         QFETCH(MessageAnswer, answer);
+        QFETCH(QString, question);
         FileSession session;
         const QString path = session.path(QStringLiteral("Hello.java"));
-        writeBytes(path, mine, longAgo);
+        writeBytes(path, bytes, longAgo);
         DocumentWindow* window = session.open(path);
         // Another program's text of the same size keeps the old date: only the content tells.
         if (!other.isNull())
-            writeBytes(path, other, other.size() == mine.size() ? longAgo : QDateTime());
+            writeBytes(path, other, other.size() == bytes.size() ? longAgo : QDateTime());
         if (typed.isEmpty())
             QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         const QDateTime before = QFileInfo(path).lastModified();
-        typeAtEnd(window, typed);
-        if (answer != MessageAnswer::Ok)
-            session.desktop.answerMessage(answer);
+        const QString edited = typeAtEnd(window, typed);
+        session.desktop.answerMessage(answer);
 
-        const bool stays = answer == MessageAnswer::No || answer == MessageAnswer::Dismissed;
+        const bool stays = !question.isEmpty() && answer != MessageAnswer::Yes;
         QCOMPARE(closeWindow(window), !stays);
         QTEST(readBytes(path), "file");
         if (typed.isEmpty() || stays)
             QCOMPARE(QFileInfo(path).lastModified(), before);
-        const QString changed = "The file [" + path +
-                                "] has been changed by another program. Overwrite it with the "
-                                "text in Orvane?";
         QCOMPARE(shownTexts(session.desktop),
-                 answer == MessageAnswer::Ok ? QStringList() : QStringList{changed});
+                 question.isEmpty() ? QStringList() : QStringList{question.arg(path)});
+        QVERIFY(session.desktop.saveRequests.isEmpty());
         if (stays)
-            QCOMPARE(window->text().text(), "mine\r\n" + typed);
+            QCOMPARE(window->text().text(), edited);
     }
 
     // Two windows on one file: the one saved last wins without a question, the other one,
@@ -106,29 +140,6 @@ private slots:
         QVERIFY(closeWindow(second));
         QCOMPARE(readBytes(path), QByteArray("one\r\ntwothree\r\n"));
         QVERIFY(session.desktop.messages.isEmpty());
-    }
-
-    void dismissedQuestionKeepsTheText_data() {
-        QTest::addColumn<bool>("frameClose");
-        QTest::newRow("one window") << false;
-        QTest::newRow("the frame") << true;
-    }
-
-    // A question closed with Escape or the title bar throws nothing away: the window stays open
-    // and a frame close stops there.
-    void dismissedQuestionKeepsTheText() {
-        QFETCH(bool, frameClose);
-        FileSession session;
-        DocumentWindow* window = session.active();
-        QTest::keyClicks(&window->editor(), QStringLiteral("draft"));
-        session.desktop.answerMessage(MessageAnswer::Dismissed);
-        QVERIFY(!(frameClose ? session.frame().close() : closeWindow(window)));
-        settle();
-        QCOMPARE(session.frame().documentWindows(), QList<DocumentWindow*>{window});
-        QCOMPARE(window->text().text(), QStringLiteral("draft"));
-        QCOMPARE(session.desktop.messages.size(), 1);
-        QCOMPARE(session.desktop.endProgramCalls, 0);
-        QVERIFY(session.desktop.saveRequests.isEmpty());
     }
 
     void desktopTellsDismissalFromNo_data() {

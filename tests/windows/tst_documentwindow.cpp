@@ -76,22 +76,15 @@ private slots:
     // Typing enables the commands at once, not only when the editor next gets the focus, and
     // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
     // active one.
-    void enablingFollowsTyping_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("nothing") << "";
-        QTest::newRow("a letter") << "a";
-    }
-
     void enablingFollowsTyping() {
-        QFETCH(QString, typed);
         TestFrame test;
         QVERIFY(test.start());
         DocumentWindow* window = test.active();
-        QTest::keyClicks(&window->editor(), typed);
-        checkEnabling(test.frame(), window, !typed.isEmpty());
+        QTest::keyClicks(&window->editor(), QStringLiteral("a"));
+        checkEnabling(test.frame(), window, true);
         checkEnabling(test.frame(), test.frame().newDocumentWindow(), false);
         test.frame().activateDocument(*window);
-        checkEnabling(test.frame(), window, !typed.isEmpty());
+        checkEnabling(test.frame(), window, true);
         window->menuItem(QStringLiteral("mnuEditSelect"))->trigger();
         window->menuItem(QStringLiteral("mnuEditDelete"))->trigger();
         checkEnabling(test.frame(), window, false);
@@ -100,26 +93,39 @@ private slots:
     void closeRule_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("frameClose"); // else the window alone
         QTest::addColumn<bool>("closes");
-        QTest::newRow("empty: closes silently") << "" << MessageAnswer::Yes << true;
-        QTest::newRow("text, No: closes unsaved") << "class A {}" << MessageAnswer::No << true;
-        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << MessageAnswer::Yes << false;
+        using enum MessageAnswer;
+        QTest::newRow("empty: closes silently") << "" << Yes << false << true;
+        QTest::newRow("text, No: closes unsaved") << "class A {}" << No << false << true;
+        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << Yes << false << false;
+        QTest::newRow("text, no button: stays") << "draft" << Dismissed << false << false;
+        QTest::newRow("text, no button, frame close: stays")
+            << "draft" << Dismissed << true << false;
     }
 
-    // A closed last window leaves nothing to save, print or insert into; nothing is written.
+    // A closed last window leaves nothing to save, print or insert into; nothing is written. A
+    // question closed with Escape or the title bar throws nothing away, nor ends the program.
     void closeRule() {
         QFETCH(QString, typed);
         QFETCH(MessageAnswer, answer);
+        QFETCH(bool, frameClose);
         QFETCH(bool, closes);
         TestFrame test;
         QVERIFY(test.start());
         DocumentWindow* window = test.active();
         QTest::keyClicks(&window->editor(), typed);
         test.desktop.answerMessage(answer);
-        QCOMPARE(qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(), closes);
+        QCOMPARE(frameClose ? test.frame().close()
+                            : qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(),
+                 closes);
         settle();
         QCOMPARE(test.frame().documentWindows().size(), closes ? 0 : 1);
         checkEnabling(test.frame(), closes ? nullptr : window, !closes);
+        if (!closes)
+            QCOMPARE(window->text().text(), typed);
+        QCOMPARE(test.desktop.saveRequests.size(), closes || answer != MessageAnswer::Yes ? 0 : 1);
+        QCOMPARE(test.desktop.endProgramCalls, 0);
         QCOMPARE(test.desktop.messages.size(), typed.isEmpty() ? 0 : 1);
         for (const Message& asked : test.desktop.messages) {
             QCOMPARE(asked.text, "This document hasn't been saved.  Do you want to sve it now?");
@@ -132,20 +138,6 @@ private slots:
                  QStringList{"Projects"});
         test.frame().toolbarButton(QStringLiteral("New"))->trigger();
         checkEnabling(test.frame(), test.active(), false);
-    }
-
-    // The frame closes each window by its rule; one that stays keeps the program going until
-    // Exit, which ends it at once.
-    void closingTheFrame() {
-        TestFrame test;
-        QVERIFY(test.start());
-        QTest::keyClicks(&test.active()->editor(), QStringLiteral("text"));
-        test.desktop.answerMessage(MessageAnswer::Yes);
-        QVERIFY(!test.frame().close());
-        QCOMPARE(test.desktop.endProgramCalls, 0);
-        test.active()->menuItem(QStringLiteral("mnuFileExit"))->trigger();
-        QCOMPARE(test.desktop.endProgramCalls, 1);
-        QCOMPARE(test.desktop.messages.size(), 1);
     }
 };
 

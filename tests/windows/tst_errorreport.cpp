@@ -43,42 +43,35 @@ private slots:
             QTest::addRow("%d", number) << number << box << text;
         };
         using enum ErrorBox;
-        row(0, None, {});
+        for (int number : {0, 6, 32755})
+            row(number, None, {});
         row(5, Information, unexpected(5, "Invalid procedure call or argument"));
-        row(6, None, {});
         row(7, Information,
             "Out of available memory.\r\n\r\nPlease close some open documents and try again.");
-        row(8, Information, unexpected(8, undefined));
+        for (int number : {8, 77, 300})
+            row(number, Information, unexpected(number, undefined));
         row(51, Information,
             "An internal system error has occured.\r\n\r\n"
             "Plaese report error to your System Administrator.");
         row(52, Failure, systemFile(52, "Bad file name or number"));
-        row(56, Failure, systemFile(56, undefined));
-        row(57, Failure, diskNotReady);
+        for (int number : {56, 60, 66, 69, 73})
+            row(number, Failure, systemFile(number, undefined));
+        for (int number : {57, 68, 71, 72})
+            row(number, Failure, diskNotReady);
         row(58, Failure, systemFile(58, "File already exists"));
-        row(60, Failure, systemFile(60, undefined));
         row(61, Failure, "The disk is full.");
         row(62, Failure, systemFile(62, "Input past end of file"));
-        row(66, Failure, systemFile(66, undefined));
         row(67, Information,
             "Not enough file handles available.\r\n\r\nIncrease the FILES= number in file "
             "CONFIG.SYS");
-        row(68, Failure, diskNotReady);
-        row(69, Failure, systemFile(69, undefined));
         row(70, Failure, systemFile(70, "Permission denied"));
-        row(71, Failure, diskNotReady);
-        row(72, Failure, diskNotReady);
-        row(73, Failure, systemFile(73, undefined));
         row(76, Failure, systemFile(76, "Path not found"));
-        row(77, Information, unexpected(77, undefined));
         row(91, Information, unexpected(91, "Object variable or With block variable not set"));
         row(281, Information, unexpected(281, "No more DDE channels", true));
         row(297, Information, unexpected(297, "Can't set LinkMode; invalid LinkTopic", true));
         row(298, Information, unexpected(298, "System DLL could not be loaded"));
         row(340, Information, unexpected(340, "Control array element does not exist", true));
         row(344, Information, unexpected(344, "Must specify index for object array", true));
-        row(32755, None, {});
-        row(300, Information, unexpected(300, undefined));
     }
 
     // Each box is answered Abort, Retry, then Ignore; only a failure box offers the choice.
