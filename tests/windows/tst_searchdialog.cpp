@@ -54,6 +54,7 @@ private slots:
         row("lone CR in the search", true, "ab\r\ncdef", "b\rcd", "XY", 1, "aXY|ef");
         row("search ends with a break", true, "ab\r\ncd", "b\n", "X", 1, "aX|cd");
         row("search starts with a break", false, "ab\r\ncd", "\ncd", "", 1, "ab[\r\ncd]");
+        row("LF in the replacement", true, "ab\r\ncd", "b", "x\ny", 1, "ax\r\ny|\r\ncd");
     }
 
     void pressesFind() {
