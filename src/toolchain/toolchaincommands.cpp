@@ -13,6 +13,11 @@
 #include "toolchain/rundialog.h"
 #include "toolchain/toolstarter.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+#include <array>
+
 namespace orvane {
 
 namespace {
@@ -27,12 +32,31 @@ bool isChosen(const SettingsStore& settings, SettingKey key) {
     return settings.get(key) == u"True";
 }
 
+// Until Options has been confirmed, a JDK on the search path is the compiler and it compiles
+// normally, so a new user's first F4 compiles instead of asking for what the machine already has.
+bool compilerKnown(Workspace& workspace) {
+    if (workspace.settings().get(SettingKey::SDKLocation) != readerDefault(SettingKey::SDKLocation))
+        return true;
+    return !FindJdkProgram(workspace, JdkTool::Compiler).isEmpty();
+}
+
+CompileModes chosenModes(const SettingsStore& settings) {
+    const CompileModes modes{
+        isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
+        isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
+    const bool neverChosen =
+        std::ranges::all_of(std::array{SettingKey::SDKNormal, SettingKey::SDKDebug,
+                                       SettingKey::SDKOptimize, SettingKey::SDKVerbose},
+                            [&settings](SettingKey key) { return settings.get(key).isEmpty(); });
+    return neverChosen ? CompileModes{.normal = true} : modes;
+}
+
 } // namespace
 
 void CompileDocument(Workspace& workspace) {
     Desktop& desktop = workspace.desktop();
     const SettingsStore& settings = workspace.settings();
-    if (settings.get(SettingKey::SDKLocation) == readerDefault(SettingKey::SDKLocation)) {
+    if (!compilerKnown(workspace)) {
         inform(desktop, QStringLiteral("The location of the compiler was not specified."));
         ShowOptionsDialog(workspace, OptionsTab::Compiler);
         return;
@@ -44,12 +68,10 @@ void CompileDocument(Workspace& workspace) {
         inform(desktop, QStringLiteral("No Java source file specified."));
         return;
     }
-    const CompileModes modes{
-        isChosen(settings, SettingKey::SDKNormal), isChosen(settings, SettingKey::SDKDebug),
-        isChosen(settings, SettingKey::SDKOptimize), isChosen(settings, SettingKey::SDKVerbose)};
-    const QList<ToolCommand> commands = BuildCompileCommands(
-        modes, window->documentPath(), LocateJdkProgram(workspace, JdkTool::Compiler),
-        JavacEncodingName(window->textFormat().encoding));
+    const QList<ToolCommand> commands =
+        BuildCompileCommands(chosenModes(settings), window->documentPath(),
+                             LocateJdkProgram(workspace, JdkTool::Compiler),
+                             JavacEncodingName(window->textFormat().encoding));
     // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
     // again, as after the location message.
     if (commands.isEmpty()) {

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 
@@ -74,6 +75,7 @@ private slots:
     // mode gets its message and Options on the Compiler tab again, and compiles nothing.
     void compileRefusals() {
         Bench bench;
+        bench.fake.missingPrograms = QStringList{"javac"};
         for (const char* button : {"cmdOk", "cmdCancel"}) {
             bench.fake.driveDialog([button](QDialog& d) {
                 QCOMPARE(d.findChild<QTabWidget*>("SSTab1")->currentIndex(), 2);
@@ -93,6 +95,19 @@ private slots:
                          "No Java source file specified.", "The compile mode was not specified."}));
         QCOMPARE(bench.fake.modalDialogs, QList<QString>({"frmOptions", "frmOptions"}));
         QVERIFY(bench.fake.programCalls.isEmpty() && !bench.frame.findChild<OutputPane*>());
+    }
+
+    // Before Options was ever confirmed, the JDK on the search path compiles normally.
+    void freshInstallCompilesWithTheSearchPathsJdk() {
+        Bench bench;
+        store_.clear();
+        const QString javac = QStandardPaths::findExecutable("javac");
+        QVERIFY2(!javac.isEmpty(), "javac is not on the search path");
+        const QString source = bench.saveAs("A.java");
+        CompileDocument(bench.frame);
+        QCOMPARE(bench.messageTexts(), QStringList());
+        QCOMPARE(bench.calls(), QStringList{javac + " -encoding UTF-8 -sourcepath " +
+                                            QFileInfo(source).absolutePath() + " " + source});
     }
 
     // The chosen compiler is started; each answer to a failed start is followed.
