@@ -324,6 +324,10 @@ void MainFrame::setToolbarState(bool empty) {
     SetToolbarState(*this, empty);
 }
 
+void MainFrame::showStatusMessage(const QString& text) {
+    statusBar1_->showMessage(text, 5000);
+}
+
 ProgramOutput& MainFrame::programOutput() {
     if (!outputPane_) {
         outputPane_ = new OutputPane(*this, *this);

@@ -47,6 +47,7 @@ public:
     // The Output pane at the bottom of the frame, created on first use.
     ProgramOutput& programOutput() override;
     void setToolbarState(bool empty) override;
+    void showStatusMessage(const QString& text) override;
 
     QMdiArea& mdiArea() const { return *mdiArea_; }
     QToolBar& standardToolbar() const { return *toolbar1_; }

@@ -128,7 +128,19 @@ void CodeEditor::markCurrentLine() {
         line.cursor.clearSelection();
         band.append(line);
     }
-    setExtraSelections(band);
+    setLayer(EditorLayer::CurrentLine, band);
+}
+
+void CodeEditor::setLayer(EditorLayer which, const QList<QTextEdit::ExtraSelection>& marks) {
+    layers_[static_cast<size_t>(which)] = marks;
+    QList<QTextEdit::ExtraSelection> all;
+    for (const auto& marksOfLayer : layers_)
+        all.append(marksOfLayer);
+    setExtraSelections(all);
+}
+
+const QList<QTextEdit::ExtraSelection>& CodeEditor::layer(EditorLayer which) const {
+    return layers_[static_cast<size_t>(which)];
 }
 
 } // namespace orvane

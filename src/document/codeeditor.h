@@ -2,9 +2,15 @@
 
 #include <QPlainTextEdit>
 
+#include <array>
+
 namespace orvane {
 
 class SyntaxHighlighter;
+
+// Kinds of marks the editor lays over its text, each set as a whole by its owner; later kinds
+// are drawn over earlier ones.
+enum class EditorLayer { CurrentLine, Diagnostics, Brackets, Count };
 
 // The document's text box: a plain text editor with an optional line-number gutter on its left
 // and an optional band behind the caret's line.
@@ -24,6 +30,10 @@ public:
     // The gutter's width for the current line count and font; 0 while it is hidden.
     int gutterWidth() const;
 
+    // Replaces the marks of `layer`; the others stay.
+    void setLayer(EditorLayer layer, const QList<QTextEdit::ExtraSelection>& marks);
+    const QList<QTextEdit::ExtraSelection>& layer(EditorLayer layer) const;
+
 protected:
     // Dropped files are for the frame to open, not their names to insert.
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -39,6 +49,7 @@ private:
     void markCurrentLine();
 
     QWidget* gutter_;
+    std::array<QList<QTextEdit::ExtraSelection>, static_cast<size_t>(EditorLayer::Count)> layers_;
     SyntaxHighlighter* highlighter_;
     bool lineNumbers_ = true;
     bool currentLine_ = true;
