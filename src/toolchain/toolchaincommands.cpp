@@ -9,6 +9,7 @@
 #include "settings/optionscommand.h"
 #include "settings/settingsstore.h"
 #include "toolchain/compilecommands.h"
+#include "toolchain/javapackage.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/rundialog.h"
 #include "toolchain/toolstarter.h"
@@ -68,8 +69,10 @@ void CompileDocument(Workspace& workspace) {
         inform(desktop, QStringLiteral("No Java source file specified."));
         return;
     }
+    const JavaPackagePlace place =
+        JavaPackageRoot(window->documentPath(), window->text().text());
     const QList<ToolCommand> commands =
-        BuildCompileCommands(chosenModes(settings), window->documentPath(),
+        BuildCompileCommands(chosenModes(settings), window->documentPath(), place.root,
                              LocateJdkProgram(workspace, JdkTool::Compiler),
                              JavacEncodingName(window->textFormat().encoding));
     // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
