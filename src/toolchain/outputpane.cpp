@@ -199,6 +199,11 @@ void OutputPane::noteFailedStart(const QString& commandLine) {
     endBlock(*block, QStringLiteral("Could not start the program"), endFormat(true));
 }
 
+void OutputPane::noteNotStarted(const QString& commandLine, const QString& reason) {
+    std::unique_ptr<Block> block = startBlock(commandLine);
+    endBlock(*block, reason, endFormat(true));
+}
+
 std::unique_ptr<OutputPane::Block> OutputPane::startBlock(const QString& commandLine) {
     auto block = std::make_unique<Block>();
     block->commandLine = commandLine;

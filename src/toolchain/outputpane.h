@@ -39,6 +39,7 @@ public:
     void followCompiler(QProcess& process, const QString& commandLine,
                         const QString& sourcePath) override;
     void noteFailedStart(const QString& commandLine) override;
+    void noteNotStarted(const QString& commandLine, const QString& reason) override;
 
     QPlainTextEdit& view() const { return *txtOutput_; }
     QString text() const;

@@ -271,7 +271,7 @@ private slots:
         QFETCH(QString, java);
         QFETCH(PathStyle, style);
         const AppletViewerChoice choice =
-            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, style);
+            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, {}, style);
         QTEST(CommandLineText(choice.command), "expected");
         QTEST(choice.note, "note");
     }
