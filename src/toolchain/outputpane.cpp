@@ -17,6 +17,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,6 +28,8 @@ namespace {
 
 // How long Orvane waits for an ended program to be gone when it closes.
 constexpr int stopWaitMs = 1000;
+// How often the pane looks whether what an ended program started has ended too.
+constexpr int lingerCheckMs = 500;
 
 QTextCharFormat commandFormat() {
     QTextCharFormat format;
@@ -90,6 +93,9 @@ struct OutputPane::Block {
     QProcess* process = nullptr; // while the program runs
     QStringDecoder standardOutput{QStringConverter::System};
     QStringDecoder standardError{QStringConverter::System};
+    TerminalText outputText;
+    TerminalText errorText;
+    qint64 group = 0; // the process group the program and what it starts run in
     bool takesInput = true;
     bool stopped = false;
 };
@@ -98,7 +104,9 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
     : QDockWidget(QStringLiteral("Output"), &frame), workspace_(workspace), limits_(limits),
       txtOutput_(new QPlainTextEdit), txtInput_(new QLineEdit),
       cmdEndInput_(new QPushButton(QStringLiteral("End of Input"))),
-      cmdStop_(new QPushButton(QStringLiteral("Stop"))) {
+      cmdStop_(new QPushButton(QStringLiteral("Stop"))), lingerCheck_(new QTimer(this)) {
+    lingerCheck_->setInterval(lingerCheckMs);
+    connect(lingerCheck_, &QTimer::timeout, this, &OutputPane::showRunningState);
     setObjectName(QStringLiteral("Output"));
     txtOutput_->setObjectName(QStringLiteral("txtOutput"));
     txtOutput_->setReadOnly(true);
@@ -145,6 +153,8 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
 }
 
 OutputPane::~OutputPane() {
+    for (const qint64 group : lingeringGroups_)
+        EndProgramGroup(group);
     for (const auto& block : blocks_) {
         if (block->process) {
             block->process->disconnect(this);
@@ -180,6 +190,7 @@ void OutputPane::followBlock(QProcess& process, const QString& commandLine,
     process.setParent(this);
     std::unique_ptr<Block> started = startBlock(commandLine);
     started->process = &process;
+    started->group = process.processId();
     started->sourcePath = sourcePath;
     started->workingFolder =
         process.workingDirectory().isEmpty() ? QDir::currentPath() : process.workingDirectory();
@@ -232,8 +243,17 @@ void OutputPane::openBlock(Block& block, const QString& header) {
 void OutputPane::append(Block& block, const QString& text, const QTextCharFormat& format) {
     const FittedOutput fitted = FitOutput(text, block.end.positionInBlock(), limits_);
     droppedLines_ += fitted.droppedLines;
-    if (!fitted.text.isEmpty())
-        block.end.insertText(fitted.text, format);
+    // A carriage return starts the line afresh: a progress counter overwrites itself.
+    const QStringList parts = fitted.text.split(u'\r');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            QTextCursor line = block.end;
+            line.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+            line.removeSelectedText();
+        }
+        if (!parts.at(i).isEmpty())
+            block.end.insertText(parts.at(i), format);
+    }
     trimHistory();
 }
 
@@ -249,7 +269,8 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
     if (bytes.isEmpty())
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
-    append(block, decoder.decode(bytes), errors ? errorFormat() : QTextCharFormat());
+    TerminalText& terminal = errors ? block.errorText : block.outputText;
+    append(block, terminal.feed(decoder.decode(bytes)), errors ? errorFormat() : QTextCharFormat());
 }
 
 void OutputPane::finish(Block& block) {
@@ -261,6 +282,9 @@ void OutputPane::finish(Block& block) {
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
+    // What the program started may outlive it; Stop stays until that has ended too.
+    if (!block.stopped && ProgramGroupAlive(block.group))
+        lingeringGroups_.push_back(block.group);
     if (block.sourcePath.isEmpty())
         std::erase_if(blocks_, [&block](const auto& each) { return each.get() == &block; });
     showRunningState();
@@ -286,15 +310,23 @@ void OutputPane::trimHistory() {
             kept = kept.next();
         }
         std::vector<Block*> cutOff;
+        Block* cutThrough = nullptr; // its command line goes, some of its output stays
         for (const auto& block : blocks_) {
             if (block->end.position() < kept.position())
                 cutOff.push_back(block.get());
+            else if (block->start.position() < kept.position())
+                cutThrough = block.get();
         }
         QTextCursor cut(document);
         cut.setPosition(first.position());
         cut.setPosition(kept.position(), QTextCursor::KeepAnchor);
         cut.removeSelectedText();
         droppedLines_ += removedLines;
+        if (cutThrough) {
+            cut.insertText(cutThrough->commandLine + QStringLiteral(" (continued)\n"),
+                           commandFormat());
+            cutThrough->start.setPosition(first.position());
+        }
         for (Block* block : cutOff) {
             if (block->process)
                 openBlock(*block, block->commandLine + QStringLiteral(" (continued)"));
@@ -346,10 +378,19 @@ void OutputPane::stopPrograms() {
             EndProgramTree(*block->process);
         }
     }
+    for (const qint64 group : lingeringGroups_)
+        EndProgramGroup(group);
+    lingeringGroups_.clear();
+    showRunningState();
 }
 
 void OutputPane::showRunningState() {
-    cmdStop_->setVisible(runningPrograms() > 0);
+    std::erase_if(lingeringGroups_, [](qint64 group) { return !ProgramGroupAlive(group); });
+    cmdStop_->setVisible(runningPrograms() > 0 || !lingeringGroups_.empty());
+    if (lingeringGroups_.empty())
+        lingerCheck_->stop();
+    else if (!lingerCheck_->isActive())
+        lingerCheck_->start();
     const bool input = inputTarget() != nullptr;
     txtInput_->setEnabled(input);
     cmdEndInput_->setEnabled(input);
