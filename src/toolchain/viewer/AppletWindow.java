@@ -46,7 +46,7 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
     private volatile Applet applet;
     private volatile boolean initialised;
     private volatile boolean active;
-    private boolean closing;
+    private volatile boolean closing;
 
     AppletWindow(PageWindows page, AppletTag tag, URL documentBase) {
         super("Applet Viewer: " + tag.className());
@@ -112,6 +112,8 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
             applet.setSize(size);
             applet.setPreferredSize(size);
             applet.init();
+            if (closing)
+                return;
             initialised = true;
             EventQueue.invokeAndWait(this::join);
             active = true;

@@ -73,6 +73,8 @@ final class PageWindows {
 
     /** The applet whose tag has the name `name`, as browsers compared names: ignoring case. */
     Applet applet(String name) {
+        if (name == null || name.isEmpty())
+            return null;
         for (AppletWindow window : windows) {
             if (window.name().equalsIgnoreCase(name))
                 return window.applet();
