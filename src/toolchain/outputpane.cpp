@@ -3,6 +3,7 @@
 #include "document/workspace.h"
 #include "platform/programstarter.h"
 #include "toolchain/compilermessage.h"
+#include "toolchain/outputformats.h"
 #include "toolchain/sourcejump.h"
 
 #include <QDir>
@@ -30,46 +31,6 @@ namespace {
 constexpr int stopWaitMs = 1000;
 // How often the pane looks whether what an ended program started has ended too.
 constexpr int lingerCheckMs = 500;
-
-QTextCharFormat commandFormat() {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    return format;
-}
-
-QTextCharFormat errorFormat() {
-    QTextCharFormat format;
-    format.setForeground(QColor(0xa0, 0x10, 0x10));
-    return format;
-}
-
-QTextCharFormat inputFormat() {
-    QTextCharFormat format;
-    format.setForeground(QColor(0x10, 0x50, 0xa0));
-    return format;
-}
-
-QTextCharFormat noteFormat() {
-    QTextCharFormat format;
-    format.setFontItalic(true);
-    format.setForeground(QColor(0x50, 0x50, 0x50));
-    return format;
-}
-
-QTextCharFormat endFormat(bool failed) {
-    QTextCharFormat format = noteFormat();
-    if (failed)
-        format.setForeground(QColor(0xa0, 0x10, 0x10));
-    return format;
-}
-
-QString endText(const QProcess& process, bool stopped) {
-    if (stopped)
-        return QStringLiteral("Stopped");
-    if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("Ended abnormally");
-    return QStringLiteral("Exit status %1").arg(process.exitCode());
-}
 
 bool isEndOfInputKey(const QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
@@ -207,12 +168,12 @@ void OutputPane::followBlock(QProcess& process, const QString& commandLine,
 
 void OutputPane::noteFailedStart(const QString& commandLine) {
     std::unique_ptr<Block> block = startBlock(commandLine);
-    endBlock(*block, QStringLiteral("Could not start the program"), endFormat(true));
+    endBlock(*block, QStringLiteral("Could not start the program"), EndFormat(true));
 }
 
 void OutputPane::noteNotStarted(const QString& commandLine, const QString& reason) {
     std::unique_ptr<Block> block = startBlock(commandLine);
-    endBlock(*block, reason, endFormat(true));
+    endBlock(*block, reason, EndFormat(true));
 }
 
 std::unique_ptr<OutputPane::Block> OutputPane::startBlock(const QString& commandLine) {
@@ -231,7 +192,7 @@ void OutputPane::openBlock(Block& block, const QString& header) {
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     const int startPosition = end.position();
-    end.insertText(header + u'\n', commandFormat());
+    end.insertText(header + u'\n', CommandFormat());
     end.insertText(QStringLiteral("\n"), QTextCharFormat());
     end.movePosition(QTextCursor::PreviousCharacter);
     block.end = end;
@@ -270,7 +231,7 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
     TerminalText& terminal = errors ? block.errorText : block.outputText;
-    append(block, terminal.feed(decoder.decode(bytes)), errors ? errorFormat() : QTextCharFormat());
+    append(block, terminal.feed(decoder.decode(bytes)), errors ? ErrorFormat() : QTextCharFormat());
 }
 
 void OutputPane::finish(Block& block) {
@@ -278,7 +239,7 @@ void OutputPane::finish(Block& block) {
     readChannel(block, QProcess::StandardError);
     const bool failed = block.stopped || block.process->exitStatus() == QProcess::CrashExit ||
                         block.process->exitCode() != 0;
-    endBlock(block, endText(*block.process, block.stopped), endFormat(failed));
+    endBlock(block, EndText(*block.process, block.stopped), EndFormat(failed));
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
@@ -324,7 +285,7 @@ void OutputPane::trimHistory() {
         droppedLines_ += removedLines;
         if (cutThrough) {
             cut.insertText(cutThrough->commandLine + QStringLiteral(" (continued)\n"),
-                           commandFormat());
+                           CommandFormat());
             cutThrough->start.setPosition(first.position());
         }
         for (Block* block : cutOff) {
@@ -341,7 +302,7 @@ void OutputPane::trimHistory() {
     QTextCursor note(document);
     if (noteShown_)
         note.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    note.insertText(noteText + (noteShown_ ? QString() : QStringLiteral("\n")), noteFormat());
+    note.insertText(noteText + (noteShown_ ? QString() : QStringLiteral("\n")), NoteFormat());
     noteShown_ = true;
 }
 
@@ -359,7 +320,7 @@ void OutputPane::sendInput(const QString& line) {
     QStringEncoder encoder(QStringConverter::System);
     const QByteArray bytes = encoder.encode(line + u'\n');
     block->process->write(bytes);
-    append(*block, line + u'\n', inputFormat());
+    append(*block, line + u'\n', InputFormat());
 }
 
 void OutputPane::endInput() {
