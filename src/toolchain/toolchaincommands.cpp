@@ -132,8 +132,10 @@ void CompileDocument(Workspace& workspace) {
     }
     ProgramOutput& pane = workspace.programOutput();
     const QString chosen = ChosenCompiler(workspace);
-    if (!chosen.isEmpty() && !QFileInfo(chosen).isFile()) {
-        pane.noteNotStarted(CommandLineText(commands.constFirst()), NoCompilerMessage(chosen));
+    // A bare program name chosen is looked for on the search path, as it always was.
+    if (QFileInfo(chosen).isAbsolute() && !QFileInfo(chosen).isFile()) {
+        const ToolCommand wanted{chosen, commands.constFirst().arguments};
+        pane.noteNotStarted(CommandLineText(wanted), NoCompilerMessage(chosen));
         return;
     }
     if (!place.matchesFolder) {

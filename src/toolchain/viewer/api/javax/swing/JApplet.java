@@ -28,7 +28,6 @@ public class JApplet extends Applet implements Accessible, RootPaneContainer {
 
     /** A new Swing applet; there is none without a display. */
     public JApplet() throws HeadlessException {
-        setForeground(UIManager.getColor("control"));
         setBackground(UIManager.getColor("control"));
         setLocale(JComponent.getDefaultLocale());
         setLayout(new BorderLayout());
