@@ -64,11 +64,14 @@ struct Program {
     OutputPane& pane() const { return *frame.findChild<OutputPane*>(); }
     QString projects() const { return frame.projectsFolder(); }
 
-    void compile(const QString& name, const QString& source) {
+    void write(const QString& name, const QString& text) const {
         QFile file(projects() + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(source.toUtf8()) < 0)
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
             qFatal("cannot write %s", qPrintable(name));
-        file.close();
+    }
+
+    void compile(const QString& name, const QString& source) {
+        write(name, source);
         frame.activeDocument()->text().setText(source);
         frame.activeDocument()->setDocumentPath(projects() + name);
         frame.activeDocument()->setCaption(name.toUpper());
@@ -87,12 +90,6 @@ struct Program {
     void waitForPrograms() const {
         QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
                                  120000);
-    }
-
-    void writePage(const QString& applets) const {
-        QFile page(projects() + u"page.html"_s);
-        if (!page.open(QIODevice::WriteOnly) || page.write(applets.toUtf8()) < 0)
-            qFatal("cannot write the page");
     }
 };
 
@@ -164,7 +161,7 @@ private slots:
         program.compile(u"App.java"_s,
                         WriteFrameApplication({u"App"_s, u"Jane"_s, u"A test"_s, u"2001"_s},
                                               ProgramVersionText()));
-        program.writePage(page);
+        program.write(u"page.html"_s, page);
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();
         program.run(u"App.class"_s, "optJava");
@@ -205,7 +202,7 @@ private slots:
         program.compile(u"Quit.java"_s,
                         u"public class Quit extends java.applet.Applet { public void init() { "_s +
                             applet + u" } }\r\n"_s);
-        program.writePage(u"<applet code=Quit.class width=120 height=80></applet>"_s);
+        program.write(u"page.html"_s, u"<applet code=Quit.class width=120 height=80></applet>"_s);
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();
         QVERIFY2(program.pane().text().endsWith(u"\nExit status 3\n\n"_s),

@@ -68,25 +68,17 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
     }
 
     /**
-     * Shows the window, then loads the applet, sizes it and runs its init before it joins the
-     * window, then its start, as browsers did. Called off the event thread.
+     * Loads the applet, shows the window, then sizes the applet and runs its init before it
+     * joins the window, then its start, as browsers did. Called off the event thread.
      */
     Opened open(int offset) {
-        onEventThread(() -> {
-            placeholder.setPreferredSize(size);
-            setLayout(new BorderLayout());
-            add(placeholder, BorderLayout.CENTER);
-            add(status, BorderLayout.SOUTH);
-            pack();
-            setLocation(offset, offset);
-            setVisible(true);
-        });
         URL[] classPath;
         try {
             codeBase = LocalCode.codeBase(documentBase, tag);
             classPath = LocalCode.classPath(documentBase, codeBase, tag);
         } catch (LocalCode.Refused e) {
             System.err.println(e.getMessage());
+            showWindow(offset);
             onEventThread(() -> status.setText(e.getMessage()));
             return Opened.REFUSED;
         }
@@ -105,8 +97,11 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
             else
                 System.err.println("Cannot load the applet " + tag.className() + " from " +
                                    codeBase + ": " + e);
+            lifecycle.end();
+            closeLoader();
             return Opened.NOT_LOADED;
         }
+        showWindow(offset);
         Lifecycle.Outcome started = loaded != Lifecycle.Outcome.DONE ? loaded : lifecycle.run(() -> {
             applet.setStub(this);
             applet.setSize(size);
@@ -123,6 +118,27 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
         return Opened.SHOWN;
     }
 
+    /** The window, an empty panel of the applet's size where the applet will be. */
+    private void showWindow(int offset) {
+        onEventThread(() -> {
+            placeholder.setPreferredSize(size);
+            setLayout(new BorderLayout());
+            add(placeholder, BorderLayout.CENTER);
+            add(status, BorderLayout.SOUTH);
+            pack();
+            setLocation(offset, offset);
+            setVisible(true);
+        });
+    }
+
+    private void closeLoader() {
+        try {
+            loader.close();
+        } catch (IOException e) {
+            System.err.println("Cannot close the applet's class files: " + e);
+        }
+    }
+
     private void join() {
         if (closing)
             return;
@@ -135,7 +151,6 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
         if (outcome == Lifecycle.Outcome.FAILED) {
             active = false;
             Throwable e = lifecycle.failure();
-            System.err.println("Applet not started: " + e);
             e.printStackTrace();
             onEventThread(() -> status.setText("Applet not started: " + e));
         } else if (outcome == Lifecycle.Outcome.TIMED_OUT) {
@@ -188,13 +203,8 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
                 lifecycle.failure().printStackTrace();
         }
         lifecycle.end();
-        if (loader != null) {
-            try {
-                loader.close();
-            } catch (IOException e) {
-                System.err.println("Cannot close the applet's class files: " + e);
-            }
-        }
+        if (loader != null)
+            closeLoader();
         onEventThread(() -> {
             dispose();
             page.closed(this);
