@@ -143,10 +143,7 @@ void CompileDocument(Workspace& workspace) {
                             PackageMismatchMessage(sourcePath, place.packageName));
         return;
     }
-    std::shared_ptr<QTemporaryDir> copy = CopyWithoutByteOrderMark(sourcePath, place, commands);
-    if (copy)
-        run.whenEnded = [copy](bool) {
-        };
+    run.keptWhileRunning = CopyWithoutByteOrderMark(sourcePath, place, commands);
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
                                  return StartTool(workspace, command, run);
