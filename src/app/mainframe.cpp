@@ -22,6 +22,7 @@
 #include "settings/settingsstore.h"
 #include "templates/wizardcommand.h"
 #include "toolchain/outputpane.h"
+#include "toolchain/typingcheck.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -57,7 +58,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       menuStack_(new QStackedWidget(this)), frameMenuBar_(new QMenuBar),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)) {
+      statusBar1_(new QStatusBar(this)), typingCheck_(new TypingCheck(*this, this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
@@ -241,6 +242,7 @@ DocumentWindow* MainFrame::newDocumentWindow() {
                                            settings_.get(SettingKey::FontNameSize)));
     window->applyEditorOptions(ReadEditorOptions(settings_));
     connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
+    typingCheck_->watch(*window);
     window->setMenuBar(BuildDocumentMenuBar(*this, *window));
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);

@@ -17,6 +17,7 @@ class QStatusBar;
 namespace orvane {
 
 class OutputPane;
+class TypingCheck;
 
 enum class Bar { Standard, Object, Status };
 
@@ -103,6 +104,7 @@ private:
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    TypingCheck* typingCheck_;
     bool followingDisk_ = false;
 };
 

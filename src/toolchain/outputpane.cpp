@@ -28,6 +28,9 @@ namespace {
 // How long Orvane waits for an ended program to be gone when it closes.
 constexpr int stopWaitMs = 1000;
 
+// How much of a compiler's output is kept for its markers; verbose runs print far more.
+constexpr qsizetype compilerOutputLimit = 4'000'000;
+
 QTextCharFormat commandFormat() {
     QTextCharFormat format;
     format.setFontWeight(QFont::Bold);
@@ -87,6 +90,8 @@ struct OutputPane::Block {
     // Compiler runs: the compiled source, and the folder relative names in messages start from.
     QString sourcePath;
     QString workingFolder;
+    QString compilerOutput;
+    CompilerEnded whenEnded;
     QProcess* process = nullptr; // while the program runs
     QStringDecoder standardOutput{QStringConverter::System};
     QStringDecoder standardError{QStringConverter::System};
@@ -167,20 +172,21 @@ int OutputPane::runningPrograms() const {
 }
 
 void OutputPane::follow(QProcess& process, const QString& commandLine) {
-    followBlock(process, commandLine, QString());
+    followBlock(process, commandLine, QString(), {});
 }
 
 void OutputPane::followCompiler(QProcess& process, const QString& commandLine,
-                                const QString& sourcePath) {
-    followBlock(process, commandLine, sourcePath);
+                                const QString& sourcePath, CompilerEnded whenEnded) {
+    followBlock(process, commandLine, sourcePath, std::move(whenEnded));
 }
 
 void OutputPane::followBlock(QProcess& process, const QString& commandLine,
-                             const QString& sourcePath) {
+                             const QString& sourcePath, CompilerEnded whenEnded) {
     process.setParent(this);
     std::unique_ptr<Block> started = startBlock(commandLine);
     started->process = &process;
     started->sourcePath = sourcePath;
+    started->whenEnded = std::move(whenEnded);
     started->workingFolder =
         process.workingDirectory().isEmpty() ? QDir::currentPath() : process.workingDirectory();
     Block* block = started.get();
@@ -244,7 +250,10 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
     if (bytes.isEmpty())
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
-    append(block, decoder.decode(bytes), errors ? errorFormat() : QTextCharFormat());
+    const QString text = decoder.decode(bytes);
+    if (block.whenEnded && block.compilerOutput.size() < compilerOutputLimit)
+        block.compilerOutput += text;
+    append(block, text, errors ? errorFormat() : QTextCharFormat());
 }
 
 void OutputPane::finish(Block& block) {
@@ -256,6 +265,10 @@ void OutputPane::finish(Block& block) {
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
+    if (block.whenEnded) {
+        block.whenEnded(block.compilerOutput, block.workingFolder);
+        block.compilerOutput.clear();
+    }
     if (block.sourcePath.isEmpty())
         std::erase_if(blocks_, [&block](const auto& each) { return each.get() == &block; });
     showRunningState();

@@ -37,7 +37,7 @@ public:
     QObject& programOwner() override { return *this; }
     void follow(QProcess& process, const QString& commandLine) override;
     void followCompiler(QProcess& process, const QString& commandLine,
-                        const QString& sourcePath) override;
+                        const QString& sourcePath, CompilerEnded whenEnded) override;
     void noteFailedStart(const QString& commandLine) override;
 
     QPlainTextEdit& view() const { return *txtOutput_; }
@@ -62,7 +62,8 @@ protected:
 private:
     struct Block;
 
-    void followBlock(QProcess& process, const QString& commandLine, const QString& sourcePath);
+    void followBlock(QProcess& process, const QString& commandLine, const QString& sourcePath,
+                     CompilerEnded whenEnded);
     std::unique_ptr<Block> startBlock(const QString& commandLine);
     void openBlock(Block& block, const QString& header);
     void append(Block& block, const QString& text, const QTextCharFormat& format);

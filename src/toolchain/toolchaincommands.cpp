@@ -9,6 +9,7 @@
 #include "settings/optionscommand.h"
 #include "settings/settingsstore.h"
 #include "toolchain/compilecommands.h"
+#include "toolchain/compilermarkers.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/rundialog.h"
 #include "toolchain/toolstarter.h"
@@ -81,8 +82,13 @@ void CompileDocument(Workspace& workspace) {
     }
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command,
-                                                  {.compiledSource = window->documentPath()});
+                                 return StartTool(
+                                     workspace, command,
+                                     {.compiledSource = window->documentPath(),
+                                      .whenCompiled = [&workspace](const QString& output,
+                                                                   const QString& folder) {
+                                          ShowCompilerMarkers(workspace, output, folder);
+                                      }});
                              }}))
             return;
     }

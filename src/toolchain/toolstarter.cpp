@@ -45,7 +45,7 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
     if (run.compiledSource.isEmpty())
         pane.follow(*process, header);
     else
-        pane.followCompiler(*process, header, run.compiledSource);
+        pane.followCompiler(*process, header, run.compiledSource, run.whenCompiled);
     return 0;
 }
 

@@ -19,6 +19,8 @@ struct ToolRun {
     QString note{};           // a line above the command line: what the program does for the user
     QString compiledSource{}; // for a compiler run: the source whose folder its messages lead to
     std::function<void(int exitCode)> whenEnded{}; // hears how the program ended by itself
+    // For a compiler run: hears what the compiler printed once it has ended.
+    std::function<void(const QString& output, const QString& workingFolder)> whenCompiled{};
 };
 
 // Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,
