@@ -12,9 +12,8 @@ namespace orvane {
 
 DiagnosticMarkers& MarkersOf(Workspace& workspace, DocumentWindow& window) {
     auto* editor = qobject_cast<CodeEditor*>(&window.editor());
-    return DiagnosticMarkers::Of(*editor, [&workspace](const QString& text) {
-        workspace.showStatusMessage(text);
-    });
+    return DiagnosticMarkers::Of(
+        *editor, [&workspace](const QString& text) { workspace.showStatusMessage(text); });
 }
 
 void ShowCompilerMarkers(Workspace& workspace, const QString& output,

@@ -15,7 +15,6 @@ DiagnosticMarkers& MarkersOf(Workspace& workspace, DocumentWindow& window);
 // the diagnostics about that file, and only those, so the run replaces what was marked before.
 // A window with unsaved changes keeps its markers: the compiler saw other text than it holds.
 // Relative paths in messages are read against `workingFolder`.
-void ShowCompilerMarkers(Workspace& workspace, const QString& output,
-                         const QString& workingFolder);
+void ShowCompilerMarkers(Workspace& workspace, const QString& output, const QString& workingFolder);
 
 } // namespace orvane

@@ -58,8 +58,7 @@ DiagnosticMarkers::DiagnosticMarkers(CodeEditor& editor, StatusNote statusNote)
     setObjectName(QStringLiteral("diagnosticMarkers"));
     connect(editor.document(), &QTextDocument::contentsChange, this,
             &DiagnosticMarkers::dropEditedLines);
-    connect(&editor, &QPlainTextEdit::cursorPositionChanged, this,
-            &DiagnosticMarkers::followCaret);
+    connect(&editor, &QPlainTextEdit::cursorPositionChanged, this, &DiagnosticMarkers::followCaret);
     editor.viewport()->installEventFilter(this);
 }
 

@@ -16,7 +16,8 @@ void goToMarker(Workspace& workspace, bool forward) {
     const DiagnosticMarkers* markers = DiagnosticMarkers::Find(window->codeEditor());
     const QList<int> starts = markers ? markers->positions() : QList<int>();
     if (starts.isEmpty()) {
-        workspace.showStatusMessage(QStringLiteral("No compiler messages are marked in this window."));
+        workspace.showStatusMessage(
+            QStringLiteral("No compiler messages are marked in this window."));
         return;
     }
     QPlainTextEdit& editor = window->editor();

@@ -19,9 +19,8 @@ const QRegularExpression& headerPattern() {
 // Blanks and tabs, then the one caret.
 bool isCaretLine(QStringView line) {
     const QStringView trimmed = line.trimmed();
-    return trimmed == u"^" &&
-           std::all_of(line.cbegin(), line.cbegin() + line.indexOf(u'^'),
-                       [](QChar c) { return c == u' ' || c == u'\t'; });
+    return trimmed == u"^" && std::all_of(line.cbegin(), line.cbegin() + line.indexOf(u'^'),
+                                          [](QChar c) { return c == u' ' || c == u'\t'; });
 }
 
 DiagnosticKind kindOf(const QString& word) {

@@ -36,8 +36,8 @@ public:
 
     QObject& programOwner() override { return *this; }
     void follow(QProcess& process, const QString& commandLine) override;
-    void followCompiler(QProcess& process, const QString& commandLine,
-                        const QString& sourcePath, CompilerEnded whenEnded) override;
+    void followCompiler(QProcess& process, const QString& commandLine, const QString& sourcePath,
+                        CompilerEnded whenEnded) override;
     void noteFailedStart(const QString& commandLine) override;
 
     QPlainTextEdit& view() const { return *txtOutput_; }

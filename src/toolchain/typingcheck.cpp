@@ -41,8 +41,7 @@ TypingCheck::~TypingCheck() = default;
 void TypingCheck::watch(DocumentWindow& window) {
     connect(window.editor().document(), &QTextDocument::contentsChanged, this,
             [this, &window] { edited(window); });
-    connect(&window, &QObject::destroyed, this,
-            [this, key = &window] { sentTexts_.remove(key); });
+    connect(&window, &QObject::destroyed, this, [this, key = &window] { sentTexts_.remove(key); });
 }
 
 void TypingCheck::edited(DocumentWindow& window) {
@@ -84,16 +83,14 @@ bool TypingCheck::startChecker() {
     connect(checker_, &TypingChecker::answered, this, &TypingCheck::answered);
     connect(checker_, &TypingChecker::gaveUp, this, [this](const QString& reason) {
         off_ = true;
-        workspace_.showStatusMessage(QStringLiteral("Checking Java as you type is off: ") +
-                                     reason);
+        workspace_.showStatusMessage(QStringLiteral("Checking Java as you type is off: ") + reason);
     });
     return true;
 }
 
 void TypingCheck::answered(qint64 number, const QList<CompilerDiagnostic>& diagnostics) {
     DocumentWindow* window = newest_.window;
-    if (number != newest_.number || !window ||
-        sentTexts_.value(window) != checkedText(*window))
+    if (number != newest_.number || !window || sentTexts_.value(window) != checkedText(*window))
         return;
     MarkersOf(workspace_, *window).show(diagnostics);
 }

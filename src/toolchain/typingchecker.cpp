@@ -49,8 +49,8 @@ bool TypingChecker::check(qint64 number, const QString& path, const QString& sou
     if (givenUp_)
         return false;
     if (!process_ && !start()) {
-        giveUp(QStringLiteral("Orvane's checker could not be started with %1.")
-                   .arg(command_.program));
+        giveUp(
+            QStringLiteral("Orvane's checker could not be started with %1.").arg(command_.program));
         return false;
     }
     lastRequest_ = CheckerRequest(number, path, sourcePath, text);

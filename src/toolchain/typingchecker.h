@@ -24,8 +24,7 @@ public:
 
     // Sends request `number` for `text` ("\n" between lines) of the file at `path`; false once
     // the checker has given up.
-    bool check(qint64 number, const QString& path, const QString& sourcePath,
-               const QString& text);
+    bool check(qint64 number, const QString& path, const QString& sourcePath, const QString& text);
     bool isRunning() const { return process_ != nullptr; }
     // The running checker's process id, 0 when none runs.
     qint64 processId() const;

@@ -224,6 +224,8 @@ private slots:
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QCheckBox*>("chkColouring")->setChecked(false);
             d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
+            QVERIFY(d.findChild<QCheckBox*>("chkCheckJava")->isChecked());
+            d.findChild<QCheckBox*>("chkCheckJava")->setChecked(false);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
@@ -231,6 +233,7 @@ private slots:
         QCOMPARE(editor.gutterWidth(), 0);
         QVERIFY(editor.showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
+        QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
         QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
         QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
     }
