@@ -20,10 +20,13 @@ TypingChecker::TypingChecker(Desktop& desktop, ToolCommand command, QObject* par
     connect(&idle_, &QTimer::timeout, this, &TypingChecker::stop);
 }
 
-// Its input closes as the process goes, so a checker that outlives Orvane ends by itself too.
+// Should Orvane itself be killed, the checker's input ends, and the checker with it.
 TypingChecker::~TypingChecker() {
-    if (process_)
-        process_->disconnect(this);
+    for (QProcess* process : findChildren<QProcess*>(QString(), Qt::FindDirectChildrenOnly)) {
+        process->disconnect(this);
+        process->kill();
+        process->waitForFinished(1000);
+    }
 }
 
 qint64 TypingChecker::processId() const {
@@ -55,7 +58,7 @@ bool TypingChecker::check(qint64 number, const QString& path, const QString& sou
     }
     lastRequest_ = CheckerRequest(number, path, sourcePath, text);
     process_->write(lastRequest_);
-    idle_.start();
+    idle_.stop();
     return true;
 }
 
@@ -83,6 +86,7 @@ void TypingChecker::readAnswers() {
             collecting_ = -1;
             diagnostics_.clear();
             lastRequest_.clear();
+            idle_.start();
             emit answered(answer->number, found);
             break;
         }
