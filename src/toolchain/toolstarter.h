@@ -8,6 +8,10 @@ namespace orvane {
 
 class Workspace;
 
+// The compiler chosen in Options: the file chosen, or the javac of a JDK folder or of its bin
+// folder chosen instead; empty when none was chosen.
+QString ChosenCompiler(const Workspace& workspace);
+
 // The program to start for `tool`: at, or beside, the compiler location chosen in Options when
 // such a file exists, else the program found on the search path; empty text when neither has it.
 QString FindJdkProgram(const Workspace& workspace, JdkTool tool);
@@ -18,7 +22,9 @@ QString LocateJdkProgram(const Workspace& workspace, JdkTool tool);
 struct ToolRun {
     QString note{};           // a line above the command line: what the program does for the user
     QString compiledSource{}; // for a compiler run: the source whose folder its messages lead to
-    std::function<void(int exitCode)> whenEnded{}; // hears how the program ended by itself
+    // A line the program may print, and who hears, after the pane's end line, whether it did.
+    QByteArray watchedLine{};
+    std::function<void(bool watchedLineSeen)> whenEnded{};
     // For a compiler run: hears what the compiler printed once it has ended.
     std::function<void(const QString& output, const QString& workingFolder)> whenCompiled{};
 };

@@ -5,9 +5,11 @@
 #include "document/workspace.h"
 #include "platform/desktop.h"
 #include "settings/editorsettings.h"
+#include "toolchain/appletapichoice.h"
 #include "toolchain/checkerprotocol.h"
 #include "toolchain/compilermarkers.h"
 #include "toolchain/diagnosticmarkers.h"
+#include "toolchain/javapackage.h"
 #include "toolchain/toolstarter.h"
 #include "toolchain/typingchecker.h"
 
@@ -29,8 +31,8 @@ QString checkedText(const DocumentWindow& window) {
 
 } // namespace
 
-TypingCheck::TypingCheck(Workspace& workspace, QObject* parent, QStringList javacOptions)
-    : QObject(parent), workspace_(workspace), javacOptions_(std::move(javacOptions)) {
+TypingCheck::TypingCheck(Workspace& workspace, QObject* parent)
+    : QObject(parent), workspace_(workspace) {
     pause_.setSingleShot(true);
     pause_.setInterval(pauseMs);
     connect(&pause_, &QTimer::timeout, this, &TypingCheck::checkPending);
@@ -68,7 +70,7 @@ void TypingCheck::checkPending() {
     sentTexts_.insert(window, text);
     newest_ = {window, newest_.number + 1};
     const QString path = window->documentPath();
-    checker_->check(newest_.number, path, ParsePath(path, -3), text);
+    checker_->check(newest_.number, path, JavaPackageRoot(path, text).root, text);
 }
 
 bool TypingCheck::startChecker() {
@@ -77,9 +79,15 @@ bool TypingCheck::startChecker() {
         off_ = true;
         return false;
     }
+    // As F4 compiles an applet, without the warning that the JDK's applet classes are marked
+    // for removal, which would mark every applet.
+    const AppletApiUse api = ChooseAppletApi(workspace_, java);
+    QStringList options = api.options;
+    if (api.api == AppletApi::Jdk)
+        options << QStringLiteral("-Xlint:-removal");
     checker_ = new TypingChecker(
-        workspace_.desktop(),
-        CheckerCommand(java, workspace_.desktop().programFolder(), javacOptions_), this);
+        workspace_.desktop(), CheckerCommand(java, workspace_.desktop().programFolder(), options),
+        this);
     connect(checker_, &TypingChecker::answered, this, &TypingCheck::answered);
     connect(checker_, &TypingChecker::gaveUp, this, [this](const QString& reason) {
         off_ = true;

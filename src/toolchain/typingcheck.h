@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 #include <QTimer>
 
 namespace orvane {
@@ -14,16 +13,14 @@ class Workspace;
 struct CompilerDiagnostic;
 
 // Checking Java as the user types: 600 ms after the typing in a Java source's window pauses, its
-// text goes to Orvane's checker, run by the java of the JDK that compiles, and the answer becomes
-// the window's markers. The checker starts with the first such pause, never before; without a
-// JDK nothing is checked. Only the answer to the newest request counts, and only while the
-// window still holds the text that was sent.
+// text goes to Orvane's checker, run by the java of the JDK that compiles with the applet classes
+// that compiling uses, and the answer becomes the window's markers. The checker starts with the
+// first such pause, never before; without a JDK nothing is checked. Only the answer to the newest
+// request counts, and only while the window still holds the text that was sent.
 class TypingCheck final : public QObject {
     Q_OBJECT
 public:
-    // `javacOptions` go to every check: what this JDK needs for the Applet API.
-    explicit TypingCheck(Workspace& workspace, QObject* parent = nullptr,
-                         QStringList javacOptions = {});
+    explicit TypingCheck(Workspace& workspace, QObject* parent = nullptr);
     ~TypingCheck() override;
 
     // Follows the typing in `window` from now on.
@@ -40,7 +37,6 @@ private:
     bool startChecker();
 
     Workspace& workspace_;
-    QStringList javacOptions_;
     QTimer pause_;
     QPointer<DocumentWindow> pending_;
     // The text last sent for each window, so an unchanged text is not sent again.
