@@ -29,9 +29,6 @@ namespace {
 
 // How long Orvane waits for an ended program to be gone when it closes.
 constexpr int stopWaitMs = 1000;
-
-// How much of a compiler's output is kept for its markers; verbose runs print far more.
-constexpr qsizetype compilerOutputLimit = 4'000'000;
 // How often the pane looks whether what an ended program started has ended too.
 constexpr int lingerCheckMs = 500;
 
@@ -143,16 +140,11 @@ int OutputPane::runningPrograms() const {
 }
 
 void OutputPane::follow(QProcess& process, const QString& commandLine) {
-    followBlock(process, commandLine, QString(), {});
+    followCompiler(process, commandLine, QString(), {});
 }
 
 void OutputPane::followCompiler(QProcess& process, const QString& commandLine,
                                 const QString& sourcePath, CompilerEnded whenEnded) {
-    followBlock(process, commandLine, sourcePath, std::move(whenEnded));
-}
-
-void OutputPane::followBlock(QProcess& process, const QString& commandLine,
-                             const QString& sourcePath, CompilerEnded whenEnded) {
     process.setParent(this);
     std::unique_ptr<Block> started = startBlock(commandLine);
     started->process = &process;
@@ -237,7 +229,7 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
     const QString text = decoder.decode(bytes);
-    if (block.whenEnded && block.compilerOutput.size() < compilerOutputLimit)
+    if (block.whenEnded && block.compilerOutput.size() < limits_.characters)
         block.compilerOutput += text;
     TerminalText& terminal = errors ? block.errorText : block.outputText;
     append(block, terminal.feed(text), errors ? ErrorFormat() : QTextCharFormat());
@@ -252,10 +244,8 @@ void OutputPane::finish(Block& block) {
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
-    if (block.whenEnded) {
-        block.whenEnded(block.compilerOutput, block.workingFolder);
-        block.compilerOutput.clear();
-    }
+    if (block.whenEnded)
+        block.whenEnded(std::exchange(block.compilerOutput, QString()), block.workingFolder);
     // What the program started may outlive it; Stop stays until that has ended too.
     if (!block.stopped && ProgramGroupAlive(block.group))
         lingeringGroups_.push_back(block.group);

@@ -64,8 +64,6 @@ protected:
 private:
     struct Block;
 
-    void followBlock(QProcess& process, const QString& commandLine, const QString& sourcePath,
-                     CompilerEnded whenEnded);
     std::unique_ptr<Block> startBlock(const QString& commandLine);
     void openBlock(Block& block, const QString& header);
     void append(Block& block, const QString& text, const QTextCharFormat& format);
