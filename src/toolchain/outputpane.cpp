@@ -29,8 +29,6 @@ namespace {
 
 // How long Orvane waits for an ended program to be gone when it closes.
 constexpr int stopWaitMs = 1000;
-// How often the pane looks whether what an ended program started has ended too.
-constexpr int lingerCheckMs = 500;
 
 bool isEndOfInputKey(const QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
@@ -68,7 +66,7 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
       txtOutput_(new QPlainTextEdit), txtInput_(new QLineEdit),
       cmdEndInput_(new QPushButton(QStringLiteral("End of Input"))),
       cmdStop_(new QPushButton(QStringLiteral("Stop"))), lingerCheck_(new QTimer(this)) {
-    lingerCheck_->setInterval(lingerCheckMs);
+    lingerCheck_->setInterval(500); // looks this often whether what ended programs left ended
     connect(lingerCheck_, &QTimer::timeout, this, &OutputPane::showRunningState);
     setObjectName(QStringLiteral("Output"));
     txtOutput_->setObjectName(QStringLiteral("txtOutput"));

@@ -144,15 +144,12 @@ void CompileDocument(Workspace& workspace) {
                             PackageMismatchMessage(sourcePath, place.packageName));
         return;
     }
-    std::shared_ptr<QTemporaryDir> copy = CopyWithoutByteOrderMark(sourcePath, place, commands);
+    run.keptWhileRunning = CopyWithoutByteOrderMark(sourcePath, place, commands);
     // Messages about the copy without a byte order mark are about the document itself.
     run.whenCompiled = [&workspace, compiled = commands.constFirst().arguments.constLast(),
                         sourcePath](const QString& output, const QString& folder) {
         ShowCompilerMarkers(workspace, QString(output).replace(compiled, sourcePath), folder);
     };
-    if (copy)
-        run.whenEnded = [copy](bool) {
-        };
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
                                  return StartTool(workspace, command, run);

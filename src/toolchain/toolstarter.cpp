@@ -68,6 +68,9 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
         pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
+    if (run.keptWhileRunning)
+        QObject::connect(process, &QProcess::finished, process,
+                         [kept = run.keptWhileRunning] { Q_UNUSED(kept); });
     auto seen = std::make_shared<bool>(false);
     if (run.whenEnded)
         WatchOutput(*process, run.watchedLine, seen);

@@ -3,6 +3,7 @@
 #include "toolchain/jdktools.h"
 
 #include <functional>
+#include <memory>
 
 namespace orvane {
 
@@ -25,6 +26,7 @@ struct ToolRun {
     // A line the program may print, and who hears, after the pane's end line, whether it did.
     QByteArray watchedLine{};
     std::function<void(bool watchedLineSeen)> whenEnded{};
+    std::shared_ptr<const void> keptWhileRunning{}; // what the program needs, a file say
     // For a compiler run: hears what the compiler printed once it has ended.
     std::function<void(const QString& output, const QString& workingFolder)> whenCompiled{};
 };

@@ -212,7 +212,8 @@ private slots:
         QFETCH(QString, source);
         const JavaPackagePlace place = JavaPackageRoot(
             path, source, path.startsWith(u'C') ? PathStyle::Windows : PathStyle::Posix);
-        QTEST(place.packageName + u'|' + place.root + u'|' + QString::number(place.matchesFolder),
+        QTEST(QString(place.packageName + u'|' + place.root + u'|' +
+                      QString::number(place.matchesFolder)),
               "expected");
     }
 

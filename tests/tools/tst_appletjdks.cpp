@@ -106,7 +106,8 @@ private slots:
         for (const QString& jdk : {jdk17, jdk25}) {
             if (!QFileInfo(jdk + u"/bin/javac"_s).isExecutable())
                 QFAIL(qPrintable(
-                    u"the JDK %1 is not installed (scripts/dependencies.sh)"_s.arg(jdk)));
+                    u"the JDK %1 is not installed: these tests need JDK 17 and 25 there"_s.arg(
+                        jdk)));
         }
         const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
         if (xvfb.isEmpty())
