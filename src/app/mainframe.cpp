@@ -16,6 +16,7 @@
 #include "settings/recentsettings.h"
 #include "settings/settingsstore.h"
 #include "toolchain/outputpane.h"
+#include "toolchain/typingcheck.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -52,7 +53,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       documentMenuBar_(commands_->buildMenuBar(DocumentMenu, menuStack_)),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)) {
+      statusBar1_(new QStatusBar(this)), typingCheck_(new TypingCheck(*this, this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
@@ -198,6 +199,7 @@ DocumentWindow* MainFrame::newDocumentWindow() {
                                            settings_.get(SettingKey::FontNameSize)));
     window->applyEditorOptions(ReadEditorOptions(settings_));
     connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
+    typingCheck_->watch(*window);
     connect(window, &DocumentWindow::commandStateChanged, this,
             [this, window](bool empty) { followCommandState(*window, empty); });
     barMarks_.insert(window, {true, true, true});

@@ -22,6 +22,7 @@ namespace orvane {
 
 class CommandActions;
 class OutputPane;
+class TypingCheck;
 
 enum class Bar { Standard, Object, Status };
 
@@ -107,6 +108,7 @@ private:
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    TypingCheck* typingCheck_;
     // Each window's check marks for the three bars.
     QHash<const DocumentWindow*, std::array<bool, 3>> barMarks_;
     bool followingDisk_ = false;

@@ -78,7 +78,7 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
     if (run.compiledSource.isEmpty())
         pane.follow(*process, header);
     else
-        pane.followCompiler(*process, header, run.compiledSource);
+        pane.followCompiler(*process, header, run.compiledSource, run.whenCompiled);
     // Connected after the pane, so what the user is told comes after the run's end line; and
     // queued, so a box it shows runs its own event loop outside the process's signal.
     if (run.whenEnded)

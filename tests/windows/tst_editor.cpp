@@ -105,7 +105,8 @@ private slots:
         OpenDocumentFile(frame(), file("a.txt"));
         QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
-                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo"}));
+                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo", "-",
+                              "mnuEditNextError", "mnuEditPreviousError"}));
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
         QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
@@ -224,6 +225,8 @@ private slots:
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QCheckBox*>("chkColouring")->setChecked(false);
             d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
+            QVERIFY(d.findChild<QCheckBox*>("chkCheckJava")->isChecked());
+            d.findChild<QCheckBox*>("chkCheckJava")->setChecked(false);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
@@ -231,6 +234,7 @@ private slots:
         QCOMPARE(editor.gutterWidth(), 0);
         QVERIFY(editor.showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
+        QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
         QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
         QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
     }
