@@ -2,7 +2,6 @@
 
 #include "about/aboutcommand.h"
 #include "app/actionrecipe.h"
-#include "app/diskreload.h"
 #include "app/documentmenus.h"
 #include "app/helpcommands.h"
 #include "app/outsidefiles.h"
@@ -11,9 +10,11 @@
 #include "app/recentmenu.h"
 #include "app/toolbaricons.h"
 #include "app/toolbars.h"
+#include "document/diskfollower.h"
 #include "document/documentwindow.h"
 #include "document/editorfont.h"
 #include "document/filecommands.h"
+#include "document/recoverykeeper.h"
 #include "insert/insertcommands.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
@@ -57,7 +58,8 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       menuStack_(new QStackedWidget(this)), frameMenuBar_(new QMenuBar),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)) {
+      statusBar1_(new QStatusBar(this)), diskFollower_(new DiskFollower(*this, this)),
+      recoveryKeeper_(new RecoveryKeeper(*this, RecoveryKeeper::DefaultFolder(), this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
@@ -175,6 +177,7 @@ void MainFrame::start(const QStringList& files) {
     show();
     for (const QString& file : files)
         OpenDocumentFile(*this, file);
+    recoveryKeeper_->offerRecovery();
     // Files that could not be opened leave the frame as a start without files would.
     if (documentWindows().isEmpty())
         newDocumentWindow();
@@ -241,6 +244,8 @@ DocumentWindow* MainFrame::newDocumentWindow() {
                                            settings_.get(SettingKey::FontNameSize)));
     window->applyEditorOptions(ReadEditorOptions(settings_));
     connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
+    diskFollower_->follow(*window);
+    recoveryKeeper_->follow(*window);
     window->setMenuBar(BuildDocumentMenuBar(*this, *window));
     menuStack_->addWidget(&window->menuBar());
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
@@ -308,12 +313,7 @@ void MainFrame::followActiveDocument() {
     if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(&window->menuBar());
         window->applyCommandEnabling();
-        // Its question deactivates and reactivates the frame, which must not ask again.
-        if (!followingDisk_) {
-            followingDisk_ = true;
-            FollowDiskChange(*this, *window);
-            followingDisk_ = false;
-        }
+        diskFollower_->requestCheck();
     } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
         setToolbarState(true);
@@ -460,7 +460,7 @@ void MainFrame::lineUpMinimized() {
 }
 
 void MainFrame::exitProgram() {
-    desktop_.endProgram();
+    close();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

@@ -16,7 +16,9 @@ class QStatusBar;
 
 namespace orvane {
 
+class DiskFollower;
 class OutputPane;
+class RecoveryKeeper;
 
 enum class Bar { Standard, Object, Status };
 
@@ -69,7 +71,8 @@ public:
     // Opens the local files among dropped data as File > Open would; false when it holds none.
     bool openDroppedFiles(const QMimeData& data);
 
-    // Ends the program at once: no window is asked to close and nothing is saved.
+    // Closes the frame as its window's close command does: each window by its close rule, and a
+    // window that stays open keeps the program running.
     void exitProgram();
 
 protected:
@@ -100,10 +103,11 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    DiskFollower* diskFollower_;
+    RecoveryKeeper* recoveryKeeper_;
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
-    bool followingDisk_ = false;
 };
 
 } // namespace orvane

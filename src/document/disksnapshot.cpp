@@ -1,37 +1,61 @@
 #include "document/disksnapshot.h"
 
-#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orvane {
 
 namespace {
 
-QByteArray digestOf(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+#ifdef Q_OS_UNIX
+DiskSnapshot::Kind kindOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return DiskSnapshot::Kind::File;
+    if (S_ISDIR(mode))
+        return DiskSnapshot::Kind::Folder;
+    return DiskSnapshot::Kind::Special;
 }
+#endif
 
 } // namespace
 
-DiskSnapshot DiskSnapshot::Of(const QString& path, const QByteArray& bytes) {
+DiskSnapshot DiskSnapshot::Of(const QString& path) {
+    DiskSnapshot snapshot;
+    snapshot.recorded = true;
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return snapshot;
+    snapshot.kind = kindOf(status.st_mode);
+    snapshot.readable = ::access(name.constData(), R_OK) == 0;
+    snapshot.size = static_cast<qint64>(status.st_size);
+    snapshot.modifiedNs = static_cast<qint64>(status.st_mtim.tv_sec) * 1'000'000'000 +
+                          static_cast<qint64>(status.st_mtim.tv_nsec);
+    snapshot.fileId = static_cast<quint64>(status.st_ino);
+#else
     const QFileInfo info(path);
-    return {true, bytes.size(), info.lastModified(), digestOf(bytes)};
+    if (!info.exists())
+        return snapshot;
+    snapshot.kind = info.isFile() ? Kind::File : info.isDir() ? Kind::Folder : Kind::Special;
+    snapshot.readable = info.isReadable();
+    snapshot.size = info.size();
+    snapshot.modifiedNs = info.lastModified().toMSecsSinceEpoch() * 1'000'000;
+#endif
+    return snapshot;
 }
 
 bool FileChangedSince(const DiskSnapshot& snapshot, const QString& path) {
     if (!snapshot.recorded)
         return false;
-    const QFileInfo info(path);
-    if (!info.exists())
-        return false;
-    if (!info.isFile() || info.size() != snapshot.size || info.lastModified() != snapshot.modified)
-        return true;
-    // Same size and time: a change within the clock's resolution shows only in the content.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return true;
-    return digestOf(file.read(snapshot.size + 1)) != snapshot.digest;
+    const DiskSnapshot now = DiskSnapshot::Of(path);
+    return now.kind != DiskSnapshot::Kind::Missing && now != snapshot;
 }
 
 } // namespace orvane

@@ -14,6 +14,10 @@ int WriteDocumentFile(const QString& path, const QByteArray& bytes);
 // The same for a document's text in `format`.
 int WriteDocumentFile(const QString& path, const QString& text, const TextFormat& format);
 
+// Under a limit on file sizes, a write past it would end the program with every window's text
+// unsaved; after this it fails with EFBIG, reported as a full disk. Every writer calls it.
+void KeepRunningPastFileSizeLimits();
+
 // The largest file Open takes, in bytes.
 constexpr qint64 LargestDocumentFile = 65000;
 

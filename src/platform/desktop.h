@@ -39,6 +39,9 @@ struct Message {
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::Information;
+    // The button Enter presses. Dismissed leaves the box's usual choice; a question whose Yes
+    // throws text away names No, so typing on never answers it.
+    MessageAnswer defaultAnswer = MessageAnswer::Dismissed;
 };
 
 // What the Open and Save As dialogs are shown with. Filters use Qt's "Description (*.ext)" form.
@@ -61,7 +64,8 @@ public:
 
     virtual MessageAnswer showMessage(const Message& message) = 0;
 
-    // The chosen full path, or nothing when the user cancelled.
+    // The chosen full path, or nothing when the user cancelled. Save As asks before it chooses a
+    // file that exists; No leaves the dialog open for another choice.
     virtual std::optional<QString> askOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> askSaveFileName(const FileDialogRequest& request) = 0;
 
