@@ -13,8 +13,6 @@
 #include <QSet>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace orvane {
 
 namespace {
@@ -65,6 +63,9 @@ DiskFollower::DiskFollower(Workspace& workspace, QObject* parent)
 
 void DiskFollower::follow(DocumentWindow& window) {
     connect(&window, &DocumentWindow::documentPathChanged, this, &DiskFollower::rewatch);
+    connect(&window, &DocumentWindow::fileWritten, this, [this, &window](const QString& path) {
+        written_.insert(path, window.diskSnapshot());
+    });
     connect(&window, &QObject::destroyed, this, &DiskFollower::rewatch, Qt::QueuedConnection);
     rewatch();
 }
@@ -117,21 +118,13 @@ void DiskFollower::check() {
     checking_ = false;
 }
 
-bool DiskFollower::writtenByAnotherWindow(const DocumentWindow& window, const QString& path) const {
-    const QList<DocumentWindow*> windows = workspace_.documentWindows();
-    const DiskSnapshot now = DiskSnapshot::Of(path);
-    return std::any_of(windows.cbegin(), windows.cend(), [&](const DocumentWindow* other) {
-        return other != &window && other->documentPath() == path && other->diskSnapshot() == now;
-    });
-}
-
 void DiskFollower::checkWindow(DocumentWindow& window) {
     const QString path = window.documentPath();
     const DiskSnapshot& known = window.diskSnapshot();
     if (path.isEmpty() || !known.recorded)
         return;
     const DiskSnapshot now = DiskSnapshot::Of(path);
-    if (now == known || now == window.settledDisk())
+    if (now.looksLike(known) || now.looksLike(window.settledDisk()))
         return;
     window.settleDisk(now);
     Desktop& desktop = workspace_.desktop();
@@ -146,12 +139,17 @@ void DiskFollower::checkWindow(DocumentWindow& window) {
         tell(desktop, reason);
         return;
     }
-    const bool quietly = window.isUnchanged() && !writtenByAnotherWindow(window, path);
+    // Text Orvane wrote from another window is the user's too: asked about, never dropped.
+    const bool quietly = window.isUnchanged() && !written_.value(path).looksLike(now);
     if (!quietly && !askToReload(desktop, path)) {
         window.markDiffersFromDisk();
         return;
     }
-    if (ReloadDocumentFile(workspace_, window) && quietly)
+    if (!ReloadDocumentFile(workspace_, window)) {
+        window.markDiffersFromDisk();
+        return;
+    }
+    if (quietly)
         workspace_.showStatusMessage(QStringLiteral("Reloaded ") + path +
                                      QStringLiteral(": another program changed it."));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "document/disksnapshot.h"
+
 #include <QFileSystemWatcher>
+#include <QHash>
 #include <QObject>
 
 namespace orvane {
@@ -29,10 +32,11 @@ private:
     void check();
     bool mayCheck() const;
     void checkWindow(DocumentWindow& window);
-    bool writtenByAnotherWindow(const DocumentWindow& window, const QString& path) const;
 
     Workspace& workspace_;
     QFileSystemWatcher watcher_;
+    // What each file looked like just after Orvane itself last wrote it, from any window.
+    QHash<QString, DiskSnapshot> written_;
     bool pending_ = false;
     bool checking_ = false;
 };

@@ -1,5 +1,8 @@
 #include "document/disksnapshot.h"
 
+#include "document/documentfile.h"
+
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +25,10 @@ DiskSnapshot::Kind kindOf(mode_t mode) {
     return DiskSnapshot::Kind::Special;
 }
 #endif
+
+QByteArray digestOf(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+}
 
 } // namespace
 
@@ -51,11 +58,31 @@ DiskSnapshot DiskSnapshot::Of(const QString& path) {
     return snapshot;
 }
 
+DiskSnapshot DiskSnapshot::Of(const QString& path, const QByteArray& bytes) {
+    DiskSnapshot snapshot = Of(path);
+    snapshot.digest = digestOf(bytes);
+    return snapshot;
+}
+
+bool DiskSnapshot::looksLike(const DiskSnapshot& other) const {
+    return recorded == other.recorded && kind == other.kind && readable == other.readable &&
+           size == other.size && modifiedNs == other.modifiedNs && fileId == other.fileId;
+}
+
 bool FileChangedSince(const DiskSnapshot& snapshot, const QString& path) {
     if (!snapshot.recorded)
         return false;
     const DiskSnapshot now = DiskSnapshot::Of(path);
-    return now.kind != DiskSnapshot::Kind::Missing && now != snapshot;
+    if (now.kind == DiskSnapshot::Kind::Missing)
+        return false;
+    if (!now.looksLike(snapshot))
+        return true;
+    if (snapshot.digest.isEmpty() || now.kind != DiskSnapshot::Kind::File)
+        return false;
+    QFile file;
+    if (!OpenOrdinaryFile(file, path))
+        return true;
+    return digestOf(file.read(snapshot.size + 1)) != snapshot.digest;
 }
 
 } // namespace orvane

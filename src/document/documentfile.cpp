@@ -19,9 +19,10 @@ namespace orvane {
 
 namespace {
 
-// Opens `path` for reading only when it is an ordinary file. The check is made on the opened
-// handle, so a file replaced by a pipe in between can't block the program in open or read.
-bool openOrdinaryFile(QFile& file, const QString& path, bool& ordinary) {
+// Opens `path` for reading only when it is an ordinary file or a folder (whose reading fails as
+// usual). The check is made on the opened handle, so a file replaced by a pipe in between can't
+// block the program in open or read.
+bool openForReading(QFile& file, const QString& path, bool& ordinary) {
     ordinary = true;
 #ifdef Q_OS_UNIX
     const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -69,6 +70,11 @@ int overwriteInPlace(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+bool OpenOrdinaryFile(QFile& file, const QString& path) {
+    bool ordinary = true;
+    return openForReading(file, path, ordinary) && QFileInfo(path).isFile();
+}
+
 void KeepRunningPastFileSizeLimits() {
 #ifdef Q_OS_UNIX
     static std::once_flag once;
@@ -108,7 +114,7 @@ ReadResult ReadDocumentFile(const QString& path) {
     }
     QFile file;
     bool ordinary = true;
-    if (!openOrdinaryFile(file, path, ordinary)) {
+    if (!openForReading(file, path, ordinary)) {
         if (!ordinary)
             result.refusal = ReadRefusal::NotOrdinaryFile;
         else
@@ -125,7 +131,7 @@ ReadResult ReadDocumentFile(const QString& path) {
         return result;
     }
     result.document = DecodeDocumentBytes(bytes);
-    result.disk = DiskSnapshot::Of(path);
+    result.disk = DiskSnapshot::Of(path, bytes);
     return result;
 }
 

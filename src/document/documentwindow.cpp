@@ -140,12 +140,13 @@ void DocumentWindow::markWritten(const QString& path, const QString& text, const
     textFormat_ = format;
     textFormat_.openedText = text;
     textFormat_.openedBytes = bytes;
-    disk_ = DiskSnapshot::Of(path);
+    disk_ = DiskSnapshot::Of(path, bytes);
     setDocumentPath(path);
     setCaption(ParsePath(path, 6).toUpper());
     settledDisk_ = {};
     differsFromDisk_ = false;
     emit fileUsed(path);
+    emit fileWritten(path);
 }
 
 bool DocumentWindow::isUnchanged() const {

@@ -84,6 +84,8 @@ public:
 signals:
     // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
+    // The document's text was just written to its file at `path`.
+    void fileWritten(const QString& path);
     // The window now stands for the file at `path`, or for none when it is empty.
     void documentPathChanged(const QString& path);
 

@@ -48,14 +48,17 @@ bool asks(Desktop& desktop, const QString& question) {
 // The questions that stand before a write could lose something: another program's newer file,
 // characters the file's encoding can't store, characters the editor turned into line breaks.
 // Anything but Yes writes nothing. `format` may change to UTF-8 on the way.
-bool mayWrite(Desktop& desktop, const DocumentWindow& window, const QString& path,
-              const QString& text, TextFormat& format) {
+bool mayWrite(Desktop& desktop, DocumentWindow& window, const QString& path, const QString& text,
+              TextFormat& format) {
     const bool ownFile = path == window.documentPath();
-    if (ownFile && FileChangedSince(window.diskSnapshot(), path) &&
-        !asks(desktop, QStringLiteral("The file [") + path +
-                           QStringLiteral("] has been changed by another program. Overwrite it "
-                                          "with the text in Orvane?")))
-        return false;
+    if (ownFile && FileChangedSince(window.diskSnapshot(), path)) {
+        // Asked about here, the change is not asked about again when the frame looks at the disk.
+        window.settleDisk(DiskSnapshot::Of(path));
+        if (!asks(desktop, QStringLiteral("The file [") + path +
+                               QStringLiteral("] has been changed by another program. Overwrite "
+                                              "it with the text in Orvane?")))
+            return false;
+    }
     if (format.strayBytes && text != format.openedText) {
         if (!asks(desktop, QStringLiteral("The file [") + path +
                                QStringLiteral("] holds bytes that are not UTF-8, shown as their "

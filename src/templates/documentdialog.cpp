@@ -133,8 +133,8 @@ void DocumentDialog::finishClicked() {
 bool DocumentDialog::mayReplace(const QString& name) {
     if (!projectExists(projectsFolder_, name))
         return true;
-    return desktop_.showMessage({QStringLiteral("The project ") + name +
-                                     QStringLiteral(" already exists in the projects folder. "
+    return desktop_.showMessage({QStringLiteral("The project [") + name +
+                                     QStringLiteral("] already exists in the projects folder. "
                                                     "Replace its files?"),
                                  QStringLiteral("Orvane"), MessageButtons::YesNo,
                                  MessageIcon::Question,
