@@ -87,7 +87,11 @@ void PasteText(Workspace& workspace) {
         if (field.isEditable())
             field.replaceSelection(workspace.desktop().clipboardText());
     } else if (DocumentWindow* window = workspace.activeDocument()) {
-        window->text().replaceSelection(workspace.desktop().clipboardText());
+        // An undo step of its own: merged with the typing before it, Undo would take both.
+        DocumentText text = window->text();
+        text.beginUndoStep();
+        text.replaceSelection(workspace.desktop().clipboardText());
+        text.endUndoStep();
     }
 }
 

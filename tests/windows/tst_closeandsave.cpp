@@ -179,6 +179,20 @@ private slots:
               "answer");
     }
 
+    // A question whose Yes throws text away: Enter answers No.
+    void enterTakesTheDefaultAnswer() {
+        QtDesktop desktop;
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(desktop.showMessage({QStringLiteral("Reload?"), QStringLiteral("Orvane"),
+                                      MessageButtons::YesNo, MessageIcon::Question,
+                                      MessageAnswer::No}),
+                 MessageAnswer::No);
+    }
+
     // Ignore after a failure never throws text away nor claims a file that was not written or
     // read: a closing window stays open, Save As keeps the old caption, Open opens nothing.
     void ignoreKeepsTextAndPath() {

@@ -159,6 +159,17 @@ private slots:
         QVERIFY(text.text() != javaSource);
     }
 
+    // Typing, then Edit > Paste: Undo takes back the paste alone.
+    void pasteIsAStepOfItsOwn() {
+        QPlainTextEdit& editor = active()->editor();
+        QTest::keyClicks(&editor, QStringLiteral("abc"));
+        test_->desktop.setClipboardText(QStringLiteral("XYZ"));
+        active()->menuItem("mnuEditPaste")->trigger();
+        QCOMPARE(active()->text().text(), QStringLiteral("abcXYZ"));
+        active()->menuItem("mnuEditUndo")->trigger();
+        QCOMPARE(active()->text().text(), QStringLiteral("abc"));
+    }
+
     void goToLineMovesTheCaretToTheLinesStart() {
         active()->text().setText(javaSource);
         QString shownRange;

@@ -2,8 +2,12 @@
 #include "filesession.h"
 #include "toolchain/sourcejump.h"
 
+#include "platform/qtdesktop.h"
+
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QTimer>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -139,6 +143,52 @@ private slots:
         QCOMPARE(shownTexts(session.desktop),
                  QStringList(2, QStringLiteral("Cannot save a blank document.")));
         QCOMPARE(readBytes(path), QByteArray("hello\r\n"));
+    }
+
+    void saveAsOverAnExistingFile_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("No: nothing written") << false;
+        QTest::newRow("Yes: written, the window showing it asks") << true;
+    }
+
+    // Two untitled windows saved under the same proposed name: the second asks before it replaces
+    // the first one's file, and the first window, shown again, asks before reading it back.
+    void saveAsOverAnExistingFile() {
+        QFETCH(bool, replace);
+        FileSession session;
+        const QString path = session.path(QStringLiteral("untitled"));
+        DocumentWindow* first = session.active();
+        first->text().setText(QStringLiteral("first"));
+        session.desktop.answerFileDialog(path);
+        QVERIFY(SaveDocument(session.frame(), *first));
+        DocumentWindow* second = session.frame().newDocumentWindow();
+        second->text().setText(QStringLiteral("second"));
+        session.desktop.answerFileDialog(path);
+        session.desktop.overwriteAnswers.enqueue(replace);
+        QCOMPARE(SaveDocument(session.frame(), *second), replace);
+        QCOMPARE(session.desktop.overwriteQuestions, QStringList{path});
+        QCOMPARE(readBytes(path), replace ? QByteArray("second\r\n") : QByteArray("first\r\n"));
+        QCOMPARE(second->caption(), replace ? QStringLiteral("UNTITLED") : QStringLiteral("Untitled"));
+
+        session.frame().activateDocument(*first);
+        settle();
+        QCOMPARE(first->text().text(), QStringLiteral("first"));
+        QCOMPARE(session.desktop.messages.size(), replace ? 1 : 0);
+        QCOMPARE(first->isUnchanged(), !replace);
+    }
+
+    // The desktop's own Save As dialog confirms replacing a file.
+    void desktopSaveDialogConfirmsOverwrite() {
+        QtDesktop desktop;
+        bool confirms = false;
+        QTimer::singleShot(0, [&confirms] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            dialog->reject();
+        });
+        QCOMPARE(desktop.askSaveFileName({{QStringLiteral("All Files (*)")}, 0, {}}), std::nullopt);
+        QVERIFY(confirms);
     }
 
     // The frame closes its empty first window silently and stops at one whose Save As was
