@@ -23,7 +23,7 @@ namespace {
 
 // A copy follows the typing this long after it pauses, and never later than the longest wait
 // after the first change, however long the typing goes on.
-constexpr int pauseMs = 2000;
+constexpr qint64 pauseMs = 2000;
 constexpr qint64 longestWaitMs = 10000;
 
 const QString lockName = QStringLiteral("session.lock");
@@ -98,7 +98,7 @@ RecoveryKeeper::RecoveryKeeper(Workspace& workspace, const QString& folder, QObj
     // One writer, so the copies and removals of a window reach the disk in the order asked.
     writer_.setMaxThreadCount(1);
     pause_.setSingleShot(true);
-    connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::writeDue);
+    connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::pauseEnded);
     sessionFolder_ = QDir(folder).filePath(
         QString::number(QCoreApplication::applicationPid()) + u'-' +
         QString::number(QDateTime::currentMSecsSinceEpoch()));
@@ -137,12 +137,24 @@ void RecoveryKeeper::follow(DocumentWindow& window) {
     connect(&window, &QObject::destroyed, this, [this, &window] { forget(&window); });
 }
 
-// All a keystroke costs: the timer starts again.
+// All a keystroke costs: reading the clock. The timer is only started by the first change.
 void RecoveryKeeper::textChanged() {
+    lastChange_.start();
     if (!dueSince_.isValid())
         dueSince_.start();
-    pause_.start(static_cast<int>(std::clamp(longestWaitMs - dueSince_.elapsed(), qint64(0),
-                                             qint64(pauseMs))));
+    if (!pause_.isActive())
+        pause_.start(static_cast<int>(pauseMs));
+}
+
+// Fired a pause after the first change: waits on while the typing goes on, up to the longest wait.
+void RecoveryKeeper::pauseEnded() {
+    const qint64 typingFor = dueSince_.isValid() ? dueSince_.elapsed() : longestWaitMs;
+    const qint64 quietFor = lastChange_.isValid() ? lastChange_.elapsed() : pauseMs;
+    if (quietFor < pauseMs && typingFor < longestWaitMs) {
+        pause_.start(static_cast<int>(std::min(pauseMs - quietFor, longestWaitMs - typingFor)));
+        return;
+    }
+    writeDue();
 }
 
 void RecoveryKeeper::writeDue() {

@@ -48,6 +48,7 @@ private:
     };
 
     void textChanged();
+    void pauseEnded();
     void writeDue();
     void forget(DocumentWindow* window);
     void removeCopy(Tracked& tracked);
@@ -61,6 +62,7 @@ private:
     int nextId_ = 1;
     QTimer pause_;
     QElapsedTimer dueSince_;
+    QElapsedTimer lastChange_;
     QThreadPool writer_;
 };
 
