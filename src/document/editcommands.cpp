@@ -88,10 +88,8 @@ void PasteText(Workspace& workspace) {
             field.replaceSelection(workspace.desktop().clipboardText());
     } else if (DocumentWindow* window = workspace.activeDocument()) {
         // An undo step of its own: merged with the typing before it, Undo would take both.
-        DocumentText text = window->text();
-        text.beginUndoStep();
-        text.replaceSelection(workspace.desktop().clipboardText());
-        text.endUndoStep();
+        const UndoStep step(window->editor());
+        window->text().replaceSelection(workspace.desktop().clipboardText());
     }
 }
 

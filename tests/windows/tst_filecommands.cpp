@@ -236,7 +236,7 @@ private slots:
         DocumentWindow* window = session.active();
         window->text().setText(typed);
         session.desktop.messageAnswers.append(answers);
-        QAction* exit = window->menuItem(QStringLiteral("mnuFileExit"));
+        QAction* exit = session.item(QStringLiteral("mnuFileExit"));
         QCOMPARE(exit->text(), QStringLiteral("E&xit\tAlt+F4"));
         exit->trigger();
         settle();
