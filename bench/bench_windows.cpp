@@ -11,8 +11,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QStandardPaths>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>

@@ -63,9 +63,8 @@ DiskFollower::DiskFollower(Workspace& workspace, QObject* parent)
 
 void DiskFollower::follow(DocumentWindow& window) {
     connect(&window, &DocumentWindow::documentPathChanged, this, &DiskFollower::rewatch);
-    connect(&window, &DocumentWindow::fileWritten, this, [this, &window](const QString& path) {
-        written_.insert(path, window.diskSnapshot());
-    });
+    connect(&window, &DocumentWindow::fileWritten, this,
+            [this, &window](const QString& path) { written_.insert(path, window.diskSnapshot()); });
     connect(&window, &QObject::destroyed, this, &DiskFollower::rewatch, Qt::QueuedConnection);
     rewatch();
 }

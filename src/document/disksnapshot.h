@@ -9,7 +9,7 @@ namespace orvane {
 struct DiskSnapshot {
     enum class Kind {
         Missing,
-        File,   // an ordinary file
+        File, // an ordinary file
         Folder,
         Special, // a device, a pipe or a socket: opening one could block or never end
     };

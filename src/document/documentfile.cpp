@@ -25,7 +25,8 @@ namespace {
 bool openForReading(QFile& file, const QString& path, bool& ordinary) {
     ordinary = true;
 #ifdef Q_OS_UNIX
-    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (handle < 0) {
         file.setFileName(path);
         return file.open(QIODevice::ReadOnly);

@@ -36,16 +36,15 @@ DiskSnapshot diskFrom(const QJsonObject& object) {
 
 QByteArray RecoveryCopyBytes(const RecoveryCopy& copy) {
     const TextFormat& format = copy.format;
-    const QJsonObject object{
-        {QStringLiteral("path"), copy.path},
-        {QStringLiteral("text"), copy.text},
-        {QStringLiteral("encoding"), static_cast<int>(format.encoding)},
-        {QStringLiteral("lineBreak"), static_cast<int>(format.lineBreak)},
-        {QStringLiteral("endsWithLineBreak"), format.endsWithLineBreak},
-        {QStringLiteral("byteOrderMark"), format.byteOrderMark},
-        {QStringLiteral("strayBytes"), format.strayBytes},
-        {QStringLiteral("loneCarriageReturns"), format.loneCarriageReturns},
-        {QStringLiteral("disk"), diskObject(copy.disk)}};
+    const QJsonObject object{{QStringLiteral("path"), copy.path},
+                             {QStringLiteral("text"), copy.text},
+                             {QStringLiteral("encoding"), static_cast<int>(format.encoding)},
+                             {QStringLiteral("lineBreak"), static_cast<int>(format.lineBreak)},
+                             {QStringLiteral("endsWithLineBreak"), format.endsWithLineBreak},
+                             {QStringLiteral("byteOrderMark"), format.byteOrderMark},
+                             {QStringLiteral("strayBytes"), format.strayBytes},
+                             {QStringLiteral("loneCarriageReturns"), format.loneCarriageReturns},
+                             {QStringLiteral("disk"), diskObject(copy.disk)}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 

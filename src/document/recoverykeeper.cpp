@@ -65,8 +65,8 @@ std::vector<Leftover> leftovers(const QString& folder, const QString& own) {
             continue;
         Leftover leftover{session, std::move(lock), {}};
         const QDir dir(session);
-        for (const QString& file : dir.entryList({QLatin1Char('*') + copySuffix}, QDir::Files,
-                                                 QDir::Name)) {
+        for (const QString& file :
+             dir.entryList({QLatin1Char('*') + copySuffix}, QDir::Files, QDir::Name)) {
             QFile copy(dir.filePath(file));
             if (!copy.open(QIODevice::ReadOnly))
                 continue;
@@ -87,7 +87,8 @@ QString recoveryQuestion(const QList<RecoveryCopy>& copies) {
     QString text = QStringLiteral("Orvane did not close normally. Restore the unsaved text of ") +
                    QString::number(copies.size()) + QStringLiteral(" windows?\r\n");
     for (const RecoveryCopy& copy : copies)
-        text += QStringLiteral("\r\n") + (copy.path.isEmpty() ? QStringLiteral("Untitled") : copy.path);
+        text +=
+            QStringLiteral("\r\n") + (copy.path.isEmpty() ? QStringLiteral("Untitled") : copy.path);
     return text;
 }
 
@@ -99,9 +100,9 @@ RecoveryKeeper::RecoveryKeeper(Workspace& workspace, const QString& folder, QObj
     writer_.setMaxThreadCount(1);
     pause_.setSingleShot(true);
     connect(&pause_, &QTimer::timeout, this, &RecoveryKeeper::pauseEnded);
-    sessionFolder_ = QDir(folder).filePath(
-        QString::number(QCoreApplication::applicationPid()) + u'-' +
-        QString::number(QDateTime::currentMSecsSinceEpoch()));
+    sessionFolder_ =
+        QDir(folder).filePath(QString::number(QCoreApplication::applicationPid()) + u'-' +
+                              QString::number(QDateTime::currentMSecsSinceEpoch()));
     if (QDir().mkpath(sessionFolder_)) {
         lock_ = std::make_unique<QLockFile>(QDir(sessionFolder_).filePath(lockName));
         lock_->tryLock(0);

@@ -191,9 +191,8 @@ DecodedText DecodeDocumentBytes(const QByteArray& bytes) {
     format.strayBytes = decoding.strayBytes;
     format.lineBreak = DominantLineBreak(decoding.text);
     format.loneCarriageReturns = marksLoneCarriageReturns(decoding.text, format.lineBreak);
-    decoded.text = withCrLfBreaks(format.loneCarriageReturns
-                                      ? withLoneCarriageReturnsMarked(decoding.text)
-                                      : decoding.text);
+    decoded.text = withCrLfBreaks(
+        format.loneCarriageReturns ? withLoneCarriageReturnsMarked(decoding.text) : decoding.text);
     format.endsWithLineBreak = false;
     format.openedText = decoded.text;
     format.openedBytes = bytes;

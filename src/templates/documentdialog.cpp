@@ -137,8 +137,7 @@ bool DocumentDialog::mayReplace(const QString& name) {
                                      QStringLiteral("] already exists in the projects folder. "
                                                     "Replace its files?"),
                                  QStringLiteral("Orvane"), MessageButtons::YesNo,
-                                 MessageIcon::Question,
-                                 MessageAnswer::No}) == MessageAnswer::Yes;
+                                 MessageIcon::Question, MessageAnswer::No}) == MessageAnswer::Yes;
 }
 
 ProjectValues DocumentDialog::answers() const {

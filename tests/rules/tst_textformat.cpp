@@ -29,10 +29,9 @@ private slots:
             "\u00E9", "\x80 \x93q\x94\r\n\xE9");
         row("Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D",
             "\u0081\u008D\u008F\u0090\u009D", "!", "\x81\x8D\x8F\x90\x9D!");
-        row("Windows-1252 cut off like UTF-8 at the end", "caf\xE9", "caf\u00E9", "!",
-            "caf\xE9!");
-        row("Windows-1252 that holds no UTF-8 character", "na\xEFve \xFF", "na\u00EFve \u00FF",
-            "", {});
+        row("Windows-1252 cut off like UTF-8 at the end", "caf\xE9", "caf\u00E9", "!", "caf\xE9!");
+        row("Windows-1252 that holds no UTF-8 character", "na\xEFve \xFF", "na\u00EFve \u00FF", "",
+            {});
         row("UTF-8 with a stray byte: the stray as Windows-1252", "caf\xC3\xA9 \xB0",
             "caf\u00E9 \u00B0", "!", "caf\xC3\xA9 \xC2\xB0!");
         row("UTF-8 byte order mark kept out of the text", "\xEF\xBB\xBFx\n", "x\r\n", "y",

@@ -37,7 +37,7 @@ public:
     QList<FileDialogRequest> saveRequests;
     QStringList overwriteQuestions; // existing files Save As asked about
     QQueue<bool> overwriteAnswers;  // without one, the user keeps the existing file
-    QStringList modalDialogs; // object names
+    QStringList modalDialogs;       // object names
     QList<ProgramCall> programCalls;
     QList<ProgramCall> detachedCalls; // recorded, never started
     QList<QUrl> openedUrls;

@@ -80,12 +80,16 @@ private slots:
                            "Windows-1252 characters. Save it as UTF-8?");
         row("stray byte, unchanged: untouched", stray, {}, "", Yes, "", stray);
         row("stray byte, edited, No: untouched", stray, {}, "!", No, strayQuestion, stray);
-        row("stray byte, edited, no button: untouched", stray, {}, "!", Dismissed,
-            strayQuestion, stray);
+        row("stray byte, edited, no button: untouched", stray, {}, "!", Dismissed, strayQuestion,
+            stray);
         row("stray byte, edited, Yes: UTF-8", stray, {}, "!", Yes, strayQuestion,
             "na\xC3\xAFve \xC3\xBF\r\n!");
-        row("byte order mark kept out of the text, written back", "\xEF\xBB\xBF" "class A {}\r\n",
-            {}, "x", Yes, "", "\xEF\xBB\xBF" "class A {}\r\nx");
+        row("byte order mark kept out of the text, written back",
+            "\xEF\xBB\xBF"
+            "class A {}\r\n",
+            {}, "x", Yes, "",
+            "\xEF\xBB\xBF"
+            "class A {}\r\nx");
         row("a lone CR inside CR LF lines kept", "a\rb\r\n", {}, "c", Yes, "", "a\rb\r\nc");
         const QByteArray marks("a\xEF\xB7\x90"
                                "b\xEF\xB7\x91\r\n");
@@ -187,10 +191,10 @@ private slots:
             QVERIFY(box);
             QTest::keyClick(box, Qt::Key_Return);
         });
-        QCOMPARE(desktop.showMessage({QStringLiteral("Reload?"), QStringLiteral("Orvane"),
-                                      MessageButtons::YesNo, MessageIcon::Question,
-                                      MessageAnswer::No}),
-                 MessageAnswer::No);
+        QCOMPARE(
+            desktop.showMessage({QStringLiteral("Reload?"), QStringLiteral("Orvane"),
+                                 MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No}),
+            MessageAnswer::No);
     }
 
     // Ignore after a failure never throws text away nor claims a file that was not written or

@@ -20,10 +20,9 @@ namespace {
 
 using DiskChange = std::function<void(const QString& path, FileSession&)>;
 
-void replaceByRename(const QString& path, const QByteArray& bytes) {
-    const QString fresh = path + QStringLiteral(".new");
-    writeBytes(fresh, bytes);
-    QVERIFY(::rename(qPrintable(fresh), qPrintable(path)) == 0);
+void replaceByRename(const QString& path) {
+    writeBytes(path + ".new", "renamed");
+    QVERIFY(::rename(qPrintable(path + ".new"), qPrintable(path)) == 0);
 }
 
 } // namespace
@@ -54,31 +53,39 @@ private slots:
         const QString reload = QStringLiteral("The file [%1] has been changed by another "
                                               "program. Reload it and lose your changes in "
                                               "Orvane?");
-        const auto rewrite = [](const QByteArray& bytes) {
-            return DiskChange([bytes](const QString& path, FileSession&) {
-                writeBytes(path, bytes);
+        const QString kept = QStringLiteral(" Orvane keeps the text of its window.");
+        const auto replaceBy = [](bool (*make)(const QString&)) {
+            return DiskChange([make](const QString& path, FileSession&) {
+                QVERIFY(QFile::remove(path) && make(path));
             });
         };
+        const auto rewrite = [](const QByteArray& bytes) {
+            return DiskChange(
+                [bytes](const QString& path, FileSession&) { writeBytes(path, bytes); });
+        };
         const auto row = [](const char* name, bool edited, const DiskChange& change,
-                            QList<MessageAnswer> answers, const char* text,
-                            const QString& message, bool changed) {
-            QTest::newRow(name) << edited << change << answers << QString::fromUtf8(text)
-                                << message << changed;
+                            QList<MessageAnswer> answers, const char* text, const QString& message,
+                            bool changed) {
+            QTest::newRow(name) << edited << change << answers << QString::fromUtf8(text) << message
+                                << changed;
         };
         row("unchanged, rewritten: read again quietly", false, rewrite("new"), {}, "new", "",
             false);
         row("edited, rewritten, Yes", true, rewrite("new"), {Yes}, "new", reload, false);
         row("edited, rewritten, No", true, rewrite("new"), {No}, "mine old", reload, true);
-        row("edited, changed twice quickly: asked once", true,
+        row(
+            "edited, changed twice quickly: asked once", true,
             [](const QString& path, FileSession&) {
                 writeBytes(path, "one");
                 writeBytes(path, "twice");
             },
             {No}, "mine old", reload, true);
-        row("unchanged, replaced by rename", false,
-            [](const QString& path, FileSession&) { replaceByRename(path, "renamed"); }, {},
-            "renamed", "", false);
-        row("unchanged, saved from another Orvane window: asked", false,
+        row(
+            "unchanged, replaced by rename", false,
+            [](const QString& path, FileSession&) { replaceByRename(path); }, {}, "renamed", "",
+            false);
+        row(
+            "unchanged, saved from another Orvane window: asked", false,
             [](const QString& path, FileSession& session) {
                 DocumentWindow* other = session.open(path);
                 other->text().setText(QStringLiteral("theirs"));
@@ -86,37 +93,23 @@ private slots:
                 delete other->parentWidget();
             },
             {Yes}, "theirs", reload, false);
-        row("edited, grown past the limit", true, rewrite(QByteArray(70000, 'x')), {Ok},
-            "mine old", QStringLiteral("The file [%1] is too large to open."), true);
+        row("edited, grown past the limit", true, rewrite(QByteArray(70000, 'x')), {Ok}, "mine old",
+            QStringLiteral("The file [%1] is too large to open."), true);
         row("unchanged, replaced by a folder", false,
-            [](const QString& path, FileSession&) {
-                QVERIFY(QFile::remove(path));
-                QVERIFY(QDir().mkdir(path));
-            },
-            {Ok}, "old",
-            QStringLiteral("The file [%1] has been replaced by a folder. Orvane keeps the text "
-                           "of its window."),
-            true);
+            replaceBy([](const QString& path) { return QDir().mkdir(path); }), {Ok}, "old",
+            "The file [%1] has been replaced by a folder." + kept, true);
         row("edited, replaced by a pipe", true,
-            [](const QString& path, FileSession&) {
-                QVERIFY(QFile::remove(path));
-                QVERIFY(::mkfifo(qPrintable(path), 0600) == 0);
-            },
+            replaceBy([](const QString& path) { return ::mkfifo(qPrintable(path), 0600) == 0; }),
             {Ok}, "mine old",
-            QStringLiteral("The file [%1] has been replaced by a device, a pipe or a socket. "
-                           "Orvane keeps the text of its window."),
+            "The file [%1] has been replaced by a device, a pipe or a socket." + kept, true);
+        row(
+            "unchanged, deleted: no box, saved again on closing", false,
+            [](const QString& path, FileSession&) { QVERIFY(QFile::remove(path)); }, {}, "old", "",
             true);
-        row("unchanged, deleted: no box, saved again on closing", false,
-            [](const QString& path, FileSession&) { QVERIFY(QFile::remove(path)); }, {}, "old",
-            "", true);
-        row("edited, made unreadable", true,
-            [](const QString& path, FileSession&) {
-                QVERIFY(QFile::setPermissions(path, {}));
-            },
-            {Ok}, "mine old",
-            QStringLiteral("The file [%1] can no longer be read. Orvane keeps the text of its "
-                           "window."),
-            true);
+        row(
+            "edited, made unreadable", true,
+            [](const QString& path, FileSession&) { QVERIFY(QFile::setPermissions(path, {})); },
+            {Ok}, "mine old", "The file [%1] can no longer be read." + kept, true);
     }
 
     void eachDiskStateOnce() {

@@ -153,6 +153,7 @@ private slots:
     }
 
     // Only Yes replaces the user's project; otherwise the wizard stays open with the name typed.
+    // The name proposed is the first no project has taken.
     void existingProjectAsksFirst() {
         QFETCH(QString, existing);
         QFETCH(MessageAnswer, answer);
@@ -160,15 +161,19 @@ private slots:
         QVERIFY(t.start());
         const QString folder = t.frame().projectsFolder();
         test::writeBytes(folder + existing, "mine");
+        test::writeBytes(folder + QStringLiteral("Document1.html"), "taken");
         t.desktop.answerMessage(answer);
         bool stillOpen = false;
         QString name;
+        QString proposed;
         t.desktop.driveDialog([&](QDialog& d) {
+            proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
             FinishWithName(QStringLiteral("Mine"))(d);
             stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
             name = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
         });
         ShowDocumentWizard(t.frame(), QStringLiteral("1"));
+        QCOMPARE(proposed, QStringLiteral("Document2"));
         QCOMPARE(t.desktop.messages.size(), 1);
         const Message& asked = t.desktop.messages.first();
         QCOMPARE(asked.text, QStringLiteral("The project [Mine] already exists in the projects "
@@ -181,19 +186,6 @@ private slots:
         QCOMPARE(name, QStringLiteral("Mine"));
         QCOMPARE(test::readBytes(folder + existing) == "mine", !replaced);
         QCOMPARE(t.frame().documentWindows().size(), replaced ? 3 : 1);
-    }
-
-    void proposesTheFirstFreeName() {
-        test::TestFrame t;
-        QVERIFY(t.start());
-        test::writeBytes(t.frame().projectsFolder() + QStringLiteral("Document1.java"), "a");
-        test::writeBytes(t.frame().projectsFolder() + QStringLiteral("Document2.html"), "b");
-        QString proposed;
-        t.desktop.driveDialog([&](QDialog& d) {
-            proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
-        });
-        ShowDocumentWizard(t.frame(), QStringLiteral("1"));
-        QCOMPARE(proposed, QStringLiteral("Document3"));
     }
 
     void focusMovesWithinTheDialogOnly_data() {

@@ -2,12 +2,8 @@
 #include "filesession.h"
 #include "toolchain/sourcejump.h"
 
-#include "platform/qtdesktop.h"
-
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
-#include <QTimer>
 
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
@@ -168,27 +164,14 @@ private slots:
         QCOMPARE(SaveDocument(session.frame(), *second), replace);
         QCOMPARE(session.desktop.overwriteQuestions, QStringList{path});
         QCOMPARE(readBytes(path), replace ? QByteArray("second\r\n") : QByteArray("first\r\n"));
-        QCOMPARE(second->caption(), replace ? QStringLiteral("UNTITLED") : QStringLiteral("Untitled"));
+        QCOMPARE(second->caption(),
+                 replace ? QStringLiteral("UNTITLED") : QStringLiteral("Untitled"));
 
         session.frame().activateDocument(*first);
         settle();
         QCOMPARE(first->text().text(), QStringLiteral("first"));
         QCOMPARE(session.desktop.messages.size(), replace ? 1 : 0);
         QCOMPARE(first->isUnchanged(), !replace);
-    }
-
-    // The desktop's own Save As dialog confirms replacing a file.
-    void desktopSaveDialogConfirmsOverwrite() {
-        QtDesktop desktop;
-        bool confirms = false;
-        QTimer::singleShot(0, [&confirms] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            dialog->reject();
-        });
-        QCOMPARE(desktop.askSaveFileName({{QStringLiteral("All Files (*)")}, 0, {}}), std::nullopt);
-        QVERIFY(confirms);
     }
 
     // The frame closes its empty first window silently and stops at one whose Save As was
@@ -222,8 +205,8 @@ private slots:
         QTest::newRow("nothing changed: ends at once") << "" << QList<MessageAnswer>{} << true;
         QTest::newRow("changed, the question dismissed: goes on")
             << "draft" << QList<MessageAnswer>{MessageAnswer::Dismissed} << false;
-        QTest::newRow("changed, No: ends") << "draft" << QList<MessageAnswer>{MessageAnswer::No}
-                                           << true;
+        QTest::newRow("changed, No: ends")
+            << "draft" << QList<MessageAnswer>{MessageAnswer::No} << true;
     }
 
     // File > Exit asks each changed window as closing the frame does, and its caption still

@@ -49,9 +49,9 @@ class TestRecovery : public QObject {
     // Kills the typing program after its copies are on disk.
     static void typeAndKill(const QString& file) {
         QProcess program;
-        program.start(QCoreApplication::applicationFilePath(),
-                      {QStringLiteral("--typing-program"), QCoreApplication::applicationName(),
-                       file});
+        program.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--typing-program"), QCoreApplication::applicationName(), file});
         QVERIFY(program.waitForReadyRead(20000));
         QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("ready"));
         program.kill();
@@ -65,15 +65,11 @@ private slots:
         QTest::addColumn<QStringList>("captions");
         QTest::addColumn<QStringList>("texts");
         QTest::addColumn<int>("copiesLeft");
-        QTest::newRow("Yes: both texts back") << MessageAnswer::Yes
-                                              << QStringList{"A.JAVA", "Untitled"}
-                                              << QStringList{"typed class A {}\r\n",
-                                                             "untitled text"}
-                                              << 2;
+        QTest::newRow("Yes: both texts back")
+            << MessageAnswer::Yes << QStringList{"A.JAVA", "Untitled"}
+            << QStringList{"typed class A {}\r\n", "untitled text"} << 2;
         QTest::newRow("No: the copies go")
             << MessageAnswer::No << QStringList{"Untitled"} << QStringList{""} << 0;
-        QTest::newRow("Escape: kept for the next start")
-            << MessageAnswer::Dismissed << QStringList{"Untitled"} << QStringList{""} << 2;
     }
 
     // Text typed before a kill comes back at the next start, each in its own window, the titled
