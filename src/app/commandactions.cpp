@@ -87,6 +87,8 @@ QMenuBar* CommandActions::buildMenuBar(Place bar, QWidget* parent) {
         if (!(row.places & bar))
             continue;
         QMenu* parentMenu = row.parent ? menus.value(Text(row.parent)) : nullptr;
+        if (row.parent && !parentMenu)
+            continue;
         switch (row.kind) {
         case RowKind::Menu: {
             auto* menu = new QMenu(Text(row.caption), menuBar);
@@ -101,11 +103,13 @@ QMenuBar* CommandActions::buildMenuBar(Place bar, QWidget* parent) {
             break;
         }
         case RowKind::Separator:
-            parentMenu->addSeparator();
+            if (parentMenu)
+                parentMenu->addSeparator();
             break;
         case RowKind::Item:
         case RowKind::Check:
-            parentMenu->addAction(entryOf(row)->item);
+            if (parentMenu)
+                parentMenu->addAction(entryOf(row)->item);
             break;
         }
     }
