@@ -2,6 +2,7 @@
 
 #include "about/aboutcommand.h"
 #include "app/actionrecipe.h"
+#include "app/caretstatusfield.h"
 #include "app/diskreload.h"
 #include "app/documentmenus.h"
 #include "app/helpcommands.h"
@@ -57,7 +58,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       menuStack_(new QStackedWidget(this)), frameMenuBar_(new QMenuBar),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)) {
+      statusBar1_(new QStatusBar(this)), caretField_(new CaretStatusField) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
@@ -79,6 +80,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     auto* panel = new QLabel(QStringLiteral("Ready.  Press F1 for Help."), statusBar1_);
     panel->setObjectName(QStringLiteral("StatusBar1Panel"));
     statusBar1_->addWidget(panel, 1);
+    statusBar1_->addPermanentWidget(caretField_);
     setStatusBar(statusBar1_);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::followActiveDocument);
@@ -174,7 +176,7 @@ void MainFrame::start(const QStringList& files) {
 
     show();
     for (const QString& file : files)
-        OpenDocumentFile(*this, file);
+        OpenNamedFile(*this, file);
     // Files that could not be opened leave the frame as a start without files would.
     if (documentWindows().isEmpty())
         newDocumentWindow();
@@ -305,6 +307,7 @@ void MainFrame::activateDocument(DocumentWindow& window) {
 // as soon as it becomes active, even where the window system withholds the keyboard focus.
 // With the last window gone there is nothing to work on, whichever way it closed.
 void MainFrame::followActiveDocument() {
+    caretField_->follow(activeDocument());
     if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(&window->menuBar());
         window->applyCommandEnabling();

@@ -16,6 +16,7 @@ class QStatusBar;
 
 namespace orvane {
 
+class CaretStatusField;
 class OutputPane;
 
 enum class Bar { Standard, Object, Status };
@@ -100,6 +101,7 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    CaretStatusField* caretField_;
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;

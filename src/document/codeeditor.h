@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/indentrules.h"
+
 #include <QPlainTextEdit>
 
 #include <array>
@@ -30,11 +32,23 @@ public:
     // The gutter's width for the current line count and font; 0 while it is hidden.
     int gutterWidth() const;
 
+    // How Enter, "}", Tab and Shift+Tab indent, and how wide a tab is shown.
+    const IndentStyle& indentStyle() const { return indentStyle_; }
+    void setIndentStyle(const IndentStyle& style);
+
     // Replaces the marks of `layer`; the others stay.
     void setLayer(EditorLayer layer, const QList<QTextEdit::ExtraSelection>& marks);
     const QList<QTextEdit::ExtraSelection>& layer(EditorLayer layer) const;
 
+signals:
+    // Ctrl with the mouse wheel: `steps` up (positive) or down.
+    void zoomRequested(int steps);
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // The lines about to be shown are coloured first.
+    void paintEvent(QPaintEvent* event) override;
     // Dropped files are for the frame to open, not their names to insert.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void resizeEvent(QResizeEvent* event) override;
@@ -47,10 +61,14 @@ private:
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
     void markCurrentLine();
+    void markBrackets();
+    void updateTabStops();
 
     QWidget* gutter_;
     std::array<QList<QTextEdit::ExtraSelection>, static_cast<size_t>(EditorLayer::Count)> layers_;
     SyntaxHighlighter* highlighter_;
+    IndentStyle indentStyle_;
+    int wheelAngle_ = 0;
     bool lineNumbers_ = true;
     bool currentLine_ = true;
 };

@@ -9,6 +9,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <optional>
+
 class QKeyEvent;
 class QPlainTextEdit;
 
@@ -34,7 +36,7 @@ public:
     void setDocumentPath(const QString& path);
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
-    void setTextFormat(const TextFormat& format) { textFormat_ = format; }
+    void setTextFormat(const TextFormat& format);
     // "Untitled", or the file's name in capitals.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -64,9 +66,16 @@ public:
     // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
     QAction* menuItem(const QString& name) const;
 
+    // The font as stored; the run's zoom is added to its size.
     void setEditorFont(const EditorFont& font);
-    // Colouring, line numbers and the current-line band.
+    // Applies the run's zoom (EditorZoom) to the stored font.
+    void followZoom();
+    // Colouring, line numbers, the current-line band, tab width and indentation.
     void applyEditorOptions(const EditorOptions& options);
+
+    // For the status line: "Ln 12, Col 5" for the caret, "UTF-8 · CR LF" for the file.
+    QString caretPlace() const;
+    QString fileFormat() const;
 
     // Applies the command enabling for this document's text as it is now.
     void applyCommandEnabling();
@@ -74,6 +83,8 @@ public:
 signals:
     // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
+    // The caret moved or the file's format changed: what caretPlace and fileFormat show.
+    void statusChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,11 +93,17 @@ protected:
 private:
     void followEmptiness();
     void chooseColouring();
+    void chooseIndentStyle();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
     Workspace& workspace_;
     CodeEditor* txtDocument_;
     bool colouring_ = true;
+    EditorFont font_;
+    int tabWidth_ = 4;
+    bool insertSpaces_ = true;
+    // How the opened file indents, when it does.
+    std::optional<bool> fileIndentsWithTabs_;
     QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;

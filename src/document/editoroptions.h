@@ -7,6 +7,10 @@ struct EditorOptions {
     bool colouring = true;
     bool lineNumbers = true;
     bool currentLine = true;
+    // Columns a tab takes, and the blanks one level of indentation is.
+    int tabWidth = 4;
+    // Tab and indentation insert blanks, unless the file already indents with tabs.
+    bool insertSpaces = true;
 
     bool operator==(const EditorOptions&) const = default;
 };

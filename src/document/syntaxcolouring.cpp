@@ -16,7 +16,14 @@ enum HtmlState {
     HtmlInTag = 2,
     HtmlInDoubleValue = 3,
     HtmlInSingleValue = 4,
+    HtmlInBangComment = 5,
+    HtmlInScript = 6,
+    HtmlInStyle = 7,
 };
+// Inside the opening tag of a script or style element, this is added to the tag's state: the
+// element's content follows the tag as plain text.
+constexpr int htmlRawShift = 4;
+enum RawElement { NoRawElement = 0, ScriptElement = 1, StyleElement = 2 };
 
 // Sorted, for a binary search.
 constexpr std::array<QStringView, 50> javaKeywords = {
@@ -30,6 +37,10 @@ constexpr std::array<QStringView, 50> javaKeywords = {
     u"this",     u"throw",      u"throws",   u"transient", u"try",      u"void",
     u"volatile", u"while"};
 constexpr std::array<QStringView, 3> javaLiterals = {u"false", u"null", u"true"};
+// Words that are keywords only where a declaration or statement puts them: before a name,
+// another keyword or (for yield) a value. Sorted.
+constexpr std::array<QStringView, 5> javaContextualKeywords = {u"permits", u"record", u"sealed",
+                                                               u"var", u"yield"};
 
 template <std::size_t N> bool isOneOf(const std::array<QStringView, N>& words, QStringView word) {
     return std::binary_search(words.begin(), words.end(), word);
@@ -155,6 +166,19 @@ int javaNumberEnd(const LineScan& scan, int i) {
     return j;
 }
 
+// Whether the contextual keyword `word`, ending at `end`, stands where it is a keyword: "var x",
+// "record Point", "sealed class", "permits A", "yield 1"; not "var = 3" or "record.size()".
+bool startsDeclaredPart(const LineScan& scan, int end, QStringView word) {
+    int j = end;
+    while (scan.at(j) == u' ' || scan.at(j) == u'\t')
+        ++j;
+    const QChar next = scan.at(j);
+    if (isIdentifierStart(next))
+        return true;
+    return word == u"yield" &&
+           (next.isDigit() || next == u'"' || next == u'\'' || next == u'-' || next == u'!');
+}
+
 ColouredLine colourJava(QStringView line, int state) {
     LineScan scan(line);
     int i = 0;
@@ -198,6 +222,9 @@ ColouredLine colourJava(QStringView line, int state) {
             i = javaQuoted(scan, i, c, SyntaxKind::String);
         } else if (c == u'\'') {
             i = javaQuoted(scan, i, c, SyntaxKind::Character);
+        } else if (scan.startsAt(i, u"@interface") && !isIdentifierPart(scan.at(i + 10))) {
+            scan.add(i, i + 10, SyntaxKind::Keyword);
+            i += 10;
         } else if (c == u'@' && isIdentifierStart(scan.at(i + 1))) {
             int j = i + 1;
             while (isIdentifierPart(scan.at(j)) || scan.at(j) == u'.')
@@ -213,10 +240,16 @@ ColouredLine colourJava(QStringView line, int state) {
             while (isIdentifierPart(scan.at(j)))
                 ++j;
             const QStringView word = line.sliced(i, j - i);
-            if (isOneOf(javaKeywords, word))
+            const bool nonSealed =
+                word == u"non" && scan.startsAt(j, u"-sealed") && !isIdentifierPart(scan.at(j + 7));
+            if (nonSealed)
+                j += 7;
+            if (nonSealed || isOneOf(javaKeywords, word))
                 scan.add(i, j, SyntaxKind::Keyword);
             else if (isOneOf(javaLiterals, word))
                 scan.add(i, j, SyntaxKind::Literal);
+            else if (isOneOf(javaContextualKeywords, word) && startsDeclaredPart(scan, j, word))
+                scan.add(i, j, SyntaxKind::Keyword);
             i = j;
         } else {
             ++i;
@@ -300,32 +333,79 @@ int htmlTagRest(LineScan& scan, int i) {
     return -1;
 }
 
-ColouredLine colourHtml(QStringView line, int state) {
+// "<! ... >" up to its ">"; returns the index after it, or -1 when it goes on past this line.
+int htmlBangCommentEnd(LineScan& scan, int spanStart, int from) {
+    const int close = scan.find(u">", from);
+    const int end = close < 0 ? -1 : close + 1;
+    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::HtmlComment);
+    return end;
+}
+
+// The content of a script or style element from `from`, plain up to its close tag; returns the
+// index of the close tag's "<", or -1 (with the state set) when the content goes on.
+int htmlRawTextEnd(LineScan& scan, int from, int element) {
+    const QStringView close = element == ScriptElement ? u"</script" : u"</style";
+    const int end = int(scan.line().indexOf(close, from, Qt::CaseInsensitive));
+    if (end < 0)
+        scan.result.endState = element == ScriptElement ? HtmlInScript : HtmlInStyle;
+    return end;
+}
+
+int rawElementOf(QStringView tagName) {
+    if (tagName.compare(u"script", Qt::CaseInsensitive) == 0)
+        return ScriptElement;
+    if (tagName.compare(u"style", Qt::CaseInsensitive) == 0)
+        return StyleElement;
+    return NoRawElement;
+}
+
+// The rest of a tag from `i`, then the plain content of a script or style element it opens.
+int htmlTagThenContent(LineScan& scan, int i, int element) {
+    i = htmlTagRest(scan, i);
+    if (i < 0) {
+        scan.result.endState |= element << htmlRawShift;
+        return -1;
+    }
+    return element == NoRawElement ? i : htmlRawTextEnd(scan, i, element);
+}
+
+ColouredLine colourHtml(QStringView line, int startState) {
     LineScan scan(line);
+    const int element = startState >> htmlRawShift;
+    const int state = startState & ((1 << htmlRawShift) - 1);
     int i = 0;
     if (state == HtmlInComment)
         i = htmlCommentEnd(scan, 0, 0);
+    else if (state == HtmlInBangComment)
+        i = htmlBangCommentEnd(scan, 0, 0);
     else if (state == HtmlInDoubleValue || state == HtmlInSingleValue)
         i = htmlValueEnd(scan, 0, 0, state == HtmlInDoubleValue ? u'"' : u'\'');
+    else if (state == HtmlInScript || state == HtmlInStyle)
+        i = htmlRawTextEnd(scan, 0, state == HtmlInScript ? ScriptElement : StyleElement);
     if (i < 0) {
-        scan.result.endState = state;
+        scan.result.endState = startState;
         return scan.result;
     }
     if (state == HtmlInTag || state == HtmlInDoubleValue || state == HtmlInSingleValue)
-        i = htmlTagRest(scan, i);
+        i = htmlTagThenContent(scan, i, element);
     while (i >= 0 && i < scan.size()) {
         const QChar c = scan.at(i);
         if (scan.startsAt(i, u"<!--")) {
             i = htmlCommentEnd(scan, i, i + 4);
             if (i < 0)
                 scan.result.endState = HtmlInComment;
+        } else if (c == u'<' && scan.at(i + 1) == u'!' &&
+                   !line.sliced(i + 2).startsWith(u"doctype", Qt::CaseInsensitive)) {
+            i = htmlBangCommentEnd(scan, i, i + 2);
+            if (i < 0)
+                scan.result.endState = HtmlInBangComment;
         } else if (c == u'<' && (scan.at(i + 1).isLetter() || scan.at(i + 1) == u'/' ||
                                  scan.at(i + 1) == u'!' || scan.at(i + 1) == u'?')) {
             int j = i + 2;
             while (isHtmlNamePart(scan.at(j)))
                 ++j;
             scan.add(i, j, SyntaxKind::Tag);
-            i = htmlTagRest(scan, j);
+            i = htmlTagThenContent(scan, j, rawElementOf(line.sliced(i + 1, j - i - 1)));
         } else if (c == u'&') {
             const int end = htmlEntityEnd(scan, i);
             scan.add(i, end, SyntaxKind::Entity);
@@ -340,6 +420,7 @@ ColouredLine colourHtml(QStringView line, int state) {
 } // namespace
 
 ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startState) {
+    line = line.first(std::min(line.size(), qsizetype(kColouredColumns)));
     switch (language) {
     case SyntaxLanguage::Java:
         return colourJava(line, startState);

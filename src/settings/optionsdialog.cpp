@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -80,7 +81,10 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
                           "chkColouring")),
       chkLineNumbers_(Named(new QCheckBox(QStringLiteral("Show &line numbers")), "chkLineNumbers")),
       chkCurrentLine_(
-          Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")) {
+          Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")),
+      spnTabWidth_(Named(new QSpinBox(this), "spnTabWidth")),
+      chkInsertSpaces_(
+          Named(new QCheckBox(QStringLiteral("Insert &spaces for Tab")), "chkInsertSpaces")) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
 
@@ -168,6 +172,20 @@ QWidget* OptionsDialog::buildEditorTab() {
     for (QCheckBox* box : {chkColouring_, chkLineNumbers_, chkCurrentLine_})
         checks->addWidget(box);
     layout->addLayout(checks);
+
+    spnTabWidth_->setRange(1, 16);
+    auto* tabWidth = Named(new QLabel(QStringLiteral("&Tab width")), "lblTabWidth");
+    tabWidth->setBuddy(spnTabWidth_);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(indent, 6, 0, 0);
+    tabRow->addWidget(tabWidth);
+    tabRow->addWidget(spnTabWidth_);
+    tabRow->addStretch();
+    layout->addLayout(tabRow);
+    auto* spaces = new QVBoxLayout;
+    spaces->setContentsMargins(indent, 0, 0, 0);
+    spaces->addWidget(chkInsertSpaces_);
+    layout->addLayout(spaces);
     layout->addStretch();
     return page;
 }
@@ -176,10 +194,13 @@ void OptionsDialog::showEditorOptions(const EditorOptions& options) {
     chkColouring_->setChecked(options.colouring);
     chkLineNumbers_->setChecked(options.lineNumbers);
     chkCurrentLine_->setChecked(options.currentLine);
+    spnTabWidth_->setValue(options.tabWidth);
+    chkInsertSpaces_->setChecked(options.insertSpaces);
 }
 
 EditorOptions OptionsDialog::editorOptions() const {
-    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked()};
+    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked(),
+            spnTabWidth_->value(), chkInsertSpaces_->isChecked()};
 }
 
 QWidget* OptionsDialog::buildCompilerTab() {

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace orvane {
@@ -54,6 +55,8 @@ private:
     QCheckBox* chkColouring_;
     QCheckBox* chkLineNumbers_;
     QCheckBox* chkCurrentLine_;
+    QSpinBox* spnTabWidth_;
+    QCheckBox* chkInsertSpaces_;
 };
 
 } // namespace orvane
