@@ -4,6 +4,7 @@
 #include "app/outsidefiles.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace orvane {
 
@@ -15,7 +16,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Orvane: an editor for Java sources and the HTML pages of applets."));
-    const QCommandLineOption help = parser.addHelpOption();
+    // Not addHelpOption: its --help-all lists Qt's options through a path that ends the program.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Displays help on commandline options."));
+    parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Files to open."),
                                  QStringLiteral("[files...]"));
@@ -25,6 +29,10 @@ CommandLine ParseCommandLine(const QStringList& arguments, const QString& curren
     if (parser.isSet(help)) {
         result.endNow = true;
         result.output = parser.helpText();
+        // Read before the application exists, the parser does not know the program's name.
+        if (!arguments.isEmpty())
+            result.output.replace(QStringLiteral("<executable_name>"),
+                                  QFileInfo(arguments.first()).fileName());
         return result;
     }
     if (parser.isSet(version)) {

@@ -191,7 +191,7 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outputStart");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("help") << QStringList{"orvane", "--help"} << 0 << "Usage: " << QStringList{};
+        QTest::newRow("help") << QStringList{"orvane", "--help"} << 0 << "Usage: orvane [options] [files...]\n" << QStringList{};
         QTest::newRow("version") << QStringList{"orvane", "--version"} << 0 << "Orvane 1.01 SR1\n"
                                  << QStringList{};
         QTest::newRow("-- ends the options")
