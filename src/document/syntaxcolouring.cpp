@@ -1,6 +1,8 @@
 #include "document/syntaxcolouring.h"
 
+#include "document/htmlcolouring.h"
 #include "document/javasource.h"
+#include "document/linescan.h"
 
 #include <algorithm>
 #include <array>
@@ -10,20 +12,6 @@ namespace orvane {
 namespace {
 
 enum JavaState { JavaCode = 0, JavaBlockComment = 1, JavaDocComment = 2, JavaTextBlock = 3 };
-enum HtmlState {
-    HtmlText = 0,
-    HtmlInComment = 1,
-    HtmlInTag = 2,
-    HtmlInDoubleValue = 3,
-    HtmlInSingleValue = 4,
-    HtmlInBangComment = 5,
-    HtmlInScript = 6,
-    HtmlInStyle = 7,
-};
-// Inside the opening tag of a script or style element, this is added to the tag's state: the
-// element's content follows the tag as plain text.
-constexpr int htmlRawShift = 4;
-enum RawElement { NoRawElement = 0, ScriptElement = 1, StyleElement = 2 };
 
 // Sorted, for a binary search.
 constexpr std::array<QStringView, 50> javaKeywords = {
@@ -54,39 +42,13 @@ bool isIdentifierPart(QChar c) {
     return c.isLetterOrNumber() || c == u'_' || c == u'$';
 }
 
-bool isHexDigit(QChar c) {
-    return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f');
-}
-
-// Collects the spans of one line in the order they are found.
-class LineScan {
-public:
-    explicit LineScan(QStringView line) : line_(line) {}
-
-    QStringView line() const { return line_; }
-    int size() const { return int(line_.size()); }
-    QChar at(int i) const { return i < size() ? line_[i] : QChar(); }
-    bool startsAt(int i, QStringView text) const { return line_.sliced(i).startsWith(text); }
-    int find(QStringView text, int from) const { return int(line_.indexOf(text, from)); }
-
-    void add(int start, int end, SyntaxKind kind) {
-        if (end > start)
-            result.spans.append({start, end - start, kind});
-    }
-
-    ColouredLine result;
-
-private:
-    QStringView line_;
-};
-
 // One escape sequence starting at the backslash `i`; returns the index after it.
 int escapeEnd(const LineScan& scan, int i) {
     int j = i + 1;
     if (scan.at(j) == u'u') {
         while (scan.at(j) == u'u')
             ++j;
-        for (int k = 0; k < 4 && isHexDigit(scan.at(j)); ++k)
+        for (int k = 0; k < 4 && IsHexDigit(scan.at(j)); ++k)
             ++j;
         return j;
     }
@@ -258,165 +220,6 @@ ColouredLine colourJava(QStringView line, int state) {
     return scan.result;
 }
 
-bool isHtmlNamePart(QChar c) {
-    return c.isLetterOrNumber() || c == u'-' || c == u':' || c == u'_' || c == u'.';
-}
-
-// "&amp;", "&#169;" or "&#xA9;" from the "&" at `i`; returns the index after ";", or -1 when
-// the "&" starts no entity.
-int htmlEntityEnd(const LineScan& scan, int i) {
-    int j = i + 1;
-    if (scan.at(j) == u'#') {
-        ++j;
-        const bool hex = scan.at(j).toLower() == u'x';
-        if (hex)
-            ++j;
-        const int digits = j;
-        while (hex ? isHexDigit(scan.at(j)) : scan.at(j).isDigit())
-            ++j;
-        return j > digits && scan.at(j) == u';' ? j + 1 : -1;
-    }
-    while (scan.at(j).isLetterOrNumber())
-        ++j;
-    return j > i + 1 && scan.at(j) == u';' ? j + 1 : -1;
-}
-
-// A quoted attribute value's rest from `from`; returns the index after its closing quote, or -1
-// when it goes on past this line.
-int htmlValueEnd(LineScan& scan, int spanStart, int from, QChar quote) {
-    const int close = int(scan.line().indexOf(quote, from));
-    const int end = close < 0 ? -1 : close + 1;
-    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::Value);
-    return end;
-}
-
-int htmlCommentEnd(LineScan& scan, int spanStart, int from) {
-    const int close = scan.find(u"-->", from);
-    const int end = close < 0 ? -1 : close + 3;
-    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::HtmlComment);
-    return end;
-}
-
-// Inside a tag from `i`: attributes, values and the closing ">". Returns the index after the
-// tag, or -1 (with the state set) when the tag goes on past this line.
-int htmlTagRest(LineScan& scan, int i) {
-    bool afterEquals = false;
-    while (i < scan.size()) {
-        const QChar c = scan.at(i);
-        if (c.isSpace()) {
-            ++i;
-        } else if (c == u'>' || scan.startsAt(i, u"/>")) {
-            const int end = i + (c == u'>' ? 1 : 2);
-            scan.add(i, end, SyntaxKind::Tag);
-            return end;
-        } else if (c == u'=') {
-            afterEquals = true;
-            ++i;
-        } else if (c == u'"' || c == u'\'') {
-            i = htmlValueEnd(scan, i, i + 1, c);
-            afterEquals = false;
-            if (i < 0) {
-                scan.result.endState = c == u'"' ? HtmlInDoubleValue : HtmlInSingleValue;
-                return -1;
-            }
-        } else {
-            int j = i;
-            while (j < scan.size() && !scan.at(j).isSpace() && scan.at(j) != u'=' &&
-                   scan.at(j) != u'>' && !scan.startsAt(j, u"/>"))
-                ++j;
-            scan.add(i, j, afterEquals ? SyntaxKind::Value : SyntaxKind::Attribute);
-            afterEquals = false;
-            i = std::max(j, i + 1);
-        }
-    }
-    scan.result.endState = HtmlInTag;
-    return -1;
-}
-
-// "<! ... >" up to its ">"; returns the index after it, or -1 when it goes on past this line.
-int htmlBangCommentEnd(LineScan& scan, int spanStart, int from) {
-    const int close = scan.find(u">", from);
-    const int end = close < 0 ? -1 : close + 1;
-    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::HtmlComment);
-    return end;
-}
-
-// The content of a script or style element from `from`, plain up to its close tag; returns the
-// index of the close tag's "<", or -1 (with the state set) when the content goes on.
-int htmlRawTextEnd(LineScan& scan, int from, int element) {
-    const QStringView close = element == ScriptElement ? u"</script" : u"</style";
-    const int end = int(scan.line().indexOf(close, from, Qt::CaseInsensitive));
-    if (end < 0)
-        scan.result.endState = element == ScriptElement ? HtmlInScript : HtmlInStyle;
-    return end;
-}
-
-int rawElementOf(QStringView tagName) {
-    if (tagName.compare(u"script", Qt::CaseInsensitive) == 0)
-        return ScriptElement;
-    if (tagName.compare(u"style", Qt::CaseInsensitive) == 0)
-        return StyleElement;
-    return NoRawElement;
-}
-
-// The rest of a tag from `i`, then the plain content of a script or style element it opens.
-int htmlTagThenContent(LineScan& scan, int i, int element) {
-    i = htmlTagRest(scan, i);
-    if (i < 0) {
-        scan.result.endState |= element << htmlRawShift;
-        return -1;
-    }
-    return element == NoRawElement ? i : htmlRawTextEnd(scan, i, element);
-}
-
-ColouredLine colourHtml(QStringView line, int startState) {
-    LineScan scan(line);
-    const int element = startState >> htmlRawShift;
-    const int state = startState & ((1 << htmlRawShift) - 1);
-    int i = 0;
-    if (state == HtmlInComment)
-        i = htmlCommentEnd(scan, 0, 0);
-    else if (state == HtmlInBangComment)
-        i = htmlBangCommentEnd(scan, 0, 0);
-    else if (state == HtmlInDoubleValue || state == HtmlInSingleValue)
-        i = htmlValueEnd(scan, 0, 0, state == HtmlInDoubleValue ? u'"' : u'\'');
-    else if (state == HtmlInScript || state == HtmlInStyle)
-        i = htmlRawTextEnd(scan, 0, state == HtmlInScript ? ScriptElement : StyleElement);
-    if (i < 0) {
-        scan.result.endState = startState;
-        return scan.result;
-    }
-    if (state == HtmlInTag || state == HtmlInDoubleValue || state == HtmlInSingleValue)
-        i = htmlTagThenContent(scan, i, element);
-    while (i >= 0 && i < scan.size()) {
-        const QChar c = scan.at(i);
-        if (scan.startsAt(i, u"<!--")) {
-            i = htmlCommentEnd(scan, i, i + 4);
-            if (i < 0)
-                scan.result.endState = HtmlInComment;
-        } else if (c == u'<' && scan.at(i + 1) == u'!' &&
-                   !line.sliced(i + 2).startsWith(u"doctype", Qt::CaseInsensitive)) {
-            i = htmlBangCommentEnd(scan, i, i + 2);
-            if (i < 0)
-                scan.result.endState = HtmlInBangComment;
-        } else if (c == u'<' && (scan.at(i + 1).isLetter() || scan.at(i + 1) == u'/' ||
-                                 scan.at(i + 1) == u'!' || scan.at(i + 1) == u'?')) {
-            int j = i + 2;
-            while (isHtmlNamePart(scan.at(j)))
-                ++j;
-            scan.add(i, j, SyntaxKind::Tag);
-            i = htmlTagThenContent(scan, j, rawElementOf(line.sliced(i + 1, j - i - 1)));
-        } else if (c == u'&') {
-            const int end = htmlEntityEnd(scan, i);
-            scan.add(i, end, SyntaxKind::Entity);
-            i = std::max(end, i + 1);
-        } else {
-            ++i;
-        }
-    }
-    return scan.result;
-}
-
 } // namespace
 
 ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startState) {
@@ -425,7 +228,7 @@ ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startStat
     case SyntaxLanguage::Java:
         return colourJava(line, startState);
     case SyntaxLanguage::Html:
-        return colourHtml(line, startState);
+        return ColourHtmlLine(line, startState);
     case SyntaxLanguage::None:
         break;
     }
