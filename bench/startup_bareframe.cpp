@@ -41,6 +41,8 @@ int main(int argc, char* argv[]) {
             editor->setPlainText(QString::fromUtf8(file.readAll()));
     }
     QMdiSubWindow* window = area->addSubWindow(editor);
+    // As large as Orvane's first window, so both lay out and paint as many lines.
+    window->resize(area->viewport()->width() * 2 / 3, area->viewport()->height() * 2 / 3);
     window->show();
     const FirstPaintProbe probe(*editor->viewport(), [] { return false; });
     return QApplication::exec();

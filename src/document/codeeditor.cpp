@@ -95,7 +95,10 @@ void CodeEditor::paintEvent(QPaintEvent* event) {
 }
 
 void CodeEditor::markBrackets() {
-    setLayer(EditorLayer::Brackets, BracketMarks(*this, highlighter_->language()));
+    QList<QTextEdit::ExtraSelection> marks = BracketMarks(*this, highlighter_->language());
+    // Most caret moves pass no bracket; setting the marks costs a repaint of the lines.
+    if (!marks.isEmpty() || !layer(EditorLayer::Brackets).isEmpty())
+        setLayer(EditorLayer::Brackets, marks);
 }
 
 void CodeEditor::setShowLineNumbers(bool show) {

@@ -1,15 +1,18 @@
 #include "document/disksnapshot.h"
 
-#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 
 namespace orvane {
 
 namespace {
 
+// Snapshots are compared within one run only, and only against files changed by accident, not
+// by an adversary: a fast 64-bit hash will do, where a cryptographic one cost as much as reading
+// the file each time a window was activated.
 QByteArray digestOf(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return QByteArray::number(qHashBits(bytes.constData(), size_t(bytes.size())));
 }
 
 } // namespace

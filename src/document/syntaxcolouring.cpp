@@ -223,16 +223,23 @@ ColouredLine colourJava(QStringView line, int state) {
 } // namespace
 
 ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startState) {
-    line = line.first(std::min(line.size(), qsizetype(kColouredColumns)));
+    const bool tooLong = line.size() > kColouredColumns;
+    ColouredLine coloured;
     switch (language) {
     case SyntaxLanguage::Java:
-        return colourJava(line, startState);
+        coloured =
+            colourJava(line.first(std::min(line.size(), qsizetype(kColouredColumns))), startState);
+        break;
     case SyntaxLanguage::Html:
-        return ColourHtmlLine(line, startState);
+        coloured = ColourHtmlLine(line.first(std::min(line.size(), qsizetype(kColouredColumns))),
+                                  startState);
+        break;
     case SyntaxLanguage::None:
         break;
     }
-    return {};
+    if (tooLong)
+        coloured.spans.clear();
+    return coloured;
 }
 
 SyntaxLanguage ColouringLanguage(const QString& documentPath, const QString& text) {
