@@ -3,7 +3,6 @@
 #include "document/caretstatus.h"
 #include "document/closerule.h"
 #include "document/codeeditor.h"
-#include "document/commandenabling.h"
 #include "document/editoroptions.h"
 #include "document/editorzoom.h"
 #include "document/indentrules.h"
@@ -11,9 +10,9 @@
 #include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -24,7 +23,7 @@
 namespace orvane {
 
 DocumentWindow::DocumentWindow(Workspace& workspace)
-    : workspace_(workspace), txtDocument_(new CodeEditor(this)), menuBar_(new QMenuBar) {
+    : workspace_(workspace), txtDocument_(new CodeEditor(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
 
@@ -95,18 +94,7 @@ void DocumentWindow::chooseColouring() {
                    : SyntaxLanguage::None);
 }
 
-DocumentWindow::~DocumentWindow() {
-    delete menuBar_;
-}
-
-QAction* DocumentWindow::menuItem(const QString& name) const {
-    return menuBar_->findChild<QAction*>(name);
-}
-
-void DocumentWindow::setMenuBar(QMenuBar* bar) {
-    delete menuBar_;
-    menuBar_ = bar;
-}
+DocumentWindow::~DocumentWindow() = default;
 
 void DocumentWindow::showFileText(const QString& path, const DecodedText& document,
                                   const DiskSnapshot& disk) {
@@ -161,25 +149,24 @@ void DocumentWindow::followZoom() {
 
 void DocumentWindow::applyCommandEnabling() {
     wasEmpty_ = text().isEmpty();
-    workspace_.setToolbarState(wasEmpty_);
-    SetMenuState(workspace_.desktop(), *this, wasEmpty_);
+    emit commandStateChanged(wasEmpty_);
 }
 
 // The commands follow the text as the user types, not only when the editor regains the focus,
 // so a new document's Save and Print come alive with its first character.
 void DocumentWindow::followEmptiness() {
-    if (text().isEmpty() != wasEmpty_ && workspace_.activeDocument() == this)
+    if (text().isEmpty() != wasEmpty_)
         applyCommandEnabling();
 }
 
 // The editor claims Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself. Leaving them to the enabled
 // Edit items keeps the clipboard in the document's own form: the editor's copy would turn
-// non-breaking spaces into blanks.
+// non-breaking spaces into blanks. The frame's commands are its own actions.
 bool DocumentWindow::isMenuShortcut(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
-    const QList<QAction*> items = menuBar_->findChildren<QAction*>();
+    const QList<QAction*> items = window()->findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     return std::any_of(items.cbegin(), items.cend(), [&pressed](const QAction* item) {
-        return item->isEnabled() && item->shortcut() == pressed;
+        return item->isEnabled() && item->shortcuts().contains(pressed);
     });
 }
 

@@ -5,8 +5,6 @@
 #include "document/editorfont.h"
 #include "document/textformat.h"
 
-#include <QMenuBar>
-#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -59,13 +57,6 @@ public:
     const DiskSnapshot& keptOverDisk() const { return keptOverDisk_; }
     void keepOverDisk(const DiskSnapshot& disk) { keptOverDisk_ = disk; }
 
-    // Shown in the frame while this window is active; the frame holds it, this window owns it.
-    QMenuBar& menuBar() const { return *menuBar_; }
-    // Takes ownership of the menu bar the frame built for this window.
-    void setMenuBar(QMenuBar* bar);
-    // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
-    QAction* menuItem(const QString& name) const;
-
     // The font as stored; the run's zoom is added to its size.
     void setEditorFont(const EditorFont& font);
     // Applies the run's zoom (EditorZoom) to the stored font.
@@ -77,10 +68,13 @@ public:
     QString caretPlace() const;
     QString fileFormat() const;
 
-    // Applies the command enabling for this document's text as it is now.
+    // Announces the command enabling for this document's text as it is now.
     void applyCommandEnabling();
 
 signals:
+    // The commands that need text are to be enabled exactly when `empty` is false: on focus, and
+    // as the text turns empty or not.
+    void commandStateChanged(bool empty);
     // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
     // The caret moved or the file's format changed: what caretPlace and fileFormat show.
@@ -104,7 +98,6 @@ private:
     bool insertSpaces_ = true;
     // How the opened file indents, when it does.
     std::optional<bool> fileIndentsWithTabs_;
-    QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
     DiskSnapshot disk_;

@@ -36,7 +36,7 @@ bool closeBrace(QPlainTextEdit& editor, const IndentStyle& style, SyntaxLanguage
     if (cursor.hasSelection() || before.isEmpty() || LeadingBlanks(before).size() != before.size())
         return false;
     const ColouredLine colouring =
-        ColourLine(language, before + u'}', SyntaxHighlighter::startState(cursor.block()));
+        ColourLine(language, QString(before + u'}'), SyntaxHighlighter::startState(cursor.block()));
     if (!IsCodeColumn(colouring, int(before.size())))
         return false;
     cursor.beginEditBlock();

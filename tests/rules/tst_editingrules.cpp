@@ -81,7 +81,7 @@ private slots:
         QFETCH(int, dedent);
         QFETCH(int, outdent);
         QCOMPARE(DedentLength(text, blanks4), dedent);
-        QCOMPARE(OutdentLength(text + u'x', blanks4), outdent);
+        QCOMPARE(OutdentLength(QString(text + u'x'), blanks4), outdent);
     }
 
     void columnsAndTabs() {
@@ -191,7 +191,9 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("outputStart");
         QTest::addColumn<QStringList>("files");
-        QTest::newRow("help") << QStringList{"orvane", "--help"} << 0 << "Usage: orvane [options] [files...]\n" << QStringList{};
+        QTest::newRow("help") << QStringList{"orvane", "--help"} << 0
+                              << "Usage: orvane [options] [files...]\n"
+                              << QStringList{};
         QTest::newRow("version") << QStringList{"orvane", "--version"} << 0 << "Orvane 1.01 SR1\n"
                                  << QStringList{};
         QTest::newRow("-- ends the options")

@@ -120,7 +120,7 @@ private slots:
     void longLineLeftPlain() {
         const QString line = QStringLiteral("int ").repeated(999) + QStringLiteral("/* x");
         QCOMPARE(ColourLine(SyntaxLanguage::Java, line, 0).spans.size(), 1000);
-        const ColouredLine coloured = ColourLine(SyntaxLanguage::Java, line + u' ', 0);
+        const ColouredLine coloured = ColourLine(SyntaxLanguage::Java, QString(line + u' '), 0);
         QVERIFY(coloured.spans.isEmpty());
         QCOMPARE(coloured.endState, 1);
     }

@@ -172,8 +172,8 @@ private slots:
 
         fake.driveDialog(
             [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
-        frame.activeDocument()->menuItem("mnuFileNewApplet")->trigger();
-        frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
+        frame.command("mnuFileNewApplet")->trigger();
+        frame.command("mnuViewCompile")->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(finished(), 120000);
 
         fake.driveDialog(test::BeginRun("Document1.html", "optApplet"));
