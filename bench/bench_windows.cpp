@@ -1,6 +1,7 @@
 #include "samplejava.h"
 
 #include "app/mainframe.h"
+#include "document/codeeditor.h"
 #include "document/documentfile.h"
 #include "document/documentwindow.h"
 #include "document/recoverykeeper.h"
@@ -62,13 +63,15 @@ void SetPlainTextBaseline(benchmark::State& state) {
 }
 BENCHMARK(SetPlainTextBaseline)->Unit(benchmark::kMillisecond);
 
-// Colouring the whole sample as Java, as when it is opened.
+// Colouring the whole sample as Java: what opening it costs in all, the first screen at once and
+// the rest while idle.
 void ColourSample(benchmark::State& state) {
     QPlainTextEdit editor;
     editor.setPlainText(SampleJavaText());
     SyntaxHighlighter highlighter(*editor.document(), editor.palette());
     for (auto _ : state) {
         highlighter.setLanguage(SyntaxLanguage::Java);
+        highlighter.colourAll();
         state.PauseTiming();
         highlighter.setLanguage(SyntaxLanguage::None);
         state.ResumeTiming();
@@ -76,8 +79,9 @@ void ColourSample(benchmark::State& state) {
 }
 BENCHMARK(ColourSample)->Unit(benchmark::kMillisecond);
 
-// Typing in the middle of the coloured sample: the edit and the recolouring it sets off, for an
-// ordinary character and for the "/*" that turns everything below into a comment.
+// Typing in the middle of the coloured sample: the edit and the recolouring the keystroke waits
+// for, for an ordinary character and for the "/*" that turns everything below into a comment
+// (the lines past the first ones are left to idle time).
 void TypeInMiddle(benchmark::State& state) {
     const QString typed = state.range(0) == 0 ? QStringLiteral("x") : QStringLiteral("/*");
     QPlainTextEdit editor;
@@ -145,6 +149,61 @@ void RecoveryCopyOfSample(benchmark::State& state) {
     }
 }
 BENCHMARK(RecoveryCopyOfSample)->Unit(benchmark::kMillisecond);
+
+void sendKey(QWidget& editor, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(&editor, &press);
+    QCoreApplication::sendEvent(&editor, &release);
+}
+
+// A whole keystroke in a shown editor, as the user waits for it: the key, the edit, the
+// colouring and the layout it sets off, and the repaint that shows it. The editor holds `text`
+// coloured as `language`, the caret at `caret`.
+void typeOneKey(benchmark::State& state, const QString& text, SyntaxLanguage language, int caret) {
+    CodeEditor editor;
+    editor.setLineWrapMode(QPlainTextEdit::NoWrap);
+    editor.resize(900, 700);
+    editor.show();
+    editor.highlighter().setLanguage(language);
+    editor.setPlainText(text);
+    editor.highlighter().colourAll();
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(caret);
+    editor.setTextCursor(cursor);
+    editor.centerCursor();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        sendKey(editor, Qt::Key_X, QStringLiteral("x"));
+        editor.viewport()->repaint();
+        state.PauseTiming();
+        sendKey(editor, Qt::Key_Backspace, QString());
+        editor.viewport()->repaint();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+
+// Minified HTML: one line of 65,000 bytes.
+QString LongHtmlLine() {
+    const QString piece = QStringLiteral("<p class=\"a\">word &amp; <b>bold</b></p>");
+    return piece.repeated(65000 / piece.size() + 1).first(65000);
+}
+
+// Arg 1 coloured as HTML, arg 0 plain.
+void TypeOnLongLine(benchmark::State& state) {
+    typeOneKey(state, LongHtmlLine(),
+               state.range(0) == 1 ? SyntaxLanguage::Html : SyntaxLanguage::None, 200);
+}
+BENCHMARK(TypeOnLongLine)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// Arg 1 coloured as Java, arg 0 plain.
+void TypeInJavaFile(benchmark::State& state) {
+    const QString text = SampleJavaText(64000);
+    typeOneKey(state, text, state.range(0) == 1 ? SyntaxLanguage::Java : SyntaxLanguage::None,
+               int(text.indexOf(QStringLiteral("total +="), text.size() / 2)));
+}
+BENCHMARK(TypeInJavaFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

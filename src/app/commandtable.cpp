@@ -6,9 +6,11 @@
 #include "app/windowarrangement.h"
 #include "document/documentwindow.h"
 #include "document/editcommands.h"
+#include "document/editorzoom.h"
 #include "document/filecommands.h"
 #include "document/gotoline.h"
 #include "document/printcommand.h"
+#include "document/togglecomment.h"
 #include "insert/insertcommands.h"
 #include "search/searchcommands.h"
 #include "settings/optionscommand.h"
@@ -134,9 +136,16 @@ const std::array kCommands = std::to_array<Command>({
     {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditGoTo", .caption = "&Go to Line...", .shortcut = Ctrl(Qt::Key_G),
      .run = [](Frame& f) { GoToLine(f); }},
     {.kind = RowKind::Separator, .places = DocumentMenu, .parent = "mnuEdit"},
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditFindNext", .caption = "Find &Next", .shortcut = Ctrl(Qt::Key_L),
+     .run = [](Frame& f) { FindNext(f); }, .enabling = Enabling::NeedsText},
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditFindPrevious", .caption = "Find Pre&vious", .shortcut = Qt::CTRL | Qt::SHIFT | Qt::Key_L,
+     .run = [](Frame& f) { FindPrevious(f); }, .enabling = Enabling::NeedsText},
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditToggleComment", .caption = "Toggle Co&mment", .shortcut = Ctrl(Qt::Key_Slash),
+     .run = [](Frame& f) { ToggleComment(f); }},
+    {.kind = RowKind::Separator, .places = DocumentMenu, .parent = "mnuEdit"},
     {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditNextError", .caption = "Ne&xt Error", .shortcut = Qt::Key_F8,
      .run = [](Frame& f) { GoToNextError(f); }},
-    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditPreviousError", .caption = "Pre&vious Error",
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditPreviousError", .caption = "Previous &Error",
      .shortcut = Qt::SHIFT | Qt::Key_F8, .run = [](Frame& f) { GoToPreviousError(f); }},
 
     {.kind = RowKind::Menu, .places = DocumentMenu, .name = "mnuView", .caption = "&View"},
@@ -166,6 +175,13 @@ const std::array kCommands = std::to_array<Command>({
     {.kind = RowKind::Check, .places = DocumentMenu, .parent = "mnuView", .name = "mnuViewOutput", .caption = "Output",
      .run = [](Frame& f) { f.setOutputVisible(!f.isOutputVisible()); },
      .checked = [](const Frame& f) { return f.isOutputVisible(); }},
+    {.kind = RowKind::Separator, .places = DocumentMenu, .parent = "mnuView"},
+    {.places = DocumentMenu, .parent = "mnuView", .name = "mnuViewZoomIn", .caption = "Zoom &In", .shortcut = Ctrl(Qt::Key_Equal),
+     .otherShortcut = Ctrl(Qt::Key_Plus), .run = [](Frame& f) { ZoomIn(f); }},
+    {.places = DocumentMenu, .parent = "mnuView", .name = "mnuViewZoomOut", .caption = "Zoom O&ut", .shortcut = Ctrl(Qt::Key_Minus),
+     .run = [](Frame& f) { ZoomOut(f); }},
+    {.places = DocumentMenu, .parent = "mnuView", .name = "mnuViewZoomReset", .caption = "&Reset Zoom", .shortcut = Ctrl(Qt::Key_0),
+     .run = [](Frame& f) { ZoomReset(f); }},
 
     {.kind = RowKind::Menu, .places = DocumentMenu, .name = "mnuInsert", .caption = "&Insert"},
     {.places = DocumentMenu, .parent = "mnuInsert", .name = "mnuInsertVariable", .caption = "Varia&ble...", .shortcut = Ctrl(Qt::Key_B),

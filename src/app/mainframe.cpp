@@ -1,5 +1,6 @@
 #include "app/mainframe.h"
 
+#include "app/caretstatusfield.h"
 #include "app/commandactions.h"
 #include "app/outsidefiles.h"
 #include "app/projectsfolder.h"
@@ -54,7 +55,8 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       documentMenuBar_(commands_->buildMenuBar(DocumentMenu, menuStack_)),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)), diskFollower_(new DiskFollower(*this, this)),
+      statusBar1_(new QStatusBar(this)), caretField_(new CaretStatusField),
+      diskFollower_(new DiskFollower(*this, this)),
       recoveryKeeper_(new RecoveryKeeper(*this, RecoveryKeeper::DefaultFolder(), this)),
       typingCheck_(new TypingCheck(*this, this)) {
     setObjectName(QStringLiteral("MDIForm1"));
@@ -79,6 +81,7 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     auto* panel = new QLabel(QStringLiteral("Ready.  Press F1 for Help."), statusBar1_);
     panel->setObjectName(QStringLiteral("StatusBar1Panel"));
     statusBar1_->addWidget(panel, 1);
+    statusBar1_->addPermanentWidget(caretField_);
     setStatusBar(statusBar1_);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainFrame::followActiveDocument);
@@ -135,7 +138,7 @@ void MainFrame::start(const QStringList& files) {
     SaveRecentFiles(settings_, ReadRecentFiles(settings_));
     show();
     for (const QString& file : files)
-        OpenDocumentFile(*this, file);
+        OpenNamedFile(*this, file);
     recoveryKeeper_->offerRecovery();
     // Files that could not be opened leave the frame as a start without files would.
     if (documentWindows().isEmpty())
@@ -241,6 +244,7 @@ void MainFrame::activateDocument(DocumentWindow& window) {
 // focus), its own check marks, its editor's history. With the last window gone there is nothing
 // to work on, whichever way it closed.
 void MainFrame::followActiveDocument() {
+    caretField_->follow(activeDocument());
     if (DocumentWindow* window = activeDocument()) {
         menuStack_->setCurrentWidget(documentMenuBar_);
         commands_->showChecks();

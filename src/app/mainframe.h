@@ -20,6 +20,7 @@ class QStatusBar;
 
 namespace orvane {
 
+class CaretStatusField;
 class DiskFollower;
 class CommandActions;
 class OutputPane;
@@ -108,6 +109,7 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    CaretStatusField* caretField_;
     DiskFollower* diskFollower_;
     RecoveryKeeper* recoveryKeeper_;
     QString projectsFolder_;

@@ -7,6 +7,7 @@
 #include "settings/recentsettings.h"
 
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 
 #include <memory>
@@ -15,6 +16,9 @@ namespace orvane {
 
 namespace {
 
+// Long paths lose their middle, so the menu stays narrow and the file's name stays in view.
+constexpr int captionCharacters = 60;
+
 void listRecentFiles(QMenu& file, QList<QAction*>& listed, MainFrame& frame) {
     qDeleteAll(listed);
     listed.clear();
@@ -22,9 +26,13 @@ void listRecentFiles(QMenu& file, QList<QAction*>& listed, MainFrame& frame) {
     if (files.isEmpty())
         return;
     listed.append(file.addSeparator());
+    const QFontMetrics metrics(file.font());
+    const int width = metrics.averageCharWidth() * captionCharacters;
     for (int i = 0; i < files.size(); ++i) {
-        QAction* item = file.addAction(RecentFileCaption(i, files[i]));
+        QAction* item = file.addAction(
+            RecentFileCaption(i, metrics.elidedText(files[i], Qt::ElideMiddle, width)));
         item->setObjectName(QStringLiteral("mnuFileRecent"));
+        item->setStatusTip(files[i]);
         const QString path = files[i];
         QObject::connect(item, &QAction::triggered, &file,
                          [&frame, path] { OpenRecentFile(frame, path); });

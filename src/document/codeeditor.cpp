@@ -1,15 +1,19 @@
 #include "document/codeeditor.h"
 
+#include "document/bracketmarks.h"
+#include "document/indentedits.h"
 #include "document/paletteblend.h"
 #include "document/syntaxhighlighter.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QUrl>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -44,6 +48,8 @@ private:
 namespace {
 
 constexpr int gutterPadding = 4;
+// One notch of a mouse wheel.
+constexpr int wheelNotch = 120;
 
 } // namespace
 
@@ -53,8 +59,60 @@ CodeEditor::CodeEditor(QWidget* parent)
     connect(this, &QPlainTextEdit::blockCountChanged, this, &CodeEditor::updateGutterWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &CodeEditor::updateGutter);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CodeEditor::markCurrentLine);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &CodeEditor::markBrackets);
     updateGutterWidth();
+    updateTabStops();
     markCurrentLine();
+}
+
+void CodeEditor::setIndentStyle(const IndentStyle& style) {
+    indentStyle_ = style;
+    updateTabStops();
+}
+
+void CodeEditor::updateTabStops() {
+    setTabStopDistance(indentStyle_.width * QFontMetricsF(font()).horizontalAdvance(u' '));
+}
+
+void CodeEditor::keyPressEvent(QKeyEvent* event) {
+    if (isReadOnly() || !HandleIndentKey(*this, *event, indentStyle_, highlighter_->language()))
+        QPlainTextEdit::keyPressEvent(event);
+    else
+        ensureCursorVisible();
+}
+
+// The size of every editor's font is the frame's to change, not this editor's alone.
+void CodeEditor::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QPlainTextEdit::wheelEvent(event);
+        return;
+    }
+    wheelAngle_ += event->angleDelta().y();
+    const int steps = wheelAngle_ / wheelNotch;
+    wheelAngle_ -= steps * wheelNotch;
+    if (steps != 0)
+        emit zoomRequested(steps);
+    event->accept();
+}
+
+void CodeEditor::paintEvent(QPaintEvent* event) {
+    if (highlighter_->isColouring()) {
+        QTextBlock block = firstVisibleBlock();
+        qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+        while (block.isValid() && block.next().isValid() && top <= viewport()->height()) {
+            top += blockBoundingRect(block).height();
+            block = block.next();
+        }
+        highlighter_->colourThrough(block.blockNumber());
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+void CodeEditor::markBrackets() {
+    QList<QTextEdit::ExtraSelection> marks = BracketMarks(*this, highlighter_->language());
+    // Most caret moves pass no bracket; setting the marks costs a repaint of the lines.
+    if (!marks.isEmpty() || !layer(EditorLayer::Brackets).isEmpty())
+        setLayer(EditorLayer::Brackets, marks);
 }
 
 void CodeEditor::setShowLineNumbers(bool show) {
@@ -112,6 +170,7 @@ void CodeEditor::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         gutter_->setFont(font());
         updateGutterWidth();
+        updateTabStops();
     } else if (event->type() == QEvent::PaletteChange) {
         highlighter_->setPalette(palette());
         markCurrentLine();

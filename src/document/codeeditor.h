@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/indentrules.h"
+
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -39,6 +41,10 @@ public:
     // The gutter's width for the current line count and font; 0 while it is hidden.
     int gutterWidth() const;
 
+    // How Enter, "}", Tab and Shift+Tab indent, and how wide a tab is shown.
+    const IndentStyle& indentStyle() const { return indentStyle_; }
+    void setIndentStyle(const IndentStyle& style);
+
     // Replaces the marks of `layer`; the others stay.
     void setLayer(EditorLayer layer, const QList<QTextEdit::ExtraSelection>& marks);
     const QList<QTextEdit::ExtraSelection>& layer(EditorLayer layer) const;
@@ -48,7 +54,15 @@ public:
     // The tooltip of the sign beside the line at `y` of the gutter, or empty text.
     QString gutterToolTip(int y) const;
 
+signals:
+    // Ctrl with the mouse wheel: `steps` up (positive) or down.
+    void zoomRequested(int steps);
+
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    // The lines about to be shown are coloured first.
+    void paintEvent(QPaintEvent* event) override;
     // Dropped files are for the frame to open, not their names to insert.
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void resizeEvent(QResizeEvent* event) override;
@@ -63,11 +77,15 @@ private:
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
     void markCurrentLine();
+    void markBrackets();
+    void updateTabStops();
 
     QWidget* gutter_;
     std::array<QList<QTextEdit::ExtraSelection>, static_cast<size_t>(EditorLayer::Count)> layers_;
     QList<GutterSign> signs_;
     SyntaxHighlighter* highlighter_;
+    IndentStyle indentStyle_;
+    int wheelAngle_ = 0;
     bool lineNumbers_ = true;
     bool currentLine_ = true;
 };

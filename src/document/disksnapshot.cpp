@@ -2,10 +2,10 @@
 
 #include "document/documentfile.h"
 
-#include <QCryptographicHash>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHashFunctions>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -26,8 +26,11 @@ DiskSnapshot::Kind kindOf(mode_t mode) {
 }
 #endif
 
+// Snapshots are compared within one run only, and only against files changed by accident, not
+// by an adversary: a fast 64-bit hash will do, where a cryptographic one cost as much as reading
+// the file each time a window was activated.
 QByteArray digestOf(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+    return QByteArray::number(qHashBits(bytes.constData(), size_t(bytes.size())));
 }
 
 } // namespace

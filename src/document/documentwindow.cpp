@@ -1,8 +1,11 @@
 #include "document/documentwindow.h"
 
+#include "document/caretstatus.h"
 #include "document/closerule.h"
 #include "document/codeeditor.h"
 #include "document/editoroptions.h"
+#include "document/editorzoom.h"
+#include "document/indentrules.h"
 #include "document/parsepath.h"
 #include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
@@ -39,6 +42,10 @@ DocumentWindow::DocumentWindow(Workspace& workspace)
         if (documentPath_.isEmpty())
             chooseColouring();
     });
+    connect(txtDocument_, &QPlainTextEdit::cursorPositionChanged, this,
+            &DocumentWindow::statusChanged);
+    connect(txtDocument_, &CodeEditor::zoomRequested, this,
+            [this](int steps) { SetEditorZoom(workspace_, EditorZoom() + steps); });
 }
 
 QPlainTextEdit& DocumentWindow::editor() const {
@@ -57,7 +64,31 @@ void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
     txtDocument_->setShowLineNumbers(options.lineNumbers);
     txtDocument_->setShowCurrentLine(options.currentLine);
     colouring_ = options.colouring;
+    tabWidth_ = std::max(options.tabWidth, 1);
+    insertSpaces_ = options.insertSpaces;
     chooseColouring();
+    chooseIndentStyle();
+}
+
+// A file that already indents one way goes on that way, whatever the options say.
+void DocumentWindow::chooseIndentStyle() {
+    txtDocument_->setIndentStyle({fileIndentsWithTabs_.value_or(!insertSpaces_), tabWidth_});
+    emit statusChanged();
+}
+
+void DocumentWindow::setTextFormat(const TextFormat& format) {
+    textFormat_ = format;
+    emit statusChanged();
+}
+
+QString DocumentWindow::caretPlace() const {
+    const QTextCursor caret = txtDocument_->textCursor();
+    const QString before = caret.block().text().first(caret.positionInBlock());
+    return CaretPlaceText(caret.blockNumber() + 1, VisualColumn(before, tabWidth_) + 1);
+}
+
+QString DocumentWindow::fileFormat() const {
+    return FileFormatText(textFormat_);
 }
 
 // A document with no file is coloured as Java once it holds Java source, so this also runs on
@@ -75,6 +106,8 @@ void DocumentWindow::showFileText(const QString& path, const DecodedText& docume
     // The path first: it chooses the colouring, which then goes in with the text at once.
     setDocumentPath(path);
     text().setText(document.text);
+    fileIndentsWithTabs_ = IndentsWithTabs(document.text);
+    chooseIndentStyle();
     textFormat_ = document.format;
     textFormat_.openedText = text().text();
     editorChangedFileText_ = textFormat_.openedText != document.text;
@@ -82,6 +115,7 @@ void DocumentWindow::showFileText(const QString& path, const DecodedText& docume
     setCaption(ParsePath(path, 6).toUpper());
     settledDisk_ = {};
     differsFromDisk_ = false;
+    emit statusChanged();
     emit fileUsed(path);
 }
 
@@ -133,6 +167,7 @@ void DocumentWindow::markWritten(const QString& path, const QString& text, const
     setCaption(ParsePath(path, 6).toUpper());
     settledDisk_ = {};
     differsFromDisk_ = false;
+    emit statusChanged();
     emit fileUsed(path);
     emit fileWritten(path);
 }
@@ -142,8 +177,15 @@ bool DocumentWindow::isUnchanged() const {
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {
-    QFont font(choice.family);
-    font.setPointSizeF(choice.pointSize);
+    font_ = choice;
+    followZoom();
+}
+
+void DocumentWindow::followZoom() {
+    // Zoomed out this far, text would no longer be readable.
+    constexpr double smallestPoints = 4;
+    QFont font(font_.family);
+    font.setPointSizeF(std::max(font_.pointSize + EditorZoom(), smallestPoints));
     font.setStyleHint(QFont::TypeWriter);
     txtDocument_->setFont(font);
 }

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 class QKeyEvent;
 class QPlainTextEdit;
 
@@ -32,7 +34,7 @@ public:
     void setDocumentPath(const QString& path);
     // How the text is written to its file: encoding, line breaks, final line break.
     TextFormat textFormat() const { return textFormat_; }
-    void setTextFormat(const TextFormat& format) { textFormat_ = format; }
+    void setTextFormat(const TextFormat& format);
     // "Untitled", or the file's name in capitals.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption) { setWindowTitle(caption); }
@@ -65,9 +67,16 @@ public:
     const DiskSnapshot& settledDisk() const { return settledDisk_; }
     void settleDisk(const DiskSnapshot& disk) { settledDisk_ = disk; }
 
+    // The font as stored; the run's zoom is added to its size.
     void setEditorFont(const EditorFont& font);
-    // Colouring, line numbers and the current-line band.
+    // Applies the run's zoom (EditorZoom) to the stored font.
+    void followZoom();
+    // Colouring, line numbers, the current-line band, tab width and indentation.
     void applyEditorOptions(const EditorOptions& options);
+
+    // For the status line: "Ln 12, Col 5" for the caret, "UTF-8 · CR LF" for the file.
+    QString caretPlace() const;
+    QString fileFormat() const;
 
     // Announces the command enabling for this document's text as it is now.
     void applyCommandEnabling();
@@ -82,6 +91,8 @@ signals:
     void fileWritten(const QString& path);
     // The window now stands for the file at `path`, or for none when it is empty.
     void documentPathChanged(const QString& path);
+    // The caret moved or the file's format changed: what caretPlace and fileFormat show.
+    void statusChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,11 +101,17 @@ protected:
 private:
     void followEmptiness();
     void chooseColouring();
+    void chooseIndentStyle();
     bool isMenuShortcut(const QKeyEvent& key) const;
 
     Workspace& workspace_;
     CodeEditor* txtDocument_;
     bool colouring_ = true;
+    EditorFont font_;
+    int tabWidth_ = 4;
+    bool insertSpaces_ = true;
+    // How the opened file indents, when it does.
+    std::optional<bool> fileIndentsWithTabs_;
     QString documentPath_;
     TextFormat textFormat_;
     DiskSnapshot disk_;

@@ -8,6 +8,8 @@
 #include "document/workspace.h"
 #include "platform/desktop.h"
 
+#include <QFileInfo>
+
 #include <optional>
 
 namespace orvane {
@@ -153,6 +155,21 @@ DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path) {
     window->showFileText(path, read->document, read->disk);
     workspace.activateDocument(*window);
     return window;
+}
+
+DocumentWindow* OpenNamedFile(Workspace& workspace, const QString& path) {
+    const QFileInfo file(path);
+    QString problem;
+    if (!file.exists())
+        problem = QStringLiteral("] does not exist.");
+    else if (file.isDir())
+        problem = QStringLiteral("] is a folder, not a file that Orvane can open.");
+    else if (!file.isReadable())
+        problem = QStringLiteral("] cannot be opened: Orvane may not read it.");
+    if (problem.isEmpty())
+        return OpenDocumentFile(workspace, path);
+    inform(workspace.desktop(), QStringLiteral("The file [") + path + problem);
+    return nullptr;
 }
 
 bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window) {

@@ -16,6 +16,10 @@ void OpenDocument(Workspace& workspace);
 DocumentWindow* OpenDocumentFile(Workspace& workspace, const QString& path);
 // Reads `window`'s file again by the same rules; false when it was refused or failed, and the
 // window keeps its text.
+// A file named from outside the program (its command line): one that does not exist or may
+// not be read gets a message naming it; any other is opened by Open's rules.
+DocumentWindow* OpenNamedFile(Workspace& workspace, const QString& path);
+
 bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window);
 
 // Saves `window` to its file, asking for a name first when it is untitled. False when nothing was

@@ -1,6 +1,8 @@
 #include "document/syntaxcolouring.h"
 
+#include "document/htmlcolouring.h"
 #include "document/javasource.h"
+#include "document/linescan.h"
 
 #include <algorithm>
 #include <array>
@@ -10,13 +12,6 @@ namespace orvane {
 namespace {
 
 enum JavaState { JavaCode = 0, JavaBlockComment = 1, JavaDocComment = 2, JavaTextBlock = 3 };
-enum HtmlState {
-    HtmlText = 0,
-    HtmlInComment = 1,
-    HtmlInTag = 2,
-    HtmlInDoubleValue = 3,
-    HtmlInSingleValue = 4,
-};
 
 // Sorted, for a binary search.
 constexpr std::array<QStringView, 50> javaKeywords = {
@@ -30,6 +25,10 @@ constexpr std::array<QStringView, 50> javaKeywords = {
     u"this",     u"throw",      u"throws",   u"transient", u"try",      u"void",
     u"volatile", u"while"};
 constexpr std::array<QStringView, 3> javaLiterals = {u"false", u"null", u"true"};
+// Words that are keywords only where a declaration or statement puts them: before a name,
+// another keyword or (for yield) a value. Sorted.
+constexpr std::array<QStringView, 5> javaContextualKeywords = {u"permits", u"record", u"sealed",
+                                                               u"var", u"yield"};
 
 template <std::size_t N> bool isOneOf(const std::array<QStringView, N>& words, QStringView word) {
     return std::binary_search(words.begin(), words.end(), word);
@@ -43,39 +42,13 @@ bool isIdentifierPart(QChar c) {
     return c.isLetterOrNumber() || c == u'_' || c == u'$';
 }
 
-bool isHexDigit(QChar c) {
-    return c.isDigit() || (c.toLower() >= u'a' && c.toLower() <= u'f');
-}
-
-// Collects the spans of one line in the order they are found.
-class LineScan {
-public:
-    explicit LineScan(QStringView line) : line_(line) {}
-
-    QStringView line() const { return line_; }
-    int size() const { return int(line_.size()); }
-    QChar at(int i) const { return i < size() ? line_[i] : QChar(); }
-    bool startsAt(int i, QStringView text) const { return line_.sliced(i).startsWith(text); }
-    int find(QStringView text, int from) const { return int(line_.indexOf(text, from)); }
-
-    void add(int start, int end, SyntaxKind kind) {
-        if (end > start)
-            result.spans.append({start, end - start, kind});
-    }
-
-    ColouredLine result;
-
-private:
-    QStringView line_;
-};
-
 // One escape sequence starting at the backslash `i`; returns the index after it.
 int escapeEnd(const LineScan& scan, int i) {
     int j = i + 1;
     if (scan.at(j) == u'u') {
         while (scan.at(j) == u'u')
             ++j;
-        for (int k = 0; k < 4 && isHexDigit(scan.at(j)); ++k)
+        for (int k = 0; k < 4 && IsHexDigit(scan.at(j)); ++k)
             ++j;
         return j;
     }
@@ -155,6 +128,19 @@ int javaNumberEnd(const LineScan& scan, int i) {
     return j;
 }
 
+// Whether the contextual keyword `word`, ending at `end`, stands where it is a keyword: "var x",
+// "record Point", "sealed class", "permits A", "yield 1"; not "var = 3" or "record.size()".
+bool startsDeclaredPart(const LineScan& scan, int end, QStringView word) {
+    int j = end;
+    while (scan.at(j) == u' ' || scan.at(j) == u'\t')
+        ++j;
+    const QChar next = scan.at(j);
+    if (isIdentifierStart(next))
+        return true;
+    return word == u"yield" &&
+           (next.isDigit() || next == u'"' || next == u'\'' || next == u'-' || next == u'!');
+}
+
 ColouredLine colourJava(QStringView line, int state) {
     LineScan scan(line);
     int i = 0;
@@ -198,6 +184,9 @@ ColouredLine colourJava(QStringView line, int state) {
             i = javaQuoted(scan, i, c, SyntaxKind::String);
         } else if (c == u'\'') {
             i = javaQuoted(scan, i, c, SyntaxKind::Character);
+        } else if (scan.startsAt(i, u"@interface") && !isIdentifierPart(scan.at(i + 10))) {
+            scan.add(i, i + 10, SyntaxKind::Keyword);
+            i += 10;
         } else if (c == u'@' && isIdentifierStart(scan.at(i + 1))) {
             int j = i + 1;
             while (isIdentifierPart(scan.at(j)) || scan.at(j) == u'.')
@@ -213,123 +202,17 @@ ColouredLine colourJava(QStringView line, int state) {
             while (isIdentifierPart(scan.at(j)))
                 ++j;
             const QStringView word = line.sliced(i, j - i);
-            if (isOneOf(javaKeywords, word))
+            const bool nonSealed =
+                word == u"non" && scan.startsAt(j, u"-sealed") && !isIdentifierPart(scan.at(j + 7));
+            if (nonSealed)
+                j += 7;
+            if (nonSealed || isOneOf(javaKeywords, word))
                 scan.add(i, j, SyntaxKind::Keyword);
             else if (isOneOf(javaLiterals, word))
                 scan.add(i, j, SyntaxKind::Literal);
+            else if (isOneOf(javaContextualKeywords, word) && startsDeclaredPart(scan, j, word))
+                scan.add(i, j, SyntaxKind::Keyword);
             i = j;
-        } else {
-            ++i;
-        }
-    }
-    return scan.result;
-}
-
-bool isHtmlNamePart(QChar c) {
-    return c.isLetterOrNumber() || c == u'-' || c == u':' || c == u'_' || c == u'.';
-}
-
-// "&amp;", "&#169;" or "&#xA9;" from the "&" at `i`; returns the index after ";", or -1 when
-// the "&" starts no entity.
-int htmlEntityEnd(const LineScan& scan, int i) {
-    int j = i + 1;
-    if (scan.at(j) == u'#') {
-        ++j;
-        const bool hex = scan.at(j).toLower() == u'x';
-        if (hex)
-            ++j;
-        const int digits = j;
-        while (hex ? isHexDigit(scan.at(j)) : scan.at(j).isDigit())
-            ++j;
-        return j > digits && scan.at(j) == u';' ? j + 1 : -1;
-    }
-    while (scan.at(j).isLetterOrNumber())
-        ++j;
-    return j > i + 1 && scan.at(j) == u';' ? j + 1 : -1;
-}
-
-// A quoted attribute value's rest from `from`; returns the index after its closing quote, or -1
-// when it goes on past this line.
-int htmlValueEnd(LineScan& scan, int spanStart, int from, QChar quote) {
-    const int close = int(scan.line().indexOf(quote, from));
-    const int end = close < 0 ? -1 : close + 1;
-    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::Value);
-    return end;
-}
-
-int htmlCommentEnd(LineScan& scan, int spanStart, int from) {
-    const int close = scan.find(u"-->", from);
-    const int end = close < 0 ? -1 : close + 3;
-    scan.add(spanStart, end < 0 ? scan.size() : end, SyntaxKind::HtmlComment);
-    return end;
-}
-
-// Inside a tag from `i`: attributes, values and the closing ">". Returns the index after the
-// tag, or -1 (with the state set) when the tag goes on past this line.
-int htmlTagRest(LineScan& scan, int i) {
-    bool afterEquals = false;
-    while (i < scan.size()) {
-        const QChar c = scan.at(i);
-        if (c.isSpace()) {
-            ++i;
-        } else if (c == u'>' || scan.startsAt(i, u"/>")) {
-            const int end = i + (c == u'>' ? 1 : 2);
-            scan.add(i, end, SyntaxKind::Tag);
-            return end;
-        } else if (c == u'=') {
-            afterEquals = true;
-            ++i;
-        } else if (c == u'"' || c == u'\'') {
-            i = htmlValueEnd(scan, i, i + 1, c);
-            afterEquals = false;
-            if (i < 0) {
-                scan.result.endState = c == u'"' ? HtmlInDoubleValue : HtmlInSingleValue;
-                return -1;
-            }
-        } else {
-            int j = i;
-            while (j < scan.size() && !scan.at(j).isSpace() && scan.at(j) != u'=' &&
-                   scan.at(j) != u'>' && !scan.startsAt(j, u"/>"))
-                ++j;
-            scan.add(i, j, afterEquals ? SyntaxKind::Value : SyntaxKind::Attribute);
-            afterEquals = false;
-            i = std::max(j, i + 1);
-        }
-    }
-    scan.result.endState = HtmlInTag;
-    return -1;
-}
-
-ColouredLine colourHtml(QStringView line, int state) {
-    LineScan scan(line);
-    int i = 0;
-    if (state == HtmlInComment)
-        i = htmlCommentEnd(scan, 0, 0);
-    else if (state == HtmlInDoubleValue || state == HtmlInSingleValue)
-        i = htmlValueEnd(scan, 0, 0, state == HtmlInDoubleValue ? u'"' : u'\'');
-    if (i < 0) {
-        scan.result.endState = state;
-        return scan.result;
-    }
-    if (state == HtmlInTag || state == HtmlInDoubleValue || state == HtmlInSingleValue)
-        i = htmlTagRest(scan, i);
-    while (i >= 0 && i < scan.size()) {
-        const QChar c = scan.at(i);
-        if (scan.startsAt(i, u"<!--")) {
-            i = htmlCommentEnd(scan, i, i + 4);
-            if (i < 0)
-                scan.result.endState = HtmlInComment;
-        } else if (c == u'<' && (scan.at(i + 1).isLetter() || scan.at(i + 1) == u'/' ||
-                                 scan.at(i + 1) == u'!' || scan.at(i + 1) == u'?')) {
-            int j = i + 2;
-            while (isHtmlNamePart(scan.at(j)))
-                ++j;
-            scan.add(i, j, SyntaxKind::Tag);
-            i = htmlTagRest(scan, j);
-        } else if (c == u'&') {
-            const int end = htmlEntityEnd(scan, i);
-            scan.add(i, end, SyntaxKind::Entity);
-            i = std::max(end, i + 1);
         } else {
             ++i;
         }
@@ -340,15 +223,23 @@ ColouredLine colourHtml(QStringView line, int state) {
 } // namespace
 
 ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startState) {
+    const bool tooLong = line.size() > kColouredColumns;
+    ColouredLine coloured;
     switch (language) {
     case SyntaxLanguage::Java:
-        return colourJava(line, startState);
+        coloured =
+            colourJava(line.first(std::min(line.size(), qsizetype(kColouredColumns))), startState);
+        break;
     case SyntaxLanguage::Html:
-        return colourHtml(line, startState);
+        coloured = ColourHtmlLine(line.first(std::min(line.size(), qsizetype(kColouredColumns))),
+                                  startState);
+        break;
     case SyntaxLanguage::None:
         break;
     }
-    return {};
+    if (tooLong)
+        coloured.spans.clear();
+    return coloured;
 }
 
 SyntaxLanguage ColouringLanguage(const QString& documentPath, const QString& text) {

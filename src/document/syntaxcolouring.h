@@ -41,8 +41,13 @@ struct ColouredLine {
     int endState = 0;
 };
 
+// A line longer than this (minified pages, generated code) is left plain, so typing on it costs
+// what typing plain text does.
+inline constexpr int kColouredColumns = 4000;
+
 // The spans of one line, which starts in `startState`: the previous line's endState, 0 for the
-// first line. Lines never hold line breaks.
+// first line. Lines never hold line breaks. A line longer than kColouredColumns has no spans;
+// its end state is the one its first kColouredColumns characters reach.
 ColouredLine ColourLine(SyntaxLanguage language, QStringView line, int startState);
 
 // Java for .java files, HTML for .html and .htm; a document with no file is Java when it holds

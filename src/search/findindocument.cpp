@@ -27,6 +27,35 @@ QString WithCrLfBreaks(const QString& box) {
     return text;
 }
 
+std::optional<FoundAgain> FindAgain(const QString& documentText, const QString& searchBox,
+                                    int selStart, int selLength, bool forward) {
+    const QString search = WithCrLfBreaks(TrimBlanks(searchBox));
+    if (search.isEmpty() || documentText.isEmpty())
+        return std::nullopt;
+    const int length = static_cast<int>(search.size());
+    const auto found = [&](qsizetype at, const QString& note) -> std::optional<FoundAgain> {
+        if (at < 0)
+            return std::nullopt;
+        return FoundAgain{static_cast<int>(at), length, note};
+    };
+    if (forward) {
+        const qsizetype at =
+            documentText.indexOf(search, selStart + selLength, Qt::CaseInsensitive);
+        if (at >= 0)
+            return found(at, QString());
+        return found(documentText.indexOf(search, 0, Qt::CaseInsensitive),
+                     QStringLiteral("Passed the end of the document: found from the top."));
+    }
+    // lastIndexOf finds a match starting at or before its `from`.
+    if (selStart > 0) {
+        const qsizetype at = documentText.lastIndexOf(search, selStart - 1, Qt::CaseInsensitive);
+        if (at >= 0)
+            return found(at, QString());
+    }
+    return found(documentText.lastIndexOf(search, documentText.size(), Qt::CaseInsensitive),
+                 QStringLiteral("Passed the start of the document: found from the bottom."));
+}
+
 SearchMode SearchModeForCaption(const QString& caption) {
     return caption == u"Find" ? SearchMode::Find : SearchMode::Replace;
 }

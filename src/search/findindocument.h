@@ -30,6 +30,19 @@ struct SearchOutcome {
     bool closeDialog = false;
 };
 
+// Find Next and Find Previous: the search box's text again, from the selection onward (its end,
+// going forward) or back (its start, going back), matched as the dialog matches it.
+struct FoundAgain {
+    int start = 0;
+    int length = 0;
+    // Set when the search went past one end of the document and went on from the other: the
+    // note to show.
+    QString wrapNote;
+};
+
+std::optional<FoundAgain> FindAgain(const QString& documentText, const QString& searchBox,
+                                    int selStart, int selLength, bool forward);
+
 SearchOutcome SearchDocument(SearchMode mode, const QString& documentText, const QString& searchBox,
                              const QString& replaceBox, bool keepOpen);
 

@@ -6,6 +6,7 @@
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
 #include "search/findindocument.h"
+#include "search/searchcommands.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -77,6 +78,7 @@ void SearchDialog::findClicked() {
     if (!window)
         return;
     DocumentText document = window->text();
+    RememberSearch(txtFind_->text());
     const SearchOutcome outcome =
         SearchDocument(SearchModeForCaption(windowTitle()), document.text(), txtFind_->text(),
                        txtReplace_->text(), chkOpen_->isChecked());

@@ -23,6 +23,10 @@ constexpr std::array<OptionKey, 4> optionKeys{{
     {"CheckJavaAsIType", &EditorOptions::checkAsYouType},
 }};
 
+const QString tabWidthKey = QStringLiteral("TabWidth");
+const QString insertSpacesKey = QStringLiteral("InsertSpaces");
+constexpr int kWidestTab = 16;
+
 } // namespace
 
 EditorOptions ReadEditorOptions(const SettingsStore& settings) {
@@ -30,6 +34,13 @@ EditorOptions ReadEditorOptions(const SettingsStore& settings) {
     for (const OptionKey& key : optionKeys)
         options.*key.flag = settings.getIn(editorSection, QString::fromLatin1(key.name),
                                            QStringLiteral("1")) != QStringLiteral("0");
+    bool number = false;
+    const int width = settings.getIn(editorSection, tabWidthKey, QString()).toInt(&number);
+    // A width changed outside the program to something unusable reads as the default.
+    if (number && width >= 1 && width <= kWidestTab)
+        options.tabWidth = width;
+    options.insertSpaces =
+        settings.getIn(editorSection, insertSpacesKey, QStringLiteral("1")) != QStringLiteral("0");
     return options;
 }
 
@@ -37,6 +48,9 @@ void SaveEditorOptions(SettingsStore& settings, const EditorOptions& options) {
     for (const OptionKey& key : optionKeys)
         settings.saveIn(editorSection, QString::fromLatin1(key.name),
                         options.*key.flag ? QStringLiteral("1") : QStringLiteral("0"));
+    settings.saveIn(editorSection, tabWidthKey, QString::number(options.tabWidth));
+    settings.saveIn(editorSection, insertSpacesKey,
+                    options.insertSpaces ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 } // namespace orvane

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -81,7 +82,10 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
       chkLineNumbers_(Named(new QCheckBox(QStringLiteral("Show &line numbers")), "chkLineNumbers")),
       chkCurrentLine_(
           Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")),
-      chkCheckJava_(Named(new QCheckBox(QStringLiteral("Check &Java as I type")), "chkCheckJava")) {
+      chkCheckJava_(Named(new QCheckBox(QStringLiteral("Check &Java as I type")), "chkCheckJava")),
+      spnTabWidth_(Named(new QSpinBox(this), "spnTabWidth")),
+      chkInsertSpaces_(
+          Named(new QCheckBox(QStringLiteral("Insert &spaces for Tab")), "chkInsertSpaces")) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
 
@@ -169,6 +173,20 @@ QWidget* OptionsDialog::buildEditorTab() {
     for (QCheckBox* box : {chkColouring_, chkLineNumbers_, chkCurrentLine_, chkCheckJava_})
         checks->addWidget(box);
     layout->addLayout(checks);
+
+    spnTabWidth_->setRange(1, 16);
+    auto* tabWidth = Named(new QLabel(QStringLiteral("&Tab width")), "lblTabWidth");
+    tabWidth->setBuddy(spnTabWidth_);
+    auto* tabRow = new QHBoxLayout;
+    tabRow->setContentsMargins(indent, 6, 0, 0);
+    tabRow->addWidget(tabWidth);
+    tabRow->addWidget(spnTabWidth_);
+    tabRow->addStretch();
+    layout->addLayout(tabRow);
+    auto* spaces = new QVBoxLayout;
+    spaces->setContentsMargins(indent, 0, 0, 0);
+    spaces->addWidget(chkInsertSpaces_);
+    layout->addLayout(spaces);
     layout->addStretch();
     return page;
 }
@@ -178,11 +196,17 @@ void OptionsDialog::showEditorOptions(const EditorOptions& options) {
     chkLineNumbers_->setChecked(options.lineNumbers);
     chkCurrentLine_->setChecked(options.currentLine);
     chkCheckJava_->setChecked(options.checkAsYouType);
+    spnTabWidth_->setValue(options.tabWidth);
+    chkInsertSpaces_->setChecked(options.insertSpaces);
 }
 
 EditorOptions OptionsDialog::editorOptions() const {
-    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked(),
-            chkCheckJava_->isChecked()};
+    return {.colouring = chkColouring_->isChecked(),
+            .lineNumbers = chkLineNumbers_->isChecked(),
+            .currentLine = chkCurrentLine_->isChecked(),
+            .checkAsYouType = chkCheckJava_->isChecked(),
+            .tabWidth = spnTabWidth_->value(),
+            .insertSpaces = chkInsertSpaces_->isChecked()};
 }
 
 QWidget* OptionsDialog::buildCompilerTab() {

@@ -11,6 +11,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace orvane {
@@ -55,6 +56,8 @@ private:
     QCheckBox* chkLineNumbers_;
     QCheckBox* chkCurrentLine_;
     QCheckBox* chkCheckJava_;
+    QSpinBox* spnTabWidth_;
+    QCheckBox* chkInsertSpaces_;
 };
 
 } // namespace orvane

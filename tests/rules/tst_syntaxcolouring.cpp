@@ -77,6 +77,23 @@ private slots:
              {"string:\"\"\"", "string:  a \"b\" \\n", "escape:\\n", "string:  \"\"\"",
               "keyword:int"});
 
+        java("contextual keywords where they declare",
+             "sealed interface S permits A {} record P(int x) {} var v = y; yield 1;",
+             {"keyword:sealed", "keyword:interface", "keyword:permits", "keyword:record",
+              "keyword:int", "keyword:var", "keyword:yield", "number:1"});
+        java("contextual keywords as names", "var = record.size(); yield(); sealed;", {});
+        java("non-sealed and @interface", "non-sealed class A {} @interface Note {} non - x",
+             {"keyword:non-sealed", "keyword:class", "keyword:@interface"});
+        html("a bang tag that is no doctype is a comment",
+             "<!DOCTYPE html><! This code will allow\n applets to run >\n<p>",
+             {"tag:<!DOCTYPE", "attr:html", "tag:>", "htmlcomment:<! This code will allow",
+              "htmlcomment: applets to run >", "tag:<p", "tag:>"});
+        html("script content is plain up to its close tag",
+             "<script type=\"x\">if (a < b) { s = \"<b>\"; }\n</b> &amp;</SCRIPT><b>",
+             {"tag:<script", "attr:type", "value:\"x\"", "tag:>", "tag:</SCRIPT", "tag:>", "tag:<b",
+              "tag:>"});
+        html("style content over an opening tag's lines", "<style\n>p { x: \"<i>\" }</style>",
+             {"tag:<style", "tag:>", "tag:</style", "tag:>"});
         html("tags, attributes and values", "<applet code=\"Hello.class\" width=300></applet>",
              {"tag:<applet", "attr:code", "value:\"Hello.class\"", "attr:width", "value:300",
               "tag:>", "tag:</applet", "tag:>"});
@@ -96,6 +113,16 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QStringList, spans);
         QCOMPARE(describe(language, text), spans);
+    }
+
+    // A line too long to colour stays plain; the lines after it start in the state its first
+    // columns reach.
+    void longLineLeftPlain() {
+        const QString line = QStringLiteral("int ").repeated(999) + QStringLiteral("/* x");
+        QCOMPARE(ColourLine(SyntaxLanguage::Java, line, 0).spans.size(), 1000);
+        const ColouredLine coloured = ColourLine(SyntaxLanguage::Java, QString(line + u' '), 0);
+        QVERIFY(coloured.spans.isEmpty());
+        QCOMPARE(coloured.endState, 1);
     }
 
     void choosesLanguage_data() {

@@ -106,11 +106,17 @@ private slots:
         QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
                  (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo", "-",
+                              "mnuEditFindNext", "mnuEditFindPrevious", "mnuEditToggleComment", "-",
                               "mnuEditNextError", "mnuEditPreviousError"}));
+        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuView"), "mnuViewPreview"),
+                 (QStringList{"-", "mnuViewOutput", "-", "mnuViewZoomIn", "mnuViewZoomOut",
+                              "mnuViewZoomReset"}));
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
         QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
+        QCOMPARE(test_->item("mnuEditFindPrevious")->shortcut(), QKeySequence("Ctrl+Shift+L"));
+        QCOMPARE(test_->item("mnuEditToggleComment")->shortcut(), QKeySequence("Ctrl+/"));
         QCOMPARE(test_->item("mnuEditRedo")->shortcuts(),
                  (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     }

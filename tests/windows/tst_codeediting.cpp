@@ -1,0 +1,301 @@
+#include "document/codeeditor.h"
+#include "document/documentwindow.h"
+#include "document/editorzoom.h"
+#include "document/filecommands.h"
+#include "document/syntaxhighlighter.h"
+#include "document/togglecomment.h"
+#include "search/searchcommands.h"
+#include "settings/optionscommand.h"
+#include "testframe.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using namespace orvane;
+using namespace orvane::test;
+
+namespace {
+
+using Keys = std::function<void(QPlainTextEdit&)>;
+
+Keys press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [key, modifiers](QPlainTextEdit& e) {
+        QTest::keyClick(&e, key, modifiers);
+    };
+}
+
+Keys type(const char* text) {
+    return [text](QPlainTextEdit& e) {
+        QTest::keyClicks(&e, QString::fromLatin1(text));
+    };
+}
+
+} // namespace
+
+// Indentation, brackets, the caret's place, Find Next, comments, zoom and colouring as typed.
+class TestCodeEditing : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestFrame> test_;
+    QTemporaryDir folder_;
+
+    MainFrame& frame() { return test_->frame(); }
+    DocumentWindow& active() { return *test_->active(); }
+    QPlainTextEdit& editor() { return active().editor(); }
+
+    // Opens `text` from a file named `name`, the caret at the first "|" (taken out).
+    void open(const char* name, QString text) {
+        const qsizetype caret = text.indexOf(u'|');
+        text.remove(u'|');
+        QFile file(folder_.filePath(QString::fromLatin1(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+        file.close();
+        QVERIFY(OpenDocumentFile(frame(), file.fileName()));
+        active().text().setSelStart(int(std::max<qsizetype>(caret, 0)));
+    }
+
+private slots:
+    void init() {
+        test_ = std::make_unique<TestFrame>();
+        QVERIFY(test_->start());
+    }
+    void cleanup() { test_.reset(); }
+
+    void indentation_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("enter keeps the indent")
+            << "class A {\r\n    int a;|\r\n}" << press(Qt::Key_Return)
+            << "class A {\r\n    int a;\r\n    \r\n}";
+        QTest::newRow("enter after { adds a level")
+            << "class A {|\r\n}" << press(Qt::Key_Return) << "class A {\r\n    \r\n}";
+        QTest::newRow("enter in a comment")
+            << "    // see {|" << press(Qt::Key_Return) << "    // see {\r\n    ";
+        QTest::newRow("} takes a level off")
+            << "class A {\r\n    void f() {|\r\n}" << Keys([](QPlainTextEdit& e) {
+                   QTest::keyClick(&e, Qt::Key_Return);
+                   QTest::keyClicks(&e, QStringLiteral("x();"));
+                   QTest::keyClick(&e, Qt::Key_Return);
+                   QTest::keyClicks(&e, QStringLiteral("}"));
+               })
+            << "class A {\r\n    void f() {\r\n        x();\r\n    }\r\n}";
+        QTest::newRow("} in a string stays") << "    s = \"|" << type("}") << "    s = \"}";
+        QTest::newRow("tab inserts blanks to the stop") << "ab|" << press(Qt::Key_Tab) << "ab  ";
+        QTest::newRow("a file indented with tabs keeps tabs")
+            << "class A {\r\n\tvoid f() {|\r\n\t}\r\n}" << press(Qt::Key_Return)
+            << "class A {\r\n\tvoid f() {\r\n\t\t\r\n\t}\r\n}";
+    }
+
+    void indentation() {
+        QFETCH(QString, text);
+        QFETCH(Keys, keys);
+        QFETCH(QString, result);
+        open("A.java", text);
+        keys(editor());
+        QCOMPARE(active().text().text(), result);
+    }
+
+    // Tab and Shift+Tab on selected lines, each one step for Undo, as is Enter's indent.
+    void tabOnSelectedLinesAndUndo() {
+        open("A.java", "a();\r\n  b();\r\n\r\nc();");
+        QTextCursor lines = editor().textCursor();
+        lines.setPosition(2);
+        lines.setPosition(editor().document()->findBlockByNumber(3).position() + 1,
+                          QTextCursor::KeepAnchor);
+        editor().setTextCursor(lines);
+        QTest::keyClick(&editor(), Qt::Key_Tab);
+        QCOMPARE(active().text().text(), QStringLiteral("    a();\r\n      b();\r\n\r\n    c();"));
+        QTest::keyClick(&editor(), Qt::Key_Backtab);
+        QTest::keyClick(&editor(), Qt::Key_Backtab);
+        QCOMPARE(active().text().text(), QStringLiteral("a();\r\nb();\r\n\r\nc();"));
+        editor().undo();
+        QCOMPARE(active().text().text(), QStringLiteral("a();\r\n    b();\r\n\r\nc();"));
+
+        active().text().setText(QStringLiteral("if (x) {"));
+        active().text().setSelStart(8);
+        QTest::keyClick(&editor(), Qt::Key_Return);
+        editor().undo();
+        QCOMPARE(active().text().text(), QStringLiteral("if (x) {"));
+    }
+
+    void brackets_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::addColumn<bool>("matched");
+        QTest::newRow("caret before an opening") << "f(|a[1], \")\")" << QList<int>{1, 11} << true;
+        QTest::newRow("caret after a closing") << "{ g(); }|" << QList<int>{7, 0} << true;
+        QTest::newRow("unmatched") << "f|((x)" << QList<int>{1} << false;
+        QTest::newRow("in a comment") << "// (|" << QList<int>{} << true;
+    }
+
+    void brackets() {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, marked);
+        QFETCH(bool, matched);
+        open("B.java", text);
+        const QList<QTextEdit::ExtraSelection> marks =
+            active().codeEditor().layer(EditorLayer::Brackets);
+        QList<int> positions;
+        for (const QTextEdit::ExtraSelection& mark : marks)
+            positions << mark.cursor.selectionStart();
+        QCOMPARE(positions, marked);
+        if (!marks.isEmpty())
+            QCOMPARE(marks.first().format.fontWeight() == QFont::Bold, matched);
+    }
+
+    void statusField_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a tab counts as the tab width")
+            << QByteArray("a\r\n\tb;") << 5 << "Ln 2, Col 6    UTF-8 \u00b7 CR LF";
+        QTest::newRow("LF file in Windows-1252")
+            << QByteArray("caf\xe9\n\nx") << 6 << "Ln 2, Col 1    Windows-1252 \u00b7 LF";
+    }
+
+    void statusField() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, caret);
+        QFETCH(QString, shown);
+        QFile file(folder_.filePath("s.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QVERIFY(OpenDocumentFile(frame(), file.fileName()));
+        active().text().setSelStart(caret);
+        auto* field = frame().statusBar1().findChild<QLabel*>("StatusBar1Caret");
+        QCOMPARE(field->text(), shown);
+        frame().setBarVisible(Bar::Status, false);
+        QVERIFY(!field->isVisible());
+    }
+
+    void findAgain() {
+        open("F.java", "|one two\r\nOne\r\nx");
+        RememberSearch(QStringLiteral(" one "));
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 0);
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 9);
+        QCOMPARE(active().text().selText(), QStringLiteral("One"));
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 0);
+        QCOMPARE(frame().statusBar1().currentMessage(),
+                 QStringLiteral("Passed the end of the document: found from the top."));
+        FindPrevious(frame());
+        QCOMPARE(active().text().selStart(), 9);
+        RememberSearch(QStringLiteral("two\nOne"));
+        FindPrevious(frame());
+        QCOMPARE(active().text().selStart(), 4);
+        RememberSearch(QStringLiteral("absent"));
+        FindNext(frame());
+        QCOMPARE(test_->desktop.messages.last().text,
+                 QStringLiteral("Sorry, no match could be found."));
+    }
+
+    void toggleComment_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selectTo");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("java lines")
+            << "T.java"
+            << "|  a();\r\n    b();\r\nc();" << 9 << "  // a();\r\n  //   b();\r\nc();";
+        QTest::newRow("java caret line back") << "T.java"
+                                              << "x;\r\n  // |y;" << -1 << "x;\r\n  y;";
+        QTest::newRow("html selection") << "T.html"
+                                        << "<p>|<b>x</b></p>" << 11 << "<p><!-- <b>x</b> --></p>";
+        QTest::newRow("html caret line") << "T.html"
+                                         << "  <b>|x</b>" << -1 << "  <!-- <b>x</b> -->";
+    }
+
+    void toggleComment() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, selectTo);
+        QFETCH(QString, result);
+        open(name.toLatin1().constData(), text);
+        if (selectTo >= 0)
+            active().text().setSelLength(selectTo - active().text().selStart());
+        const QString before = active().text().text();
+        ToggleComment(frame());
+        QCOMPARE(active().text().text(), result);
+        editor().undo();
+        QCOMPARE(active().text().text(), before);
+    }
+
+    // Every window follows, new ones too; the wheel with Ctrl zooms; the stored font stays.
+    void zoom() {
+        DocumentWindow& first = active();
+        const qreal size = first.editor().font().pointSizeF();
+        ZoomIn(frame());
+        ZoomIn(frame());
+        DocumentWindow* second = frame().newDocumentWindow();
+        QCOMPARE(first.editor().font().pointSizeF(), size + 2);
+        QCOMPARE(second->editor().font().pointSizeF(), size + 2);
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(second->editor().viewport(), &wheel);
+        QCOMPARE(first.editor().font().pointSizeF(), size + 1);
+        ZoomReset(frame());
+        QCOMPARE(second->editor().font().pointSizeF(), size);
+        QCOMPARE(test_->store.get("FontNameSize", "absent"), QStringLiteral("absent"));
+    }
+
+    // A keystroke on a line too long to colour recolours nothing of it; the next line is
+    // coloured.
+    void longLineLeftPlain() {
+        open("L.html", "|" + QStringLiteral("<b>x</b>").repeated(6000) + "\r\n<i>");
+        QTest::keyClicks(&editor(), QStringLiteral("<i>"));
+        const QTextBlock line = editor().document()->firstBlock();
+        QVERIFY(line.layout()->formats().isEmpty());
+        QCOMPARE(line.next().layout()->formats().size(), 2);
+    }
+
+    // Lines beyond the first screen are coloured while the program is idle.
+    void restColouredWhenIdle() {
+        open("I.java", QStringLiteral("int a;\r\n").repeated(3000));
+        const SyntaxHighlighter& colouring = active().codeEditor().highlighter();
+        const QTextBlock last = editor().document()->lastBlock().previous();
+        QVERIFY(colouring.isColouring());
+        QVERIFY(last.layout()->formats().isEmpty());
+        QTRY_VERIFY(!colouring.isColouring());
+        QCOMPARE(last.layout()->formats().size(), 1);
+    }
+
+    void unopenableFileNamed() {
+        const QString missing = folder_.filePath("gone.java");
+        test_.reset();
+        test_ = std::make_unique<TestFrame>();
+        QVERIFY(test_->start({missing}));
+        QCOMPARE(test_->desktop.messages.size(), 1);
+        QCOMPARE(test_->desktop.messages.first().text,
+                 "The file [" + missing + "] does not exist.");
+    }
+
+    void tabSettingsOnTheEditorTab() {
+        test_->desktop.driveDialog([](QDialog& d) {
+            QCOMPARE(d.findChild<QSpinBox*>("spnTabWidth")->value(), 4);
+            QVERIFY(d.findChild<QCheckBox*>("chkInsertSpaces")->isChecked());
+            d.findChild<QSpinBox*>("spnTabWidth")->setValue(2);
+            d.findChild<QCheckBox*>("chkInsertSpaces")->setChecked(false);
+            d.findChild<QPushButton*>("cmdOk")->click();
+        });
+        ShowOptionsDialog(frame(), OptionsTab::Editor);
+        QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
+        QCOMPARE(test_->store.getIn("Editor", "InsertSpaces"), QStringLiteral("0"));
+        QCOMPARE(active().codeEditor().indentStyle(), (IndentStyle{true, 2}));
+    }
+};
+
+QTEST_MAIN(TestCodeEditing)
+#include "tst_codeediting.moc"
