@@ -1,0 +1,344 @@
+#!/usr/bin/env python3
+"""One-line mutation testing for the rules library.
+
+Each mutant changes one line of one rules file (a source listed under `orvane_rules` in
+src/*/CMakeLists.txt): a comparison turned (< <=, > >=, == !=), an integer constant moved by one
+(0 and 1 swapped, others +1), a size or a
+bound-named value one too many, true and false swapped, a returned value replaced by `{}`, or a
+string literal misspelt (last character dropped). The mutants are drawn deterministically from a
+seed, spread over the files in turn, and each is built in a copy of the tree under
+<work>/tree with its own shared-library build, so only the mutated file recompiles and
+liborvane_rules relinks. A mutant that fails to compile is discarded. Then the rules tests run, then
+the window and tool tests that include a header of the mutated file's folder; the first failing
+test (or one over the time limit) kills the mutant.
+
+Mutants judged equivalent are listed, one per line, in tools/mutants-equivalent.txt as
+`<id>  <file>:<line>  <reason>`; they are reported but left out of the score.
+
+  tools/mutate.py --list                  # show the sample, build nothing
+  nice -n 15 tools/mutate.py              # run the sample (90 mutants, seed 21)
+  tools/mutate.py --count 40 --seed 3 --files 'src/insert/*'
+  tools/mutate.py --ids 1a2b3c4d,5e6f7a8b # re-run chosen mutants
+"""
+
+import argparse
+import fnmatch
+import hashlib
+import json
+import os
+import random
+import re
+import shutil
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+EQUIVALENT_FILE = ROOT / "tools" / "mutants-equivalent.txt"
+# Same options as the developers' test build, so the compiler cache serves every unmutated file.
+CMAKE_OPTIONS = ["-DCMAKE_BUILD_TYPE=Debug", "-DORVANE_WERROR=ON", "-DBUILD_SHARED_LIBS=ON"]
+# Headers every window test includes; they say nothing about which rules a test exercises.
+# The areas the sample covers by default: encodings and line breaks, find and replace, templates,
+# insert code, compiler messages, the output history, colouring, settings, run and print rules,
+# recent files.
+AREAS = ["src/document/textformat.cpp", "src/search/findindocument.cpp", "src/templates/*.cpp",
+         "src/insert/*.cpp", "src/toolchain/compilermessage.cpp", "src/toolchain/outputhistory.cpp",
+         "src/document/syntaxcolouring.cpp", "src/settings/*.cpp", "src/document/editorfont.cpp",
+         "src/toolchain/runaction.cpp", "src/toolchain/compilecommands.cpp",
+         "src/toolchain/previewrule.cpp", "src/toolchain/appletviewerchoice.cpp",
+         "src/document/printlayout.cpp", "src/app/recentfiles.cpp"]
+FRAME_HEADERS = {"document/documentwindow.h", "app/mainframe.h", "document/workspace.h"}
+
+COMPARISONS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}
+
+
+def RulesFiles():
+    files = []
+    for cmake in sorted(ROOT.glob("src/*/CMakeLists.txt")):
+        text = cmake.read_text()
+        match = re.search(r"target_sources\(orvane_rules PRIVATE(.*?)\)", text, re.S)
+        if match:
+            for name in match.group(1).split():
+                if name.endswith(".cpp"):
+                    files.append(str(cmake.parent.relative_to(ROOT) / name))
+    return files
+
+
+def CodeMask(line):
+    """Which characters are code (True) rather than inside a literal or a comment."""
+    mask = [True] * len(line)
+    i = 0
+    while i < len(line):
+        c = line[i]
+        if line.startswith("//", i):
+            for j in range(i, len(line)):
+                mask[j] = False
+            break
+        if c in "\"'":
+            j = i + 1
+            while j < len(line) and line[j] != c:
+                j += 2 if line[j] == "\\" else 1
+            for k in range(i, min(j + 1, len(line))):
+                mask[k] = False
+            i = j + 1
+            continue
+        i += 1
+    return mask
+
+
+def LineMutants(line):
+    """(kind, mutated line) for every one-line mutant of this line."""
+    stripped = line.strip()
+    if not stripped or stripped.startswith(("//", "#", "*", "/*")) or "static_assert" in line:
+        return []
+    mask = CodeMask(line)
+    out = []
+
+    def Code(start, end):
+        return all(mask[start:end])
+
+    for m in re.finditer(r"(?<=\s)(<=|>=|==|!=|<|>)(?=\s)", line):
+        if Code(m.start(), m.end()):
+            out.append(("comparison", line[: m.start()] + COMPARISONS[m.group(1)] + line[m.end():]))
+    for m in re.finditer(r"(?<![\w.])(0[xX][0-9A-Fa-f]+|\d+)(?![\w.'])", line):
+        if not Code(m.start(), m.end()):
+            continue
+        text = m.group(1)
+        if text.lower().startswith("0x"):
+            value = f"0x{int(text, 16) + 1:X}"
+        else:
+            value = {"0": "1", "1": "0"}.get(text, str(int(text) + 1))
+        out.append(("constant", line[: m.start()] + value + line[m.end():]))
+    # Off by one: a size, or a constant or variable named for a bound, one too many.
+    for m in re.finditer(r"\.(?:size|length|count)\(\)|\b[A-Za-z]\w*(?:Limit|Count|Lines|Width|Height)\b(?!\()",
+                         line):
+        declared = re.search(r"(?<!return)(?<!case)\b\w+[&*]?\s+$", line[: m.start()])
+        if Code(m.start(), m.end()) and not declared and not re.match(r"\s*[-+*/]?=[^=]", line[m.end():]):
+            out.append(("bound", line[: m.end()] + " + 1" + line[m.end():]))
+    for m in re.finditer(r"\b(true|false)\b", line):
+        if Code(m.start(), m.end()):
+            other = "false" if m.group(1) == "true" else "true"
+            out.append(("constant", line[: m.start()] + other + line[m.end():]))
+    m = re.search(r"\breturn\s+(.+);\s*$", line)
+    if m and Code(m.start(), m.start() + 6) and m.group(1).strip() not in ("{}", "true", "false"):
+        out.append(("return", line[: m.start()] + "return {};" + line[m.end():]))
+    for m in re.finditer(r'"((?:[^"\\]|\\.)*)"', line):
+        body = m.group(1)
+        # Misspelt: a literal that ends in a letter or digit loses it.
+        if mask[m.start()] or len(body) < 2 or not body[-1].isalnum() or re.search(r"\\x?[0-9A-Fa-f]*$", body):
+            continue
+        if m.start() > 0 and line[m.start() - 1] == "R":
+            continue
+        out.append(("string", line[: m.start() + 1] + body[:-1] + line[m.end() - 1:]))
+    return out
+
+
+def AllMutants(files):
+    mutants = []
+    for rel in files:
+        lines = (ROOT / rel).read_text().split("\n")
+        seen = {}
+        in_comment = False
+        for number, line in enumerate(lines, 1):
+            if in_comment:
+                in_comment = "*/" not in line
+                continue
+            if line.strip().startswith("/*"):
+                in_comment = "*/" not in line
+                continue
+            for kind, mutated in LineMutants(line):
+                key = (line.strip(), mutated.strip())
+                seen[key] = seen.get(key, 0) + 1
+                digest = hashlib.sha1(f"{rel}\n{key[0]}\n{key[1]}\n{seen[key]}".encode()).hexdigest()
+                mutants.append({"id": digest[:8], "file": rel, "line": number, "kind": kind,
+                                "original": line, "mutated": mutated})
+    return mutants
+
+
+def Interleaved(lists):
+    out = []
+    while any(lists):
+        for items in lists:
+            if items:
+                out.append(items.pop(0))
+    return out
+
+
+def Sample(mutants, count, seed):
+    """Deterministic: each file's mutants shuffled by the seed, then taken from the files in turn."""
+    rng = random.Random(seed)
+    by_file = {}
+    for m in mutants:
+        by_file.setdefault(m["file"], {}).setdefault(m["kind"], []).append(m)
+    queues = []
+    for rel in sorted(by_file):
+        kinds = [by_file[rel][k] for k in sorted(by_file[rel])]
+        for items in kinds:
+            rng.shuffle(items)
+        queues.append(Interleaved(kinds))
+    chosen = []
+    while len(chosen) < count and any(queues):
+        for q in queues:
+            if q and len(chosen) < count:
+                chosen.append(q.pop(0))
+    return sorted(chosen, key=lambda m: (m["file"], m["line"], m["id"]))
+
+
+def ReadEquivalent():
+    known = {}
+    if EQUIVALENT_FILE.exists():
+        for line in EQUIVALENT_FILE.read_text().splitlines():
+            parts = line.split(None, 2)
+            if parts and not line.startswith("#"):
+                known[parts[0]] = parts[2] if len(parts) > 2 else ""
+    return known
+
+
+def SyncTree(tree):
+    """Copy the worktree's tracked and new files into the mutation tree, touching only changed ones."""
+    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
+                            capture_output=True, text=True, check=True).stdout.split("\n")
+    for rel in filter(None, listed):
+        source, target = ROOT / rel, tree / rel
+        if not source.is_file():
+            continue
+        if target.exists() and target.read_bytes() == source.read_bytes():
+            continue
+        target.parent.mkdir(parents=True, exist_ok=True)
+        shutil.copy2(source, target)
+
+
+def Build(build, targets, log):
+    result = subprocess.run(["cmake", "--build", str(build), "-j2", "--target", *targets],
+                            stdout=log, stderr=subprocess.STDOUT)
+    return result.returncode == 0
+
+
+def TestPrograms(tree):
+    """(name, kind, headers it includes from src/) for each test program."""
+    tests = []
+    for kind in ("rules", "windows", "tools"):
+        for source in sorted((tree / "tests" / kind).glob("tst_*.cpp")):
+            headers = set(re.findall(r'#include "(\w+/[\w.]+)"', source.read_text()))
+            tests.append((f"{kind}_{source.stem}", kind, headers))
+    return tests
+
+
+def TestsFor(rel, tests, all_tests):
+    folder = rel.split("/")[1]
+    rules = [t[0] for t in tests if t[1] == "rules"]
+    others = [t[0] for t in tests if t[1] != "rules"
+              and (all_tests or any(h.split("/")[0] == folder for h in t[2] - FRAME_HEADERS))]
+    return rules + others
+
+
+def RunTest(build, tree, name, timeout):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ORVANE_SOURCE_DIR=str(tree),
+               ORVANE_BUILD_DIR=str(build))
+    program = build / "tests" / name
+    try:
+        result = subprocess.run([str(program)], cwd=build / "tests", env=env, timeout=timeout,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return "pass" if result.returncode == 0 else "fail"
+    except subprocess.TimeoutExpired:
+        return "timeout"
+
+
+def Main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--count", type=int, default=90, help="mutants to draw (default 90)")
+    parser.add_argument("--seed", type=int, default=21, help="sampling seed (default 21)")
+    parser.add_argument("--files", help="glob over the rules files to mutate (default: the areas above)")
+    parser.add_argument("--ids", help="comma-separated mutant ids to run instead of a sample")
+    parser.add_argument("--list", action="store_true", help="print the sample and stop")
+    parser.add_argument("--all-tests", action="store_true", help="run every test program on each mutant")
+    parser.add_argument("--timeout", type=float, default=60, help="seconds per test program (default 60)")
+    parser.add_argument("--work", default=str(ROOT / "build-mutants"), help="copy and build folder")
+    parser.add_argument("--report", help="write the results as JSON here as well")
+    args = parser.parse_args()
+
+    globs = [args.files] if args.files else AREAS
+    files = [f for f in RulesFiles() if any(fnmatch.fnmatch(f, g) for g in globs)]
+    mutants = AllMutants(files)
+    if args.ids:
+        wanted = set(args.ids.split(","))
+        chosen = [m for m in mutants if m["id"] in wanted]
+    else:
+        chosen = Sample(mutants, args.count, args.seed)
+    equivalent = ReadEquivalent()
+    if args.list:
+        for m in chosen:
+            mark = "  (equivalent)" if m["id"] in equivalent else ""
+            print(f'{m["id"]} {m["file"]}:{m["line"]} {m["kind"]}: {m["mutated"].strip()}{mark}')
+        print(f"{len(chosen)} of {len(mutants)} mutants over {len(files)} files")
+        return 0
+
+    work = Path(args.work)
+    tree, build = work / "tree", work / "tree" / "build"
+    tree.mkdir(parents=True, exist_ok=True)
+    SyncTree(tree)
+    log = open(work / "build.log", "w")
+    tests = TestPrograms(tree)
+    names = [t[0] for t in tests]
+    if not (build / "CMakeCache.txt").exists():
+        subprocess.run(["cmake", "-S", str(tree), "-B", str(build), *CMAKE_OPTIONS], stdout=log,
+                       stderr=subprocess.STDOUT, check=True)
+    print(f"building {len(names)} test programs in {build} ...", flush=True)
+    if not Build(build, names, log):
+        sys.exit(f"the unmutated tree does not build; see {work / 'build.log'}")
+    broken = [n for n in names if RunTest(build, tree, n, args.timeout * 3) != "pass"]
+    if broken:
+        print("failing before any mutation, left out:", " ".join(broken), flush=True)
+
+    results = []
+    started = time.time()
+    for index, m in enumerate(chosen, 1):
+        path = tree / m["file"]
+        original = path.read_text()
+        lines = original.split("\n")
+        lines[m["line"] - 1] = m["mutated"]
+        path.write_text("\n".join(lines))
+        try:
+            if not Build(build, ["orvane_rules"], log):
+                status, by = "discarded", "does not compile"
+            else:
+                status, by = "survived", ""
+                for name in TestsFor(m["file"], tests, args.all_tests):
+                    if name in broken:
+                        continue
+                    outcome = RunTest(build, tree, name, args.timeout)
+                    if outcome != "pass":
+                        status, by = "killed", f"{name} ({outcome})"
+                        break
+        finally:
+            path.write_text(original)
+        if status == "survived" and m["id"] in equivalent:
+            status, by = "equivalent", equivalent[m["id"]]
+        m.update(status=status, by=by)
+        results.append(m)
+        print(f'[{index}/{len(chosen)}] {status:10} {m["id"]} {m["file"]}:{m["line"]}  '
+              f'{m["mutated"].strip()}  {by}', flush=True)
+    Build(build, ["orvane_rules"], log)
+
+    tally = {s: [r for r in results if r["status"] == s]
+             for s in ("killed", "survived", "equivalent", "discarded")}
+    scored = len(tally["killed"]) + len(tally["survived"])
+    print(f"\n{len(results)} mutants in {time.time() - started:.0f} s: "
+          + ", ".join(f"{len(v)} {k}" for k, v in tally.items()))
+    if scored:
+        print(f"score: {len(tally['killed'])}/{scored} = {100 * len(tally['killed']) / scored:.1f}% "
+              "of the non-equivalent mutants killed")
+    for title in ("survived", "equivalent"):
+        if tally[title]:
+            print(f"\n{title}:")
+            for r in tally[title]:
+                reason = f'  -- {r["by"]}' if title == "equivalent" else ""
+                print(f'  {r["id"]} {r["file"]}:{r["line"]}  {r["mutated"].strip()}{reason}')
+    if args.report:
+        Path(args.report).write_text(json.dumps(results, indent=1))
+    return 0 if not tally["survived"] else 1
+
+
+if __name__ == "__main__":
+    sys.exit(Main())
