@@ -19,6 +19,7 @@ Mutants judged equivalent are listed, one per line, in tools/mutants-equivalent.
   nice -n 15 tools/mutate.py              # run the sample (90 mutants, seed 21)
   tools/mutate.py --count 40 --seed 3 --files 'src/insert/*'
   tools/mutate.py --ids 1a2b3c4d,5e6f7a8b # re-run chosen mutants
+  tools/mutate.py --revision main         # the tests of another commit
 """
 
 import argparse
@@ -53,15 +54,15 @@ FRAME_HEADERS = {"document/documentwindow.h", "app/mainframe.h", "document/works
 COMPARISONS = {"<": "<=", "<=": "<", ">": ">=", ">=": ">", "==": "!=", "!=": "=="}
 
 
-def RulesFiles():
+def RulesFiles(root):
     files = []
-    for cmake in sorted(ROOT.glob("src/*/CMakeLists.txt")):
+    for cmake in sorted(root.glob("src/*/CMakeLists.txt")):
         text = cmake.read_text()
         match = re.search(r"target_sources\(orvane_rules PRIVATE(.*?)\)", text, re.S)
         if match:
             for name in match.group(1).split():
                 if name.endswith(".cpp"):
-                    files.append(str(cmake.parent.relative_to(ROOT) / name))
+                    files.append(str(cmake.parent.relative_to(root) / name))
     return files
 
 
@@ -134,10 +135,10 @@ def LineMutants(line):
     return out
 
 
-def AllMutants(files):
+def AllMutants(root, files):
     mutants = []
     for rel in files:
-        lines = (ROOT / rel).read_text().split("\n")
+        lines = (root / rel).read_text().split("\n")
         seen = {}
         in_comment = False
         for number, line in enumerate(lines, 1):
@@ -195,18 +196,34 @@ def ReadEquivalent():
     return known
 
 
-def SyncTree(tree):
-    """Copy the worktree's tracked and new files into the mutation tree, touching only changed ones."""
-    listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
-                            capture_output=True, text=True, check=True).stdout.split("\n")
+def SyncTree(tree, revision=None):
+    """Copy the worktree's files (or a commit's) into the mutation tree, touching only changed ones."""
+    source_root = ROOT
+    if revision:
+        source_root = tree.parent / "revision"
+        shutil.rmtree(source_root, ignore_errors=True)
+        source_root.mkdir(parents=True)
+        archive = subprocess.run(["git", "archive", revision], cwd=ROOT, capture_output=True, check=True)
+        subprocess.run(["tar", "-x", "-C", str(source_root)], input=archive.stdout, check=True)
+        listed = subprocess.run(["git", "ls-tree", "-r", "--name-only", revision], cwd=ROOT,
+                                capture_output=True, text=True, check=True).stdout.split("\n")
+    else:
+        listed = subprocess.run(["git", "ls-files", "-co", "--exclude-standard"], cwd=ROOT,
+                                capture_output=True, text=True, check=True).stdout.split("\n")
     for rel in filter(None, listed):
-        source, target = ROOT / rel, tree / rel
+        source, target = source_root / rel, tree / rel
         if not source.is_file():
             continue
         if target.exists() and target.read_bytes() == source.read_bytes():
             continue
         target.parent.mkdir(parents=True, exist_ok=True)
         shutil.copy2(source, target)
+    # Files the source no longer has (a test program removed) go from the copy as well.
+    kept = set(filter(None, listed))
+    for path in tree.rglob("*"):
+        rel = path.relative_to(tree)
+        if path.is_file() and rel.parts[0] != "build" and str(rel) not in kept:
+            path.unlink()
 
 
 def Build(build, targets, log):
@@ -255,12 +272,20 @@ def Main():
     parser.add_argument("--all-tests", action="store_true", help="run every test program on each mutant")
     parser.add_argument("--timeout", type=float, default=60, help="seconds per test program (default 60)")
     parser.add_argument("--work", default=str(ROOT / "build-mutants"), help="copy and build folder")
+    parser.add_argument("--revision", help="mutate this commit's files instead of the worktree's")
     parser.add_argument("--report", help="write the results as JSON here as well")
     args = parser.parse_args()
 
+    work = Path(args.work)
+    tree, build = work / "tree", work / "tree" / "build"
+    source = ROOT
+    if not args.list:
+        tree.mkdir(parents=True, exist_ok=True)
+        SyncTree(tree, args.revision)
+        source = tree
     globs = [args.files] if args.files else AREAS
-    files = [f for f in RulesFiles() if any(fnmatch.fnmatch(f, g) for g in globs)]
-    mutants = AllMutants(files)
+    files = [f for f in RulesFiles(source) if any(fnmatch.fnmatch(f, g) for g in globs)]
+    mutants = AllMutants(source, files)
     if args.ids:
         wanted = set(args.ids.split(","))
         chosen = [m for m in mutants if m["id"] in wanted]
@@ -274,10 +299,6 @@ def Main():
         print(f"{len(chosen)} of {len(mutants)} mutants over {len(files)} files")
         return 0
 
-    work = Path(args.work)
-    tree, build = work / "tree", work / "tree" / "build"
-    tree.mkdir(parents=True, exist_ok=True)
-    SyncTree(tree)
     log = open(work / "build.log", "w")
     tests = TestPrograms(tree)
     names = [t[0] for t in tests]

@@ -1,10 +1,10 @@
+#include "expectedfile.h"
 #include "insert/awtcode.h"
 #include "insert/functionrules.h"
 #include "insert/objectrules.h"
 #include "insert/statementskeletons.h"
 #include "insert/variablerules.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <optional>
@@ -17,14 +17,6 @@ namespace {
 const QString javaSource = QStringLiteral("import java.awt.*;\r\n");
 const QString noJava = QStringLiteral("No Java source code specified.");
 const QString noName = QStringLiteral("Variable does not have a specified name.");
-
-// A missing file gives a text no rule writes, so the comparison fails and names the file.
-QString Expected(const QString& file) {
-    QFile golden(qEnvironmentVariable("ORVANE_SOURCE_DIR") +
-                 QStringLiteral("/tests/rules/expected/") + file);
-    return golden.open(QIODevice::ReadOnly) ? QString::fromUtf8(golden.readAll())
-                                            : QStringLiteral("<missing %1>").arg(golden.fileName());
-}
 
 // What Insert > Statement > IF, or the Ok button of Insert Variable or Insert Function, reads.
 enum class Rule { Statement, Variable, Function };
@@ -43,11 +35,6 @@ InsertOutcome Outcome(const Call& call) {
     if (call.rule == Rule::Variable)
         return InsertVariable(call.name, *call.type, call.document, call.keepOpen);
     return InsertFunction(call.name, call.type, call.scope, call.document, call.keepOpen);
-}
-
-QString Method(const QString& header) {
-    return QStringLiteral("\r\n     ") + header +
-           QStringLiteral("\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n");
 }
 
 // A source with both markers; the declaration and statement lines go below them.
@@ -100,7 +87,7 @@ private slots:
     void skeletonText() {
         QFETCH(StatementKind, kind);
         const QString file = QStringLiteral("skeleton-%1.txt").arg(QTest::currentDataTag());
-        QCOMPARE(SkeletonText(kind), Expected(file));
+        QCOMPARE(SkeletonText(kind), test::ExpectedFile(file));
     }
 
     void outcome_data() {
@@ -108,7 +95,7 @@ private slots:
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("result"); // the message if there is one, else the text
         const Rule statement = Rule::Statement;
-        const QString ifText = Expected(QStringLiteral("skeleton-if.txt"));
+        const QString ifText = test::ExpectedFile(QStringLiteral("skeleton-if.txt"));
         QTest::newRow("statement, capitals")
             << Call{.rule = statement, .document = "IMPORT JAVA.AWT.*;"} << true << ifText;
         QTest::newRow("statement, two blanks")
@@ -138,13 +125,16 @@ private slots:
             << true << noJava;
 
         const Rule function = Rule::Function;
-        QTest::newRow("public int sum")
-            << Call{function, "sum", intType, Scope::Public} << true << Method("public int sum()");
+        const char* body = "()\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n";
+        QTest::newRow("public void sum")
+            << Call{function, "sum", JavaType::Void, Scope::Public} << true
+            << QStringLiteral("\r\n     public void sum") + body;
         QTest::newRow("private boolean, trimmed, kept open")
             << Call{function, " isDone ", JavaType::Boolean, Scope::Private, javaSource, true}
-            << false << Method("private boolean isDone()");
+            << false << QStringLiteral("\r\n     private boolean isDone") + body;
         QTest::newRow("a blank passes as a function name")
-            << Call{function, " ", intType, Scope::Public} << true << Method("public int ()");
+            << Call{function, " ", intType, Scope::Public} << true
+            << QStringLiteral("\r\n     public int ") + body;
         QTest::newRow("function document first")
             << Call{function, "", {}, {}, "import  java", true} << true << noJava;
         QTest::newRow("function empty name") << Call{function, "", intType, Scope::Public} << false
@@ -214,6 +204,20 @@ private slots:
         const ObjectCode code = BuildObjectCode(kind, values);
         QCOMPARE(code.declaration, declaration);
         QCOMPARE(code.statement, statement);
+    }
+
+    // The Insert Object dialog's lists, in order.
+    void objectChoices() {
+        QCOMPARE(TextLengthChoices(), QString("0 5 10 15 20 25 30 35 40 45 50").split(u' '));
+        QCOMPARE(FontFamilyChoices(),
+                 QStringList({"Courier", "Dialog", "Helvetica", "Symbol", "Times Roman"}));
+        QCOMPARE(FontStyleChoices(),
+                 QString("Font.PLAIN Font.BOLD Font.ITALIC Font.UNDERLINE").split(u' '));
+        QCOMPARE(FontSizeChoices(), QString("8 10 12 14 16 18 20 22 24 26 28 30 32 34 36 38 40 42 "
+                                            "44 46 48 50 52 54 56 58 60 62 64 66 68 70 72")
+                                        .split(u' '));
+        QCOMPARE(ScrollbarOrientationChoices(),
+                 QStringList({"Scrollbar.HORIZONTAL", "Scrollbar.VERTICAL"}));
     }
 
     void insertObject_data() {

@@ -1,4 +1,5 @@
 #include "app/outsidefiles.h"
+#include "app/recentfiles.h"
 
 #include <QMimeData>
 #include <QTest>
@@ -35,6 +36,17 @@ private slots:
         QVERIFY(DroppedFiles(data).isEmpty());
         data.setUrls({QUrl("https://example.org/a.java"), QUrl::fromLocalFile("/tmp/b.java")});
         QCOMPARE(DroppedFiles(data), QStringList{"/tmp/b.java"});
+    }
+
+    // The newest first, each once, eight at most; a path's own "&" is no access key.
+    void recentFiles() {
+        QStringList files;
+        for (const QString& path : QString("/a /b /c /d /e /f /g /h /i").split(u' '))
+            files = WithRecentFile(files, path);
+        QCOMPARE(files, QString("/i /h /g /f /e /d /c /b").split(u' '));
+        QCOMPARE(WithRecentFile(files, "/e"), QString("/e /i /h /g /f /d /c /b").split(u' '));
+        QCOMPARE(RecentFileCaption(0, "/R&D/a.java"), "&1 /R&&D/a.java");
+        QCOMPARE(RecentFileCaption(7, "/x"), "&8 /x");
     }
 };
 

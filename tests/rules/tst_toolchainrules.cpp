@@ -155,10 +155,12 @@ private slots:
         QTest::newRow("class by name") << u"Hello.class"_s << J << u"java -cp /t/Projects/ Hello"_s;
         QTest::newRow("nested class")
             << u"Outer$Inner.class"_s << J << u"java -cp /t/Projects/ Outer$Inner"_s;
-        QTest::newRow("name read as an option")
-            << u"-version.class"_s << J << RunClassNameRefusal(u"-version"_s);
-        QTest::newRow("name starting with a digit")
-            << u"1st.class"_s << J << RunClassNameRefusal(u"1st"_s);
+        const QString refusal =
+            u"JavaViewer cannot run \"%1\": it is not a Java class name. A class name starts with "
+            u"a letter, \"_\" or \"$\" and goes on with letters, digits, \"_\" and \"$\"; rename "
+            u"the source and compile it again."_s;
+        QTest::newRow("name read as an option") << u"-version.class"_s << J << refusal.arg("-version");
+        QTest::newRow("name starting with a digit") << u"1st.class"_s << J << refusal.arg("1st");
     }
 
     void runAction() {
