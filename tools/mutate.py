@@ -20,6 +20,7 @@ Mutants judged equivalent are listed, one per line, in tools/mutants-equivalent.
   tools/mutate.py --count 40 --seed 3 --files 'src/insert/*'
   tools/mutate.py --ids 1a2b3c4d,5e6f7a8b # re-run chosen mutants
   tools/mutate.py --revision main         # the tests of another commit
+  tools/mutate.py --reuse before.json     # rerun only what changed since that run
 """
 
 import argparse
@@ -250,6 +251,28 @@ def TestsFor(rel, tests, all_tests):
     return rules + others
 
 
+def Fingerprint(tree, name):
+    """A hash of what a test program's verdict depends on besides src/: its source and the
+    test-support files it includes, directly or not, and the golden files."""
+    kind, stem = name.split("_", 1)
+    support = tree / "tests" / "support"
+    pending, seen = [tree / "tests" / kind / f"{stem}.cpp"], set()
+    digest = hashlib.sha1()
+    while pending:
+        path = pending.pop()
+        if path in seen or not path.exists():
+            continue
+        seen.add(path)
+        text = path.read_bytes()
+        digest.update(text)
+        for header in re.findall(rb'#include "([\w.]+)"', text):
+            pending.append(support / header.decode())
+            pending.append(support / header.decode().replace(".h", ".cpp"))
+    for golden in sorted((tree / "tests" / "rules" / "expected").glob("*")):
+        digest.update(golden.read_bytes())
+    return digest.hexdigest()
+
+
 def RunTest(build, tree, name, timeout):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ORVANE_SOURCE_DIR=str(tree),
                ORVANE_BUILD_DIR=str(build))
@@ -273,6 +296,7 @@ def Main():
     parser.add_argument("--timeout", type=float, default=60, help="seconds per test program (default 60)")
     parser.add_argument("--work", default=str(ROOT / "build-mutants"), help="copy and build folder")
     parser.add_argument("--revision", help="mutate this commit's files instead of the worktree's")
+    parser.add_argument("--reuse", help="a report of an earlier run whose still-valid verdicts stand")
     parser.add_argument("--report", help="write the results as JSON here as well")
     args = parser.parse_args()
 
@@ -312,11 +336,28 @@ def Main():
     if broken:
         print("failing before any mutation, left out:", " ".join(broken), flush=True)
 
+    # A verdict of an earlier run stands when nothing it rests on changed: the mutated file, and
+    # for a kill the killing test program with what it includes.
+    earlier = {}
+    if args.reuse:
+        earlier = {r["id"]: r for r in json.loads(Path(args.reuse).read_text())}
     results = []
     started = time.time()
     for index, m in enumerate(chosen, 1):
         path = tree / m["file"]
         original = path.read_text()
+        m["source"] = hashlib.sha1(original.encode()).hexdigest()
+        before = earlier.get(m["id"], {})
+        if before.get("source") == m["source"] and (
+                before.get("status") == "discarded" or (
+                    before.get("status") == "killed" and before.get("test") in names
+                    and before.get("fingerprint") == Fingerprint(tree, before["test"]))):
+            m.update(status=before["status"], by=before["by"] + " [earlier run]",
+                     test=before.get("test"), fingerprint=before.get("fingerprint"))
+            results.append(m)
+            print(f'[{index}/{len(chosen)}] {m["status"]:10} {m["id"]} {m["file"]}:{m["line"]}  '
+                  f'{m["mutated"].strip()}  {m["by"]}', flush=True)
+            continue
         lines = original.split("\n")
         lines[m["line"] - 1] = m["mutated"]
         path.write_text("\n".join(lines))
@@ -331,6 +372,7 @@ def Main():
                     outcome = RunTest(build, tree, name, args.timeout)
                     if outcome != "pass":
                         status, by = "killed", f"{name} ({outcome})"
+                        m.update(test=name, fingerprint=Fingerprint(tree, name))
                         break
         finally:
             path.write_text(original)
