@@ -182,7 +182,7 @@ private slots:
             for (const char* name : {"lblTitle", "Label4", "lblVersion"})
                 texts << d.findChild<QLabel*>(QString::fromLatin1(name))->text();
             QCOMPARE(texts, QStringList({"About Orvane", "Orvane", "Service Release 1 (SR1)",
-                                         VersionLine(ProgramVersionText(), ThisHostPlatform())}));
+                                         "Version 1.01 for Linux"}));
             auto* cmdSysInfo = d.findChild<QPushButton*>(QStringLiteral("cmdSysInfo"));
             cmdSysInfo->click();
             QVERIFY(d.isVisible());

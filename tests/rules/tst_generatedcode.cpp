@@ -1,9 +1,12 @@
+#include "about/versiontext.h"
 #include "expectedfile.h"
 #include "insert/awtcode.h"
 #include "insert/functionrules.h"
 #include "insert/objectrules.h"
 #include "insert/statementskeletons.h"
 #include "insert/variablerules.h"
+#include "templates/appletpage.h"
+#include "templates/javatemplates.h"
 
 #include <QTest>
 
@@ -13,6 +16,12 @@
 using namespace orvane;
 
 namespace {
+
+using Generator = QString (*)(const ProjectValues&, const QString&);
+
+const ProjectValues sample{QStringLiteral("MyApplet"), QStringLiteral("Jane Doe"),
+                           QStringLiteral("A test applet."), QStringLiteral("2001")};
+const QString version = QStringLiteral("1.01");
 
 const QString javaSource = QStringLiteral("import java.awt.*;\r\n");
 const QString noJava = QStringLiteral("No Java source code specified.");
@@ -70,11 +79,59 @@ Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(ObjectKind)
 Q_DECLARE_METATYPE(ObjectValues)
 Q_DECLARE_METATYPE(ObjectForm)
+Q_DECLARE_METATYPE(Generator)
 
-class TestInsertRules : public QObject {
+class TestGeneratedCode : public QObject {
     Q_OBJECT
 
 private slots:
+    void writesExactText_data() {
+        QTest::addColumn<Generator>("generator");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("standard") << Generator(WriteStandardApplet) << "MyApplet"
+                                  << "standardapplet.java";
+        QTest::newRow("ActionListener") << Generator(WriteActionListenerApplet) << "MyApplet"
+                                        << "actionlistenerapplet.java";
+        QTest::newRow("MouseListener") << Generator(WriteMouseListenerApplet) << "MyApplet"
+                                       << "mouselistenerapplet.java";
+        QTest::newRow("Runnable") << Generator(WriteRunnableApplet) << "MyApplet"
+                                  << "runnableapplet.java";
+        QTest::newRow("application") << Generator(WriteFrameApplication) << "MyApp"
+                                     << "frameapplication.java";
+        QTest::newRow("page") << Generator(WriteAppletPage) << "MyApplet"
+                              << "appletpage.html";
+    }
+
+    void writesExactText() {
+        QFETCH(Generator, generator);
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        ProjectValues values = sample;
+        values.name = name;
+        QCOMPARE(generator(values, version), test::ExpectedFile(file));
+    }
+
+    void writesValuesAsTyped() {
+        const ProjectValues noName{{}, sample.author, sample.description, sample.copyright};
+        QVERIFY(
+            WriteStandardApplet(noName, version).contains(u"\r\npublic class  extends Applet\r\n"));
+        const QString page = WriteAppletPage(noName, version);
+        QVERIFY(page.contains(u"<TITLE></TITLE>\r\n") && page.contains(u" code=\".class\"\r\n"));
+        const ProjectValues typed{QStringLiteral("my-app"), sample.author,
+                                  QStringLiteral("First line\r\nSecond line"),
+                                  QStringLiteral("None")};
+        const QString source = WriteRunnableApplet(typed, version);
+        QVERIFY(source.contains(u"     Descrpion: First line\r\nSecond line\r\n*/\r\n"));
+        QVERIFY(source.contains(QString::fromUtf8("     Copyright: ©None\r\n")));
+        QVERIFY(source.contains(u"\r\npublic class my-app extends Applet implements Runnable\r\n"));
+    }
+
+    void versionText() {
+        QCOMPARE(VersionText(2, 3, 0), QStringLiteral("2.30"));
+        QCOMPARE(VersionText(1, 0, 14), QStringLiteral("1.014"));
+    }
+
     // Each skeleton byte for byte: tests/rules/expected/skeleton-<row>.txt.
     void skeletonText_data() {
         QTest::addColumn<StatementKind>("kind");
@@ -125,7 +182,8 @@ private slots:
             << true << noJava;
 
         const Rule function = Rule::Function;
-        const char* body = "()\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n";
+        const char* body =
+            "()\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n";
         QTest::newRow("public void sum")
             << Call{function, "sum", JavaType::Void, Scope::Public} << true
             << QStringLiteral("\r\n     public void sum") + body;
@@ -293,5 +351,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestInsertRules)
-#include "tst_insertrules.moc"
+QTEST_APPLESS_MAIN(TestGeneratedCode)
+#include "tst_generatedcode.moc"
