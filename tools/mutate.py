@@ -9,18 +9,18 @@ string literal misspelt (last character dropped). The mutants are drawn determin
 seed, spread over the files in turn, and each is built in a copy of the tree under
 <work>/tree with its own shared-library build, so only the mutated file recompiles and
 liborvane_rules relinks. A mutant that fails to compile is discarded. Then the rules tests run, then
-the window and tool tests that include a header of the mutated file's folder; the first failing
+the window and tool tests that exercise the mutated file (SEEN_BY below); the first failing
 test (or one over the time limit) kills the mutant.
 
 Mutants judged equivalent are listed, one per line, in tools/mutants-equivalent.txt as
 `<id>  <file>:<line>  <reason>`; they are reported but left out of the score.
 
   tools/mutate.py --list                  # show the sample, build nothing
-  nice -n 15 tools/mutate.py              # run the sample (90 mutants, seed 21)
+  nice -n 15 tools/mutate.py              # run the sample (82 mutants, seed 21)
   tools/mutate.py --count 40 --seed 3 --files 'src/insert/*'
   tools/mutate.py --ids 1a2b3c4d,5e6f7a8b # re-run chosen mutants
   tools/mutate.py --revision main         # the tests of another commit
-  tools/mutate.py --reuse before.json     # rerun only what changed since that run
+  tools/mutate.py --revision main --against  # main's tests and the worktree's, side by side
 """
 
 import argparse
@@ -40,6 +40,26 @@ ROOT = Path(__file__).resolve().parent.parent
 EQUIVALENT_FILE = ROOT / "tools" / "mutants-equivalent.txt"
 # Same options as the developers' test build, so the compiler cache serves every unmutated file.
 CMAKE_OPTIONS = ["-DCMAKE_BUILD_TYPE=Debug", "-DORVANE_WERROR=ON", "-DBUILD_SHARED_LIBS=ON"]
+# The window and tool tests that exercise each rules file, fastest first; a file not listed here
+# gets those that include a header of its folder.
+SEEN_BY = [
+    ("src/document/textformat.cpp", ["windows_tst_closeandsave", "windows_tst_filecommands",
+                                     "windows_tst_editor"]),
+    ("src/document/editorfont.cpp", ["windows_tst_optionsandhelp", "windows_tst_startup"]),
+    ("src/document/printlayout.cpp", ["tools_tst_printpdf"]),
+    ("src/document/syntaxcolouring.cpp", ["windows_tst_editor"]),
+    ("src/search/*", ["windows_tst_searchdialog", "windows_tst_editor"]),
+    ("src/templates/*", ["windows_tst_documentwizard", "windows_tst_startup",
+                         "tools_tst_javacompile"]),
+    ("src/insert/*", ["windows_tst_insertdialogs", "windows_tst_editor", "tools_tst_javacompile"]),
+    ("src/settings/*", ["windows_tst_optionsandhelp", "windows_tst_startup",
+                        "windows_tst_toolchaincommands"]),
+    ("src/toolchain/appletviewerchoice.cpp", ["windows_tst_toolchaincommands",
+                                              "tools_tst_appletviewer"]),
+    ("src/toolchain/*", ["windows_tst_toolchaincommands", "windows_tst_outputpane",
+                         "tools_tst_toolchaintools"]),
+    ("src/app/recentfiles.cpp", ["windows_tst_editor"]),
+]
 # Headers every window test includes; they say nothing about which rules a test exercises.
 # The areas the sample covers by default: encodings and line breaks, find and replace, templates,
 # insert code, compiler messages, the output history, colouring, settings, run and print rules,
@@ -246,36 +266,20 @@ def TestPrograms(tree):
 def TestsFor(rel, tests, all_tests):
     folder = rel.split("/")[1]
     rules = [t[0] for t in tests if t[1] == "rules"]
+    known = {t[0] for t in tests}
+    for pattern, seen_by in SEEN_BY:
+        if fnmatch.fnmatch(rel, pattern) and not all_tests:
+            return rules + [name for name in seen_by if name in known]
     others = [t[0] for t in tests if t[1] != "rules"
               and (all_tests or any(h.split("/")[0] == folder for h in t[2] - FRAME_HEADERS))]
     return rules + others
 
 
-def Fingerprint(tree, name):
-    """A hash of what a test program's verdict depends on besides src/: its source and the
-    test-support files it includes, directly or not, and the golden files."""
-    kind, stem = name.split("_", 1)
-    support = tree / "tests" / "support"
-    pending, seen = [tree / "tests" / kind / f"{stem}.cpp"], set()
-    digest = hashlib.sha1()
-    while pending:
-        path = pending.pop()
-        if path in seen or not path.exists():
-            continue
-        seen.add(path)
-        text = path.read_bytes()
-        digest.update(text)
-        for header in re.findall(rb'#include "([\w.]+)"', text):
-            pending.append(support / header.decode())
-            pending.append(support / header.decode().replace(".h", ".cpp"))
-    for golden in sorted((tree / "tests" / "rules" / "expected").glob("*")):
-        digest.update(golden.read_bytes())
-    return digest.hexdigest()
-
-
-def RunTest(build, tree, name, timeout):
+def RunTest(build, tree, name, timeout, libraries=None):
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ORVANE_SOURCE_DIR=str(tree),
                ORVANE_BUILD_DIR=str(build))
+    if libraries:  # the mutated libraries of another build, ahead of the programs' own
+        env["LD_LIBRARY_PATH"] = str(libraries)
     program = build / "tests" / name
     try:
         result = subprocess.run([str(program)], cwd=build / "tests", env=env, timeout=timeout,
@@ -287,16 +291,17 @@ def RunTest(build, tree, name, timeout):
 
 def Main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--count", type=int, default=90, help="mutants to draw (default 90)")
+    parser.add_argument("--count", type=int, default=82, help="mutants to draw (default 82)")
     parser.add_argument("--seed", type=int, default=21, help="sampling seed (default 21)")
     parser.add_argument("--files", help="glob over the rules files to mutate (default: the areas above)")
     parser.add_argument("--ids", help="comma-separated mutant ids to run instead of a sample")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     parser.add_argument("--all-tests", action="store_true", help="run every test program on each mutant")
-    parser.add_argument("--timeout", type=float, default=60, help="seconds per test program (default 60)")
+    parser.add_argument("--timeout", type=float, default=30, help="seconds per test program (default 30)")
     parser.add_argument("--work", default=str(ROOT / "build-mutants"), help="copy and build folder")
     parser.add_argument("--revision", help="mutate this commit's files instead of the worktree's")
-    parser.add_argument("--reuse", help="a report of an earlier run whose still-valid verdicts stand")
+    parser.add_argument("--against", action="store_true",
+                        help="also score the worktree's tests on each mutant (with --revision)")
     parser.add_argument("--report", help="write the results as JSON here as well")
     args = parser.parse_args()
 
@@ -324,84 +329,80 @@ def Main():
         return 0
 
     log = open(work / "build.log", "w")
-    tests = TestPrograms(tree)
-    names = [t[0] for t in tests]
-    if not (build / "CMakeCache.txt").exists():
-        subprocess.run(["cmake", "-S", str(tree), "-B", str(build), *CMAKE_OPTIONS], stdout=log,
-                       stderr=subprocess.STDOUT, check=True)
-    print(f"building {len(names)} test programs in {build} ...", flush=True)
-    # The program and its applet viewer too: the tool tests install the one and run the other.
-    if not Build(build, names + ["orvane", "orvane_viewer"], log):
-        sys.exit(f"the unmutated tree does not build; see {work / 'build.log'}")
-    broken = [n for n in names if RunTest(build, tree, n, args.timeout * 3) != "pass"]
-    if broken:
-        print("failing before any mutation, left out:", " ".join(broken), flush=True)
+    # Each suite is a tree's test programs: the mutated tree's own, and with --against the
+    # worktree's, run on the mutated tree's libraries (the sources are the same, only the tests
+    # differ), so one build of each mutant scores both.
+    suites = [{"label": args.revision or "worktree", "tree": tree, "libraries": None}]
+    if args.against:
+        after = work / "against"
+        after.mkdir(parents=True, exist_ok=True)
+        SyncTree(after, None)
+        suites.append({"label": "worktree", "tree": after, "libraries": build})
+    for suite in suites:
+        suite_build = suite["build"] = suite["tree"] / "build"
+        suite["tests"] = TestPrograms(suite["tree"])
+        names = [t[0] for t in suite["tests"]]
+        if not (suite_build / "CMakeCache.txt").exists():
+            subprocess.run(["cmake", "-S", str(suite["tree"]), "-B", str(suite_build), *CMAKE_OPTIONS],
+                           stdout=log, stderr=subprocess.STDOUT, check=True)
+        print(f"building {len(names)} test programs in {suite_build} ...", flush=True)
+        # The program and its applet viewer too: the tool tests install the one and run the other.
+        if not Build(suite_build, names + ["orvane", "orvane_viewer"], log):
+            sys.exit(f"{suite_build} does not build; see {work / 'build.log'}")
+        needed = {n for m in chosen for n in TestsFor(m["file"], suite["tests"], args.all_tests)}
+        suite["broken"] = [n for n in names if n in needed and
+                           RunTest(suite_build, suite["tree"], n, args.timeout * 3) != "pass"]
+        if suite["broken"]:
+            print(f'{suite["label"]}: failing before any mutation, left out:',
+                  " ".join(suite["broken"]), flush=True)
 
-    # A verdict of an earlier run stands when nothing it rests on changed: the mutated file, and
-    # for a kill the killing test program with what it includes.
-    earlier = {}
-    if args.reuse:
-        earlier = {r["id"]: r for r in json.loads(Path(args.reuse).read_text())}
+    def Verdict(suite, m):
+        for name in TestsFor(m["file"], suite["tests"], args.all_tests):
+            if name in suite["broken"]:
+                continue
+            outcome = RunTest(suite["build"], suite["tree"], name, args.timeout, suite["libraries"])
+            if outcome != "pass":
+                return "killed", f"{name} ({outcome})"
+        if m["id"] in equivalent:
+            return "equivalent", equivalent[m["id"]]
+        return "survived", ""
+
     results = []
     started = time.time()
     for index, m in enumerate(chosen, 1):
         path = tree / m["file"]
         original = path.read_text()
-        m["source"] = hashlib.sha1(original.encode()).hexdigest()
-        before = earlier.get(m["id"], {})
-        if before.get("source") == m["source"] and (
-                before.get("status") == "discarded" or (
-                    before.get("status") == "killed" and before.get("test") in names
-                    and before.get("fingerprint") == Fingerprint(tree, before["test"]))):
-            m.update(status=before["status"], by=before["by"] + " [earlier run]",
-                     test=before.get("test"), fingerprint=before.get("fingerprint"))
-            results.append(m)
-            print(f'[{index}/{len(chosen)}] {m["status"]:10} {m["id"]} {m["file"]}:{m["line"]}  '
-                  f'{m["mutated"].strip()}  {m["by"]}', flush=True)
-            continue
         lines = original.split("\n")
         lines[m["line"] - 1] = m["mutated"]
         path.write_text("\n".join(lines))
         try:
-            if not Build(build, ["orvane_rules"], log):
-                status, by = "discarded", "does not compile"
-            else:
-                status, by = "survived", ""
-                for name in TestsFor(m["file"], tests, args.all_tests):
-                    if name in broken:
-                        continue
-                    outcome = RunTest(build, tree, name, args.timeout)
-                    if outcome != "pass":
-                        status, by = "killed", f"{name} ({outcome})"
-                        m.update(test=name, fingerprint=Fingerprint(tree, name))
-                        break
+            compiled = Build(build, ["orvane_rules"], log)
+            m["verdicts"] = [Verdict(suite, m) if compiled else ("discarded", "does not compile")
+                             for suite in suites]
         finally:
             path.write_text(original)
-        if status == "survived" and m["id"] in equivalent:
-            status, by = "equivalent", equivalent[m["id"]]
-        m.update(status=status, by=by)
         results.append(m)
-        print(f'[{index}/{len(chosen)}] {status:10} {m["id"]} {m["file"]}:{m["line"]}  '
-              f'{m["mutated"].strip()}  {by}', flush=True)
+        shown = "  ".join(f"{status} {by}".strip() for status, by in m["verdicts"])
+        print(f'[{index}/{len(chosen)}] {m["id"]} {m["file"]}:{m["line"]}  {m["mutated"].strip()}'
+              f'  => {shown}', flush=True)
     Build(build, ["orvane_rules"], log)
 
-    tally = {s: [r for r in results if r["status"] == s]
-             for s in ("killed", "survived", "equivalent", "discarded")}
-    scored = len(tally["killed"]) + len(tally["survived"])
-    print(f"\n{len(results)} mutants in {time.time() - started:.0f} s: "
-          + ", ".join(f"{len(v)} {k}" for k, v in tally.items()))
-    if scored:
-        print(f"score: {len(tally['killed'])}/{scored} = {100 * len(tally['killed']) / scored:.1f}% "
-              "of the non-equivalent mutants killed")
-    for title in ("survived", "equivalent"):
-        if tally[title]:
-            print(f"\n{title}:")
+    print(f"\n{len(results)} mutants in {time.time() - started:.0f} s")
+    for which, suite in enumerate(suites):
+        tally = {s: [r for r in results if r["verdicts"][which][0] == s]
+                 for s in ("killed", "survived", "equivalent", "discarded")}
+        scored = len(tally["killed"]) + len(tally["survived"])
+        print(f'\ntests of {suite["label"]}: ' + ", ".join(f"{len(v)} {k}" for k, v in tally.items()))
+        if scored:
+            print(f"score: {len(tally['killed'])}/{scored} = "
+                  f"{100 * len(tally['killed']) / scored:.1f}% of the non-equivalent mutants killed")
+        for title in ("survived", "equivalent"):
             for r in tally[title]:
-                reason = f'  -- {r["by"]}' if title == "equivalent" else ""
-                print(f'  {r["id"]} {r["file"]}:{r["line"]}  {r["mutated"].strip()}{reason}')
+                reason = f'  -- {r["verdicts"][which][1]}' if title == "equivalent" else ""
+                print(f'  {title}: {r["id"]} {r["file"]}:{r["line"]}  {r["mutated"].strip()}{reason}')
     if args.report:
         Path(args.report).write_text(json.dumps(results, indent=1))
-    return 0 if not tally["survived"] else 1
+    return 0 if all(v[0] != "survived" for r in results for v in r["verdicts"][-1:]) else 1
 
 
 if __name__ == "__main__":
