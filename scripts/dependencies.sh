@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake ccache
+    build-essential cmake ccache clang-format clang-tidy git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation
     poppler-utils

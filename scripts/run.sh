@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/dependencies.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_TESTS=OFF
-cmake --build build --parallel "$(nproc)" --target orvane
-exec build/orvane
+cmake --preset release
+cmake --build --preset release --parallel "$(nproc)" --target orvane
+exec build-release/orvane "$@"

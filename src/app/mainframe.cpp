@@ -1,26 +1,20 @@
 #include "app/mainframe.h"
 
-#include "about/aboutcommand.h"
-#include "app/actionrecipe.h"
+#include "app/commandactions.h"
 #include "app/diskreload.h"
-#include "app/documentmenus.h"
-#include "app/helpcommands.h"
 #include "app/outsidefiles.h"
 #include "app/projectsfolder.h"
 #include "app/recentfiles.h"
-#include "app/recentmenu.h"
 #include "app/toolbaricons.h"
-#include "app/toolbars.h"
+#include "app/windowarrangement.h"
 #include "document/documentwindow.h"
 #include "document/editorfont.h"
 #include "document/filecommands.h"
-#include "insert/insertcommands.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 #include "settings/editorsettings.h"
 #include "settings/recentsettings.h"
 #include "settings/settingsstore.h"
-#include "templates/wizardcommand.h"
 #include "toolchain/outputpane.h"
 
 #include <QCloseEvent>
@@ -33,7 +27,6 @@
 #include <QPlainTextEdit>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 namespace orvane {
@@ -54,7 +47,9 @@ constexpr double screenShare = 0.75;
 
 MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
     : desktop_(desktop), settings_(settings), mdiArea_(new QMdiArea(this)),
-      menuStack_(new QStackedWidget(this)), frameMenuBar_(new QMenuBar),
+      menuStack_(new QStackedWidget(this)), commands_(std::make_unique<CommandActions>(*this)),
+      frameMenuBar_(commands_->buildMenuBar(FrameMenu, menuStack_)),
+      documentMenuBar_(commands_->buildMenuBar(DocumentMenu, menuStack_)),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
       statusBar1_(new QStatusBar(this)) {
@@ -70,9 +65,10 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
 
     // Only the visible menu bar's shortcuts work, so stacking them switches both at once.
     frameMenuBar_->setObjectName(QStringLiteral("frameMenuBar"));
+    documentMenuBar_->setObjectName(QStringLiteral("documentMenuBar"));
     menuStack_->addWidget(frameMenuBar_);
+    menuStack_->addWidget(documentMenuBar_);
     setMenuWidget(menuStack_);
-    buildFrameMenu();
     buildToolbars();
 
     statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
@@ -93,45 +89,6 @@ MainFrame::~MainFrame() {
     delete mdiArea_;
 }
 
-void MainFrame::buildFrameMenu() {
-    QMenu* file = addSubmenu(frameMenuBar_, "mnuFile", QStringLiteral("&File"));
-    frameMenuBar_->addMenu(file);
-    QMenu* fileNew = addSubmenu(file, "mnuFileNew", QStringLiteral("&New"));
-    file->addMenu(fileNew);
-    addCommand(fileNew, "mnuFileNewDocument", QStringLiteral("New Document"),
-               [this] { newDocumentWindow(); });
-    addCommand(fileNew, "mnuFileNewTemplate", QStringLiteral("Standard Template"),
-               [this] { ShowDocumentWizard(*this, QStringLiteral("1")); });
-    fileNew->addSeparator();
-    addCommand(fileNew, "mnuFileNewActionListener", QStringLiteral("ActionListener Template"),
-               [this] { ShowDocumentWizard(*this, QStringLiteral("2")); });
-    addCommand(fileNew, "mnuFileNewMouseListener", QStringLiteral("MouseListener Template"),
-               [this] { ShowDocumentWizard(*this, QStringLiteral("3")); });
-    addCommand(fileNew, "mnuFileNewRunnable", QStringLiteral("Runnable Template"),
-               [this] { ShowDocumentWizard(*this, QStringLiteral("4")); });
-    fileNew->addSeparator();
-    addCommand(fileNew, "mnuFileNewApplication", QStringLiteral("Application Template"),
-               [this] { ShowDocumentWizard(*this, QStringLiteral("5")); });
-    addCommand(file, "mnuFileOpen", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-               [this] { OpenDocument(*this); });
-    file->addSeparator();
-    addCommand(file, "mnuFileExit", QStringLiteral("E&xit"), [this] { exitProgram(); });
-    AttachRecentFiles(*file, *this);
-
-    QMenu* help = addSubmenu(frameMenuBar_, "mnuHelp", QStringLiteral("&Help"));
-    frameMenuBar_->addMenu(help);
-    addCommand(help, "mnuHelpContents", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
-               [this] { ShowHelpContents(*this); });
-    help->addSeparator();
-    addCommand(help, "mnuHelpMainWebsite", QStringLiteral("Brennick Software"),
-               [this] { OpenMakerHomePage(*this); });
-    addCommand(help, "mnuHelpSupportWebsite", QStringLiteral("Orvane Support"),
-               [this] { OpenMakerHomePage(*this); });
-    help->addSeparator();
-    addCommand(help, "mnuHelpAbout", QStringLiteral("&About Orvane"),
-               [this] { ShowAboutBox(*this); });
-}
-
 void MainFrame::buildToolbars() {
     for (QToolBar* toolbar : {toolbar1_, toolbar2_}) {
         toolbar->setMovable(false);
@@ -144,10 +101,8 @@ void MainFrame::buildToolbars() {
     insertToolBarBreak(toolbar2_);
     toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar2_->setObjectName(QStringLiteral("Toolbar2"));
-    FillToolbar(*toolbar1_, StandardToolbarButtons(), StandardToolbarImage,
-                [this](const QString& key) { StandardToolbarClick(*this, key); });
-    FillToolbar(*toolbar2_, ObjectToolbarButtons(), ObjectToolbarImage,
-                [this](const QString& key) { ShowObjectForToolbarKey(*this, key); });
+    commands_->fillToolbar(*toolbar1_, StandardToolbar);
+    commands_->fillToolbar(*toolbar2_, ObjectToolbar);
 }
 
 void MainFrame::start(const QStringList& files) {
@@ -172,6 +127,8 @@ void MainFrame::start(const QStringList& files) {
         }
     }
 
+    // A list an earlier version kept moves to its new place once.
+    SaveRecentFiles(settings_, ReadRecentFiles(settings_));
     show();
     for (const QString& file : files)
         OpenDocumentFile(*this, file);
@@ -194,8 +151,8 @@ void MainFrame::dropEvent(QDropEvent* event) {
         event->acceptProposedAction();
 }
 
-bool MainFrame::openDroppedFiles(const QMimeData& data) {
-    const QStringList files = DroppedFiles(data);
+bool MainFrame::openDroppedFiles(const QMimeData& dropped) {
+    const QStringList files = DroppedFiles(dropped);
     for (const QString& file : files)
         OpenDocumentFile(*this, file);
     return !files.isEmpty();
@@ -241,53 +198,23 @@ DocumentWindow* MainFrame::newDocumentWindow() {
                                            settings_.get(SettingKey::FontNameSize)));
     window->applyEditorOptions(ReadEditorOptions(settings_));
     connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
-    window->setMenuBar(BuildDocumentMenuBar(*this, *window));
-    menuStack_->addWidget(&window->menuBar());
+    connect(window, &DocumentWindow::commandStateChanged, this,
+            [this, window](bool empty) { followCommandState(*window, empty); });
+    barMarks_.insert(window, {true, true, true});
+    connect(window, &QObject::destroyed, this, [this, window] { barMarks_.remove(window); });
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(window->windowIcon());
-    placeNewWindow(*sub);
+    PlaceInCascade(*mdiArea_, *sub, static_cast<int>(mdiArea_->subWindowList().size()) - 1);
     connect(sub, &QObject::destroyed, this, &MainFrame::followActiveDocument, Qt::QueuedConnection);
     connect(sub, &QMdiSubWindow::windowStateChanged, this,
             [this, sub](Qt::WindowStates, Qt::WindowStates now) {
                 if (now & Qt::WindowMinimized)
-                    leaveMinimized(*sub);
+                    ActivateNextInView(*mdiArea_, *sub);
             });
     sub->show();
     activateDocument(*window);
     return window;
-}
-
-// New windows cascade from the top-left corner, each a title bar lower than the last, and start
-// over before they would leave the visible area.
-void MainFrame::placeNewWindow(QMdiSubWindow& sub) {
-    placeInCascade(sub, static_cast<int>(mdiArea_->subWindowList().size()) - 1);
-}
-
-// The `index`th place of the cascade, at two thirds of the area, as new windows open.
-void MainFrame::placeInCascade(QMdiSubWindow& sub, int index) {
-    const QSize area = mdiArea_->viewport()->size();
-    const QSize size(std::max(area.width() * 2 / 3, 440), std::max(area.height() * 2 / 3, 200));
-    const int step = sub.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &sub) + 4;
-    const int room =
-        std::max(std::min(area.width() - size.width(), area.height() - size.height()), step);
-    const int offset = (step * index) % room;
-    sub.setGeometry(offset, offset, size.width(), size.height());
-}
-
-// A minimised window is out of sight, so typing must not go on into it: the next window still
-// in view takes over.
-void MainFrame::leaveMinimized(QMdiSubWindow& sub) {
-    if (mdiArea_->activeSubWindow() != &sub)
-        return;
-    // The history runs from the first activated to the latest.
-    const QList<QMdiSubWindow*> history = mdiArea_->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto other = history.crbegin(); other != history.crend(); ++other) {
-        if (*other != &sub && !(*other)->isMinimized() && (*other)->isVisible()) {
-            mdiArea_->setActiveSubWindow(*other);
-            return;
-        }
-    }
 }
 
 // Whatever the user is to work on next must be in view.
@@ -301,12 +228,15 @@ void MainFrame::activateDocument(DocumentWindow& window) {
     followActiveDocument();
 }
 
-// The active window's menu bar replaces the frame's, and its commands are enabled for its text
-// as soon as it becomes active, even where the window system withholds the keyboard focus.
-// With the last window gone there is nothing to work on, whichever way it closed.
+// The document menu bar replaces the frame's, and the commands follow the active window: enabled
+// for its text as soon as it becomes active (even where the window system withholds the keyboard
+// focus), its own check marks, its editor's history. With the last window gone there is nothing
+// to work on, whichever way it closed.
 void MainFrame::followActiveDocument() {
     if (DocumentWindow* window = activeDocument()) {
-        menuStack_->setCurrentWidget(&window->menuBar());
+        menuStack_->setCurrentWidget(documentMenuBar_);
+        commands_->showChecks();
+        commands_->followHistory(&window->editor());
         window->applyCommandEnabling();
         // Its question deactivates and reactivates the frame, which must not ask again.
         if (!followingDisk_) {
@@ -316,12 +246,16 @@ void MainFrame::followActiveDocument() {
         }
     } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
-        setToolbarState(true);
+        commands_->followHistory(nullptr);
+        commands_->setToolbarState(true, *toolbar2_);
     }
 }
 
-void MainFrame::setToolbarState(bool empty) {
-    SetToolbarState(*this, empty);
+void MainFrame::followCommandState(const DocumentWindow& window, bool empty) {
+    if (activeDocument() != &window)
+        return;
+    commands_->setToolbarState(empty, *toolbar2_);
+    commands_->setMenuState(empty);
 }
 
 void MainFrame::showStatusMessage(const QString& text) {
@@ -339,12 +273,12 @@ ProgramOutput& MainFrame::programOutput() {
     return *outputPane_;
 }
 
+QAction* MainFrame::command(const QString& name) const {
+    return commands_->item(name);
+}
+
 QAction* MainFrame::toolbarButton(const QString& key) const {
-    for (QAction* action : toolbar1_->actions()) {
-        if (action->data().toString() == key)
-            return action;
-    }
-    return nullptr;
+    return commands_->button(key);
 }
 
 QWidget* MainFrame::bar(Bar which) const {
@@ -367,10 +301,16 @@ void MainFrame::setBarVisible(Bar which, bool visible) {
     bar(which)->setVisible(visible);
 }
 
-void MainFrame::toggleBar(Bar which, QAction& checkItem) {
+void MainFrame::toggleBar(Bar which) {
     const bool show = !isBarVisible(which);
     setBarVisible(which, show);
-    checkItem.setChecked(show);
+    if (DocumentWindow* window = activeDocument())
+        barMarks_[window][static_cast<size_t>(which)] = show;
+}
+
+bool MainFrame::barMark(Bar which) const {
+    DocumentWindow* window = activeDocument();
+    return !window || barMarks_.value(window, {true, true, true})[static_cast<size_t>(which)];
 }
 
 bool MainFrame::isOutputVisible() const {
@@ -382,81 +322,6 @@ void MainFrame::setOutputVisible(bool visible) {
         programOutput();
     else if (outputPane_)
         outputPane_->hide();
-}
-
-void MainFrame::arrangeWindows(Arrangement arrangement) {
-    switch (arrangement) {
-    case Arrangement::Cascade:
-        cascade();
-        break;
-    case Arrangement::TileHorizontal:
-        tileStacked(true);
-        break;
-    case Arrangement::TileVertical:
-        tileStacked(false);
-        break;
-    case Arrangement::ArrangeIcons:
-        lineUpMinimized();
-        break;
-    }
-}
-
-// Tile horizontal stacks the windows one above another at full width; tile vertical puts them
-// side by side at full height.
-void MainFrame::tileStacked(bool fullWidth) {
-    QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::StackingOrder)) {
-        if (!sub->isMinimized() && sub->isVisible())
-            windows.append(sub);
-    }
-    if (windows.isEmpty())
-        return;
-    const QRect area = mdiArea_->viewport()->rect();
-    const int count = static_cast<int>(windows.size());
-    for (int i = 0; i < count; ++i) {
-        QMdiSubWindow* sub = windows.at(count - 1 - i);
-        if (sub->isMaximized())
-            sub->showNormal();
-        if (fullWidth) {
-            const int top = area.height() * i / count;
-            sub->setGeometry(0, top, area.width(), area.height() * (i + 1) / count - top);
-        } else {
-            const int left = area.width() * i / count;
-            sub->setGeometry(left, 0, area.width() * (i + 1) / count - left, area.height());
-        }
-    }
-}
-
-// Qt's own cascade shrinks every window to a small default; this one keeps the size new windows
-// open at, oldest at the top left and the active one in front.
-void MainFrame::cascade() {
-    int index = 0;
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
-        if (sub->isMinimized() || !sub->isVisible())
-            continue;
-        if (sub->isMaximized())
-            sub->showNormal();
-        placeInCascade(*sub, index++);
-    }
-    if (QMdiSubWindow* active = mdiArea_->activeSubWindow())
-        active->raise();
-}
-
-void MainFrame::lineUpMinimized() {
-    const QRect area = mdiArea_->viewport()->rect();
-    int x = 0;
-    int y = area.height();
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList(QMdiArea::CreationOrder)) {
-        if (!sub->isMinimized())
-            continue;
-        const QSize size = sub->size();
-        if (x > 0 && x + size.width() > area.width()) {
-            x = 0;
-            y -= size.height();
-        }
-        sub->move(x, y - size.height());
-        x += size.width();
-    }
 }
 
 void MainFrame::exitProgram() {

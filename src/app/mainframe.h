@@ -3,8 +3,12 @@
 #include "document/filedialogstate.h"
 #include "document/workspace.h"
 
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
+
+#include <array>
+#include <memory>
 
 class QMdiArea;
 class QMimeData;
@@ -16,11 +20,10 @@ class QStatusBar;
 
 namespace orvane {
 
+class CommandActions;
 class OutputPane;
 
 enum class Bar { Standard, Object, Status };
-
-enum class Arrangement { Cascade = 0, TileHorizontal = 1, TileVertical = 2, ArrangeIcons = 3 };
 
 // MDIForm1: the one frame holding the toolbars, the status bar and every document window.
 class MainFrame final : public QMainWindow, public Workspace {
@@ -46,7 +49,6 @@ public:
     FileDialogState& fileDialog() override { return fileDialog_; }
     // The Output pane at the bottom of the frame, created on first use.
     ProgramOutput& programOutput() override;
-    void setToolbarState(bool empty) override;
     void showStatusMessage(const QString& text) override;
 
     QMdiArea& mdiArea() const { return *mdiArea_; }
@@ -54,20 +56,26 @@ public:
     QToolBar& objectToolbar() const { return *toolbar2_; }
     QStatusBar& statusBar1() const { return *statusBar1_; }
     QMenuBar& frameMenuBar() const { return *frameMenuBar_; }
+    QMenuBar& documentMenuBar() const { return *documentMenuBar_; }
+    // The menu item `name` (`mnuFileSave`), of the document windows' menu bar where both bars
+    // have one; nullptr when there is none.
+    QAction* command(const QString& name) const;
     // The standard toolbar's button with `key`, or nullptr.
     QAction* toolbarButton(const QString& key) const;
 
     bool isBarVisible(Bar bar) const;
     void setBarVisible(Bar bar, bool visible);
-    // Shows or hides the bar and sets or clears `checkItem` to match.
-    void toggleBar(Bar bar, QAction& checkItem);
+    // Shows or hides the bar and sets the active window's check mark to match; the other windows
+    // keep theirs.
+    void toggleBar(Bar bar);
+    // The active window's check mark for `bar`; set for a new window whatever the bar shows.
+    bool barMark(Bar bar) const;
     // The Output pane, created on first show; it can also be closed by its own title bar.
     bool isOutputVisible() const;
     void setOutputVisible(bool visible);
-    void arrangeWindows(Arrangement arrangement);
 
     // Opens the local files among dropped data as File > Open would; false when it holds none.
-    bool openDroppedFiles(const QMimeData& data);
+    bool openDroppedFiles(const QMimeData& dropped);
 
     // Ends the program at once: no window is asked to close and nothing is saved.
     void exitProgram();
@@ -79,30 +87,28 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildFrameMenu();
     void buildToolbars();
     void placeOnScreen();
-    void placeNewWindow(QMdiSubWindow& sub);
-    void placeInCascade(QMdiSubWindow& sub, int index);
-    void leaveMinimized(QMdiSubWindow& sub);
-    void cascade();
     void followActiveDocument();
+    void followCommandState(const DocumentWindow& window, bool empty);
     void rememberRecentFile(const QString& path);
-    void tileStacked(bool fullWidth);
-    void lineUpMinimized();
     QWidget* bar(Bar which) const;
 
     Desktop& desktop_;
     SettingsStore& settings_;
     QMdiArea* mdiArea_;
     QStackedWidget* menuStack_;
+    std::unique_ptr<CommandActions> commands_;
     QMenuBar* frameMenuBar_;
+    QMenuBar* documentMenuBar_;
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    // Each window's check marks for the three bars.
+    QHash<const DocumentWindow*, std::array<bool, 3>> barMarks_;
     bool followingDisk_ = false;
 };
 

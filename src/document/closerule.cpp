@@ -1,6 +1,5 @@
 #include "document/closerule.h"
 
-#include "document/commandenabling.h"
 #include "document/documentwindow.h"
 #include "document/filecommands.h"
 #include "document/workspace.h"
@@ -27,7 +26,6 @@ bool ApplyCloseRule(Workspace& workspace, DocumentWindow& window) {
         if (!SaveDocument(workspace, window) && !empty)
             return false;
     }
-    workspace.setToolbarState(true);
     return true;
 }
 

@@ -22,7 +22,6 @@ public:
     // Colours this editor's document.
     SyntaxHighlighter& highlighter() const { return *highlighter_; }
 
-    bool showsLineNumbers() const { return lineNumbers_; }
     void setShowLineNumbers(bool show);
     bool showsCurrentLine() const { return currentLine_; }
     void setShowCurrentLine(bool show);

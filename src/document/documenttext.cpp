@@ -92,12 +92,12 @@ void DocumentText::setSelLength(int length) {
     editor_.setTextCursor(cursor);
 }
 
-void DocumentText::beginUndoStep() {
-    editor_.textCursor().beginEditBlock();
+UndoStep::UndoStep(QPlainTextEdit& editor) : cursor_(editor.textCursor()) {
+    cursor_.beginEditBlock();
 }
 
-void DocumentText::endUndoStep() {
-    editor_.textCursor().endEditBlock();
+UndoStep::~UndoStep() {
+    cursor_.endEditBlock();
 }
 
 void DocumentText::replaceSelection(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTextCursor>
 
 class QPlainTextEdit;
 
@@ -29,15 +30,24 @@ public:
     // Replaces the selection (or inserts at the caret); the caret ends after the new text.
     void replaceSelection(const QString& text);
 
-    // Every change made between the two is one step for Undo, however many edits it takes.
-    void beginUndoStep();
-    void endUndoStep();
-
 private:
     int toEditor(int position) const;
     int toModel(int position) const;
 
     QPlainTextEdit& editor_;
+};
+
+// Every change made to `editor`'s text while one lives is one step for Undo, however many edits
+// it takes.
+class UndoStep {
+public:
+    explicit UndoStep(QPlainTextEdit& editor);
+    ~UndoStep();
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+
+private:
+    QTextCursor cursor_;
 };
 
 } // namespace orvane

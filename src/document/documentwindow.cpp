@@ -2,15 +2,14 @@
 
 #include "document/closerule.h"
 #include "document/codeeditor.h"
-#include "document/commandenabling.h"
 #include "document/editoroptions.h"
 #include "document/parsepath.h"
 #include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -20,7 +19,7 @@
 namespace orvane {
 
 DocumentWindow::DocumentWindow(Workspace& workspace)
-    : workspace_(workspace), txtDocument_(new CodeEditor(this)), menuBar_(new QMenuBar) {
+    : workspace_(workspace), txtDocument_(new CodeEditor(this)) {
     setObjectName(QStringLiteral("Form1"));
     setCaption(QStringLiteral("Untitled"));
 
@@ -63,18 +62,7 @@ void DocumentWindow::chooseColouring() {
                    : SyntaxLanguage::None);
 }
 
-DocumentWindow::~DocumentWindow() {
-    delete menuBar_;
-}
-
-QAction* DocumentWindow::menuItem(const QString& name) const {
-    return menuBar_->findChild<QAction*>(name);
-}
-
-void DocumentWindow::setMenuBar(QMenuBar* bar) {
-    delete menuBar_;
-    menuBar_ = bar;
-}
+DocumentWindow::~DocumentWindow() = default;
 
 void DocumentWindow::showFileText(const QString& path, const DecodedText& document,
                                   const DiskSnapshot& disk) {
@@ -118,25 +106,24 @@ void DocumentWindow::setEditorFont(const EditorFont& choice) {
 
 void DocumentWindow::applyCommandEnabling() {
     wasEmpty_ = text().isEmpty();
-    workspace_.setToolbarState(wasEmpty_);
-    SetMenuState(workspace_.desktop(), *this, wasEmpty_);
+    emit commandStateChanged(wasEmpty_);
 }
 
 // The commands follow the text as the user types, not only when the editor regains the focus,
 // so a new document's Save and Print come alive with its first character.
 void DocumentWindow::followEmptiness() {
-    if (text().isEmpty() != wasEmpty_ && workspace_.activeDocument() == this)
+    if (text().isEmpty() != wasEmpty_)
         applyCommandEnabling();
 }
 
 // The editor claims Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A for itself. Leaving them to the enabled
 // Edit items keeps the clipboard in the document's own form: the editor's copy would turn
-// non-breaking spaces into blanks.
+// non-breaking spaces into blanks. The frame's commands are its own actions.
 bool DocumentWindow::isMenuShortcut(const QKeyEvent& key) const {
     const QKeySequence pressed(key.keyCombination());
-    const QList<QAction*> items = menuBar_->findChildren<QAction*>();
+    const QList<QAction*> items = window()->findChildren<QAction*>(Qt::FindDirectChildrenOnly);
     return std::any_of(items.cbegin(), items.cend(), [&pressed](const QAction* item) {
-        return item->isEnabled() && item->shortcut() == pressed;
+        return item->isEnabled() && item->shortcuts().contains(pressed);
     });
 }
 

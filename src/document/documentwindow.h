@@ -5,8 +5,6 @@
 #include "document/editorfont.h"
 #include "document/textformat.h"
 
-#include <QMenuBar>
-#include <QPointer>
 #include <QWidget>
 
 class QKeyEvent;
@@ -57,21 +55,17 @@ public:
     const DiskSnapshot& keptOverDisk() const { return keptOverDisk_; }
     void keepOverDisk(const DiskSnapshot& disk) { keptOverDisk_ = disk; }
 
-    // Shown in the frame while this window is active; the frame holds it, this window owns it.
-    QMenuBar& menuBar() const { return *menuBar_; }
-    // Takes ownership of the menu bar the frame built for this window.
-    void setMenuBar(QMenuBar* bar);
-    // The item named `name` (`mnuFileSave`, `mnuViewStandard`, ...) of this window's menus.
-    QAction* menuItem(const QString& name) const;
-
     void setEditorFont(const EditorFont& font);
     // Colouring, line numbers and the current-line band.
     void applyEditorOptions(const EditorOptions& options);
 
-    // Applies the command enabling for this document's text as it is now.
+    // Announces the command enabling for this document's text as it is now.
     void applyCommandEnabling();
 
 signals:
+    // The commands that need text are to be enabled exactly when `empty` is false: on focus, and
+    // as the text turns empty or not.
+    void commandStateChanged(bool empty);
     // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
 
@@ -87,7 +81,6 @@ private:
     Workspace& workspace_;
     CodeEditor* txtDocument_;
     bool colouring_ = true;
-    QPointer<QMenuBar> menuBar_;
     QString documentPath_;
     TextFormat textFormat_;
     DiskSnapshot disk_;

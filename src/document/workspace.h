@@ -38,8 +38,6 @@ public:
     virtual FileDialogState& fileDialog() = 0;
     // Where the programs Orvane starts write, shown and brought to the front.
     virtual ProgramOutput& programOutput() = 0;
-    // Enables the toolbar commands that need text exactly when the active document is not empty.
-    virtual void setToolbarState(bool empty) = 0;
     // A passing note in the frame's status line, gone after a few seconds or the next note.
     virtual void showStatusMessage(const QString& text) = 0;
 };

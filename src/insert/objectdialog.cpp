@@ -288,13 +288,12 @@ void ObjectDialog::insertObject() {
     if (DocumentWindow* window = workspace_.activeDocument()) {
         DocumentText text = window->text();
         // The declaration and the statement below the two markers are one insertion to undo.
-        text.beginUndoStep();
+        const UndoStep step(window->editor());
         for (const MarkerEdit& edit : outcome.edits) {
             text.setSelStart(edit.position);
             text.setSelLength(edit.length);
             text.replaceSelection(edit.replacement);
         }
-        text.endUndoStep();
     }
     if (outcome.message)
         workspace_.desktop().showMessage(*outcome.message);

@@ -21,8 +21,6 @@ struct MarkerEdit {
     int position = 0;
     int length = 0;
     QString replacement;
-
-    int caretAfter() const { return position + int(replacement.size()); }
 };
 
 // Puts `text` on a line of its own directly below the first occurrence of `marker` (letter case

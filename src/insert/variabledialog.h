@@ -21,9 +21,6 @@ class VariableDialog final : public QDialog {
 public:
     explicit VariableDialog(Workspace& workspace);
 
-    // The type of the option that last received the focus.
-    JavaType selectedType() const { return type_; }
-
 private:
     QRadioButton* addTypeOption(JavaType type);
     void insertDeclaration();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/message.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -14,32 +16,6 @@ class QProcess;
 class QObject;
 
 namespace orvane {
-
-enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
-enum class MessageIcon { None, Information, Question, Exclamation, Critical };
-// Dismissed: the box was closed without a button (Escape, the title bar's close button).
-enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore, Dismissed };
-
-// What a box answers when the user closes it without pressing a button. A question is then
-// neither Yes nor No, so a No that would throw text away is never taken for granted.
-constexpr MessageAnswer SafestAnswer(MessageButtons buttons) {
-    switch (buttons) {
-    case MessageButtons::YesNo:
-        return MessageAnswer::Dismissed;
-    case MessageButtons::AbortRetryIgnore:
-        return MessageAnswer::Abort;
-    case MessageButtons::Ok:
-        break;
-    }
-    return MessageAnswer::Ok;
-}
-
-struct Message {
-    QString text;
-    QString title;
-    MessageButtons buttons = MessageButtons::Ok;
-    MessageIcon icon = MessageIcon::Information;
-};
 
 // What the Open and Save As dialogs are shown with. Filters use Qt's "Description (*.ext)" form.
 struct FileDialogRequest {

@@ -1,6 +1,8 @@
 #include "platform/programstarter.h"
 
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -9,7 +11,24 @@
 
 namespace orvane {
 
+namespace {
+
+// A program named by its path must be an executable file there; a bare name is looked up on the
+// search path, as the process would.
+bool IsStartable(const QString& program) {
+    if (program.contains(u'/'))
+        return QFileInfo(program).isFile() && QFileInfo(program).isExecutable();
+    return !QStandardPaths::findExecutable(program).isEmpty();
+}
+
+} // namespace
+
+// The program is found before it starts, so a missing one is known at once without waiting on
+// the user-interface thread for the process to start; a start that fails all the same is
+// reported by the process's errorOccurred.
 QProcess* StartProgram(const ProgramCall& call, QObject* parent) {
+    if (!IsStartable(call.program))
+        return nullptr;
     auto* process = new QProcess(parent);
     process->setProgram(call.program);
     process->setArguments(call.arguments);
@@ -20,10 +39,6 @@ QProcess* StartProgram(const ProgramCall& call, QObject* parent) {
     process->setChildProcessModifier([] { ::setpgid(0, 0); });
 #endif
     process->start();
-    if (!process->waitForStarted()) {
-        delete process;
-        return nullptr;
-    }
     return process;
 }
 
@@ -31,8 +46,11 @@ void EndProgramTree(QProcess& process) {
     if (process.state() == QProcess::NotRunning)
         return;
 #ifdef Q_OS_UNIX
-    // The program still runs, so the group named by its id is its own and no one else's.
-    ::kill(-static_cast<pid_t>(process.processId()), SIGKILL);
+    // The program still runs, so the group named by its id is its own and no one else's. An id
+    // of 0 would name Orvane's own group.
+    const auto id = static_cast<pid_t>(process.processId());
+    if (id > 0)
+        ::kill(-id, SIGKILL);
 #else
     process.kill();
 #endif

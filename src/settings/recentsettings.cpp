@@ -6,35 +6,32 @@ namespace orvane {
 
 namespace {
 
-const QString recentSection = QStringLiteral("Recent");
-// As many keys as the list is ever long; the store cannot delete, so unused ones hold "".
-constexpr int recentKeys = 8;
+const QString recentSection = QStringLiteral("RecentFiles");
+// Earlier versions kept the list in eight fixed keys File1 to File8 of this section.
+const QString oldRecentSection = QStringLiteral("Recent");
+constexpr int oldRecentKeys = 8;
 
-QString recentKey(int index) {
-    return QStringLiteral("File%1").arg(index + 1);
-}
-
-} // namespace
-
-QStringList ReadRecentFiles(const SettingsStore& settings) {
+QStringList ReadOldRecentFiles(const SettingsStore& settings) {
     QStringList files;
-    for (int i = 0; i < recentKeys; ++i) {
-        const QString file = settings.getIn(recentSection, recentKey(i));
+    for (int i = 1; i <= oldRecentKeys; ++i) {
+        const QString file = settings.getIn(oldRecentSection, QStringLiteral("File%1").arg(i));
         if (!file.isEmpty())
             files.append(file);
     }
     return files;
 }
 
-// Each write to the store costs a write of its file: the changed keys go in one, or none.
+} // namespace
+
+QStringList ReadRecentFiles(const SettingsStore& settings) {
+    const QStringList files = settings.getList(recentSection);
+    return files.isEmpty() ? ReadOldRecentFiles(settings) : files;
+}
+
 void SaveRecentFiles(SettingsStore& settings, const QStringList& files) {
-    QList<std::pair<QString, QString>> changed;
-    for (int i = 0; i < recentKeys; ++i) {
-        if (settings.getIn(recentSection, recentKey(i)) != files.value(i))
-            changed.append({recentKey(i), files.value(i)});
-    }
-    if (!changed.isEmpty())
-        settings.saveIn(recentSection, changed);
+    if (settings.getList(recentSection) != files)
+        settings.saveList(recentSection, files);
+    settings.removeSection(oldRecentSection);
 }
 
 } // namespace orvane

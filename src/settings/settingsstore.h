@@ -4,8 +4,12 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
+#include <memory>
 #include <utility>
+
+class QSettings;
 
 namespace orvane {
 
@@ -13,6 +17,11 @@ namespace orvane {
 // beyond the Options dialog keep theirs in sections of their own.
 class SettingsStore {
 public:
+    SettingsStore();
+    ~SettingsStore();
+    SettingsStore(const SettingsStore&) = delete;
+    SettingsStore& operator=(const SettingsStore&) = delete;
+
     // The stored text of `key`, or `fallback` when the key is absent or not text.
     QString get(const QString& key, const QString& fallback = {}) const;
     void save(const QString& key, const QString& text);
@@ -21,6 +30,12 @@ public:
     void saveIn(const QString& section, const QString& key, const QString& text);
     // Several keys of `section` in one write of the store.
     void saveIn(const QString& section, const QList<std::pair<QString, QString>>& values);
+    // Forgets `section` and everything in it.
+    void removeSection(const QString& section);
+
+    // A list of texts kept as the entries of `section`, in order.
+    QStringList getList(const QString& section) const;
+    void saveList(const QString& section, const QStringList& texts);
 
     // The same, by the key table: absent keys read as the program readers' default.
     QString get(SettingKey key) const { return get(settingName(key), readerDefault(key)); }
@@ -28,6 +43,9 @@ public:
         return get(settingName(key), optionsDefault(key));
     }
     void save(SettingKey key, const QString& text) { save(settingName(key), text); }
+
+private:
+    std::unique_ptr<QSettings> settings_;
 };
 
 } // namespace orvane

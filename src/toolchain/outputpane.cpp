@@ -190,6 +190,10 @@ void OutputPane::followBlock(QProcess& process, const QString& commandLine,
     connect(&process, &QProcess::readyReadStandardError, this,
             [this, block] { readChannel(*block, QProcess::StandardError); });
     connect(&process, &QProcess::finished, this, [this, block] { finish(*block); });
+    connect(&process, &QProcess::errorOccurred, this, [this, block](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart)
+            finish(*block);
+    });
     trimHistory();
     showRunningState();
 }

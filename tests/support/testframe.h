@@ -36,6 +36,8 @@ public:
     }
     MainFrame& frame() const { return *frame_; }
     DocumentWindow* active() const { return frame_->activeDocument(); }
+    // A menu item of the document windows' menu bar, or of the frame's.
+    QAction* item(const QString& name) const { return frame_->command(name); }
 
 private:
     std::unique_ptr<MainFrame> frame_;

@@ -157,8 +157,8 @@ private slots:
         QVERIFY(QFile::copy(viewer_, bench.fake.programFolder() + "/orvane-viewer.jar"));
         bench.fake.driveDialog(
             [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
-        bench.frame.activeDocument()->menuItem("mnuFileNewApplet")->trigger();
-        bench.frame.activeDocument()->menuItem("mnuViewCompile")->trigger();
+        bench.frame.command("mnuFileNewApplet")->trigger();
+        bench.frame.command("mnuViewCompile")->trigger();
         bench.waitForPrograms();
 
         bench.fake.driveDialog(test::BeginRun("Document1.html", "optApplet"));

@@ -23,8 +23,8 @@ void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
     for (const char* name : {"mnuFileSave", "mnuFilePrint", "mnuEditCut", "mnuEditCopy",
                              "mnuEditPaste", "mnuEditDelete", "mnuEditSelect", "mnuEditFind",
                              "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
-        QVERIFY2(window->menuItem(name)->isEnabled() == enabled, name);
-    QVERIFY(window->menuItem("mnuFileOpen")->isEnabled());
+        QVERIFY2(frame.command(name)->isEnabled() == enabled, name);
+    QVERIFY(frame.command("mnuFileOpen")->isEnabled());
 }
 
 } // namespace
@@ -67,7 +67,7 @@ private slots:
         else
             QGuiApplication::clipboard()->setText(clipboardBefore);
         test.active()->applyCommandEnabling();
-        test.active()->menuItem(item)->trigger();
+        test.item(item)->trigger();
         QTEST(marked(test.active()->text()), "after");
         QTEST(QGuiApplication::clipboard()->text(), "clipboardAfter");
         checkEnabling(test.frame(), test.active(), !test.active()->text().isEmpty());
@@ -85,8 +85,8 @@ private slots:
         checkEnabling(test.frame(), test.frame().newDocumentWindow(), false);
         test.frame().activateDocument(*window);
         checkEnabling(test.frame(), window, true);
-        window->menuItem(QStringLiteral("mnuEditSelect"))->trigger();
-        window->menuItem(QStringLiteral("mnuEditDelete"))->trigger();
+        test.item(QStringLiteral("mnuEditSelect"))->trigger();
+        test.item(QStringLiteral("mnuEditDelete"))->trigger();
         checkEnabling(test.frame(), window, false);
     }
 

@@ -84,7 +84,7 @@ class TestEditor : public QObject {
         return out;
     }
     QStringList recentMenu() {
-        auto* menu = active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuFile"));
+        auto* menu = frame().documentMenuBar().findChild<QMenu*>(QStringLiteral("mnuFile"));
         emit menu->aboutToShow();
         QStringList out;
         for (const QAction* item : menu->findChildren<QAction*>(QStringLiteral("mnuFileRecent")))
@@ -103,14 +103,14 @@ private slots:
     void newItemsFollowTheDesignedOnes() {
         writeFile(file("a.txt"), "a");
         OpenDocumentFile(frame(), file("a.txt"));
-        QMenuBar& bar = active()->menuBar();
+        QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
                  (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo"}));
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
         QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
-        QCOMPARE(active()->menuItem("mnuEditRedo")->shortcuts(),
+        QCOMPARE(test_->item("mnuEditRedo")->shortcuts(),
                  (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
     }
 
@@ -147,7 +147,7 @@ private slots:
         DocumentText text = active()->text();
         text.setText(javaSource);
         text.setSelStart(int(javaSource.indexOf(u'{')) + 1);
-        QAction* undo = active()->menuItem("mnuEditUndo");
+        QAction* undo = test_->item("mnuEditUndo");
         QVERIFY(!undo->isEnabled());
         command(*test_);
         QVERIFY(text.text() != javaSource);
@@ -155,7 +155,7 @@ private slots:
         undo->trigger();
         QCOMPARE(text.text(), javaSource);
         QVERIFY(!undo->isEnabled());
-        active()->menuItem("mnuEditRedo")->trigger();
+        test_->item("mnuEditRedo")->trigger();
         QVERIFY(text.text() != javaSource);
     }
 
@@ -167,14 +167,14 @@ private slots:
             d.findChild<QSpinBox*>("txtLine")->setValue(4);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
-        active()->menuItem("mnuEditGoTo")->trigger();
+        test_->item("mnuEditGoTo")->trigger();
         QCOMPARE(shownRange, QStringLiteral("&Line number (1 - 7):"));
         QCOMPARE(active()->text().selStart(), int(javaSource.indexOf(u"    public void")));
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QSpinBox*>("txtLine")->setValue(1);
             d.findChild<QPushButton*>("cmdCancel")->click();
         });
-        active()->menuItem("mnuEditGoTo")->trigger();
+        test_->item("mnuEditGoTo")->trigger();
         QCOMPARE(active()->editor().textCursor().blockNumber(), 3);
     }
 
@@ -262,7 +262,7 @@ private slots:
 
         QFile::remove(paths[7]);
         const QList<DocumentWindow*> before = frame().documentWindows();
-        active()->menuBar().findChildren<QAction*>("mnuFileRecent").at(2)->trigger();
+        frame().documentMenuBar().findChildren<QAction*>("mnuFileRecent").at(2)->trigger();
         QCOMPARE(frame().documentWindows(), before);
         QCOMPARE(test_->desktop.messages.last().text,
                  "The file [" + paths[7] +

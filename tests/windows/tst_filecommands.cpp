@@ -163,7 +163,7 @@ private slots:
                               "A system file error has occured.\r\n\r\nError "
                               "Number: 76\r\nDescription: Path not found"}));
         QCOMPARE(window->text().text(), QStringLiteral("draft"));
-        window->menuItem(QStringLiteral("mnuFileExit"))->trigger();
+        session.item(QStringLiteral("mnuFileExit"))->trigger();
         QCOMPARE(session.desktop.endProgramCalls, 1);
     }
 

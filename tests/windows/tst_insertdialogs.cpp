@@ -26,7 +26,7 @@ struct Session : test::TestFrame {
         doc.setSelStart(selStart);
         doc.setSelLength(selLength);
     }
-    void trigger(const QString& menuItem) { active()->menuItem(menuItem)->trigger(); }
+    void trigger(const QString& menuItem) { item(menuItem)->trigger(); }
 };
 
 bool Activate(QDialog& dialog) {

@@ -17,8 +17,8 @@ namespace {
 
 // The Window menu's list as the user sees it on opening the menu, "*" marking the checked entry;
 // then clicks the entry at `click`, if any.
-QStringList windowList(DocumentWindow* window, qsizetype click = -1) {
-    auto* menu = window->menuBar().findChild<QMenu*>(QStringLiteral("mnuWindow"));
+QStringList windowList(MainFrame& frame, qsizetype click = -1) {
+    auto* menu = frame.documentMenuBar().findChild<QMenu*>(QStringLiteral("mnuWindow"));
     emit menu->aboutToShow();
     QList<QAction*> items = menu->findChildren<QAction*>(QStringLiteral("mnuWindowList"));
     QStringList listed;
@@ -36,7 +36,7 @@ class TestMenus : public QObject {
 
     std::unique_ptr<TestFrame> test_;
     MainFrame& frame() { return test_->frame(); }
-    void arrange(const char* item) { test_->active()->menuItem(item)->trigger(); }
+    void arrange(const char* item) { test_->item(item)->trigger(); }
 
 private slots:
     void init() {
@@ -48,21 +48,21 @@ private slots:
     // The active window's menu bar shows; its Window menu lists every window.
     void menusFollowTheWindows() {
         frame().newDocumentWindow()->setCaption(QStringLiteral("R&D.JAVA"));
-        DocumentWindow* third = frame().newDocumentWindow();
-        QCOMPARE(windowList(third, 1),
+        frame().newDocumentWindow();
+        QCOMPARE(windowList(frame(), 1),
                  (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
         DocumentWindow* second = test_->active();
         QCOMPARE(second->caption(), QStringLiteral("R&D.JAVA"));
-        QVERIFY(second->menuBar().isVisible() && !third->menuBar().isVisible());
+        QVERIFY(frame().documentMenuBar().isVisible() && !frame().frameMenuBar().isVisible());
         QVERIFY(frame().mdiArea().subWindowList().first()->close());
         settle();
-        QCOMPARE(windowList(second), (QStringList{"&1 R&&D.JAVA *", "&2 Untitled"}));
+        QCOMPARE(windowList(frame()), (QStringList{"&1 R&&D.JAVA *", "&2 Untitled"}));
         frame().mdiArea().closeAllSubWindows();
         settle();
         QVERIFY(frame().frameMenuBar().isVisible());
-        frame().frameMenuBar().findChild<QAction*>(QStringLiteral("mnuFileNewDocument"))->trigger();
-        QCOMPARE(windowList(test_->active()), QStringList{"&1 Untitled *"});
-        QVERIFY(test_->active()->menuBar().isVisible() && !frame().frameMenuBar().isVisible());
+        test_->item(QStringLiteral("mnuFileNewDocument"))->trigger();
+        QCOMPARE(windowList(frame()), QStringList{"&1 Untitled *"});
+        QVERIFY(frame().documentMenuBar().isVisible() && !frame().frameMenuBar().isVisible());
     }
 
     void viewToggles_data() {
@@ -78,23 +78,28 @@ private slots:
     void viewToggles() {
         QFETCH(QString, item);
         QFETCH(Bar, bar);
+        QAction* toggle = test_->item(item);
         DocumentWindow* first = test_->active();
         DocumentWindow* second = frame().newDocumentWindow();
-        second->menuItem(item)->trigger();
+        toggle->trigger();
         for (Bar each : {Bar::Standard, Bar::Object, Bar::Status})
             QCOMPARE(frame().isBarVisible(each), each != bar);
-        QVERIFY(!second->menuItem(item)->isChecked() && first->menuItem(item)->isChecked());
-        DocumentWindow* third = frame().newDocumentWindow();
-        QVERIFY(third->menuItem(item)->isChecked());
-        third->menuItem(item)->trigger();
-        QVERIFY(frame().isBarVisible(bar) && third->menuItem(item)->isChecked());
+        QVERIFY(!toggle->isChecked());
+        frame().activateDocument(*first);
+        QVERIFY(toggle->isChecked());
+        frame().activateDocument(*second);
+        QVERIFY(!toggle->isChecked());
+        frame().newDocumentWindow();
+        QVERIFY(toggle->isChecked());
+        toggle->trigger();
+        QVERIFY(frame().isBarVisible(bar) && toggle->isChecked());
     }
 
     // View > Output shows and hides the Output pane; its mark follows the pane also when the
     // pane was closed by its own title bar.
     void viewOutput() {
-        auto* view = test_->active()->menuBar().findChild<QMenu*>(QStringLiteral("mnuView"));
-        QAction* output = test_->active()->menuItem("mnuViewOutput");
+        auto* view = frame().documentMenuBar().findChild<QMenu*>(QStringLiteral("mnuView"));
+        QAction* output = test_->item("mnuViewOutput");
         QVERIFY(output->isCheckable() && !output->isChecked());
         output->trigger();
         auto* pane = frame().findChild<QDockWidget*>(QStringLiteral("Output"));
@@ -159,7 +164,7 @@ private slots:
         auto* secondSub = qobject_cast<QMdiSubWindow*>(second->parentWidget());
         secondSub->showMinimized();
         QCOMPARE(frame().activeDocument(), first);
-        windowList(first, 1);
+        windowList(frame(), 1);
         QCOMPARE(frame().activeDocument(), second);
         QVERIFY(!secondSub->isMinimized());
     }
@@ -191,7 +196,7 @@ private slots:
         pane->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), pane);
         for (const char* item : {"mnuEditSelect", "mnuEditCopy", "mnuEditPaste", "mnuEditCut"})
-            test_->active()->menuItem(item)->trigger();
+            test_->item(item)->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("javac A.java\nExit status 0"));
         QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));

@@ -215,7 +215,7 @@ private slots:
         for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite"})
             frame().findChild<QAction*>(item)->trigger();
         for (const char* item : {"mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
-            frame().activeDocument()->menuItem(item)->trigger();
+            frame().command(item)->trigger();
         const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
         QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
         QCOMPARE(MakerHomePage("/p", "https://example.org/orvane"), "https://example.org/orvane");

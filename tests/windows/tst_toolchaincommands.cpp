@@ -41,7 +41,7 @@ private slots:
                 d.findChild<QPushButton*>(button)->click();
             });
         }
-        QAction* compile = bench.frame.activeDocument()->menuItem("mnuViewCompile");
+        QAction* compile = bench.frame.command("mnuViewCompile");
         compile->trigger();
         bench.settings.save("SDKNormal", "False"); // as stored by an earlier version's Ok
         compile->trigger();
@@ -150,7 +150,7 @@ private slots:
         bench.frame.toolbarButton("Run")->trigger();
         const QString viewer = QDir(bench.fake.programFolderPath).filePath("orvane-viewer.jar");
         QCOMPARE(bench.calls(),
-                 QStringList{tool + (jdkHasViewer ? "" : " -jar " + viewer) + " " + page});
+                 QStringList{tool + (jdkHasViewer ? QString() : " -jar " + viewer) + " " + page});
         auto* pane = bench.frame.findChild<OutputPane*>();
         QTRY_COMPARE(pane->runningPrograms(), 0);
         QFETCH(QString, note);
