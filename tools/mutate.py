@@ -20,7 +20,7 @@ Mutants judged equivalent are listed, one per line, in tools/mutants-equivalent.
   tools/mutate.py --count 40 --seed 3 --files 'src/insert/*'
   tools/mutate.py --ids 1a2b3c4d,5e6f7a8b # re-run chosen mutants
   tools/mutate.py --revision main         # the tests of another commit
-  tools/mutate.py --revision main --against  # main's tests and the worktree's, side by side
+  tools/mutate.py --revision main --against my-branch  # both commits' tests, side by side
 """
 
 import argparse
@@ -56,8 +56,8 @@ SEEN_BY = [
                         "windows_tst_toolchaincommands"]),
     ("src/toolchain/appletviewerchoice.cpp", ["windows_tst_toolchaincommands",
                                               "tools_tst_appletviewer"]),
-    ("src/toolchain/*", ["windows_tst_toolchaincommands", "windows_tst_outputpane",
-                         "tools_tst_toolchaintools"]),
+    ("src/toolchain/outputhistory.cpp", ["windows_tst_outputpane"]),
+    ("src/toolchain/*", ["windows_tst_toolchaincommands", "tools_tst_toolchaintools"]),
     ("src/app/recentfiles.cpp", ["windows_tst_editor"]),
 ]
 # Headers every window test includes; they say nothing about which rules a test exercises.
@@ -204,7 +204,10 @@ def Sample(mutants, count, seed):
         for q in queues:
             if q and len(chosen) < count:
                 chosen.append(q.pop(0))
-    return sorted(chosen, key=lambda m: (m["file"], m["line"], m["id"]))
+    # Run in a seeded order across the files, so a run cut short is still a fair sample.
+    chosen.sort(key=lambda m: (m["file"], m["line"], m["id"]))
+    random.Random(seed).shuffle(chosen)
+    return chosen
 
 
 def ReadEquivalent():
@@ -300,8 +303,9 @@ def Main():
     parser.add_argument("--timeout", type=float, default=30, help="seconds per test program (default 30)")
     parser.add_argument("--work", default=str(ROOT / "build-mutants"), help="copy and build folder")
     parser.add_argument("--revision", help="mutate this commit's files instead of the worktree's")
-    parser.add_argument("--against", action="store_true",
-                        help="also score the worktree's tests on each mutant (with --revision)")
+    parser.add_argument("--against", metavar="REVISION",
+                        help="also score this commit's tests on each mutant; its sources must be "
+                             "the mutated tree's (only the tests differ)")
     parser.add_argument("--report", help="write the results as JSON here as well")
     args = parser.parse_args()
 
@@ -329,15 +333,15 @@ def Main():
         return 0
 
     log = open(work / "build.log", "w")
-    # Each suite is a tree's test programs: the mutated tree's own, and with --against the
-    # worktree's, run on the mutated tree's libraries (the sources are the same, only the tests
+    # Each suite is a tree's test programs: the mutated tree's own, and with --against another
+    # commit's, run on the mutated tree's libraries (the sources are the same, only the tests
     # differ), so one build of each mutant scores both.
     suites = [{"label": args.revision or "worktree", "tree": tree, "libraries": None}]
     if args.against:
         after = work / "against"
         after.mkdir(parents=True, exist_ok=True)
-        SyncTree(after, None)
-        suites.append({"label": "worktree", "tree": after, "libraries": build})
+        SyncTree(after, args.against)
+        suites.append({"label": args.against, "tree": after, "libraries": build})
     for suite in suites:
         suite_build = suite["build"] = suite["tree"] / "build"
         suite["tests"] = TestPrograms(suite["tree"])
