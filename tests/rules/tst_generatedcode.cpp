@@ -303,6 +303,12 @@ private slots:
         QTest::newRow("radio button, group declared below")
             << radio << false << "" << Applet(button + group)
             << Applet(group + button + button, statements);
+        const QString markers = QStringLiteral("// Declare global variables here\r\n");
+        const QString rest =
+            QStringLiteral("import java.awt.*;\r\n// Execution code goes here\r\n");
+        QTest::newRow("radio button, the document starts with the marker")
+            << radio << false << "" << markers + group + rest
+            << markers + group + button + rest + statements;
         QTest::newRow("radio button, group declared above")
             << radio << false << "" << group + Applet() << group + Applet(button, statements);
         // Markers in any letters keep their own; the first one counts, mid-line or at the end.
