@@ -1,5 +1,6 @@
 #include "app/outsidefiles.h"
 #include "app/recentfiles.h"
+#include "document/editorfont.h"
 #include "document/parsepath.h"
 #include "document/printlayout.h"
 
@@ -11,7 +12,7 @@ using namespace orvane;
 
 Q_DECLARE_METATYPE(orvane::PathStyle)
 
-// Paths, files from outside, recent files and the printed page.
+// Paths, files from outside, recent files, the editor font and the printed page.
 class TestFileRules : public QObject {
     Q_OBJECT
 
@@ -86,6 +87,12 @@ private slots:
         QVERIFY(DroppedFiles(data).isEmpty());
         data.setUrls({QUrl("https://example.org/a.java"), QUrl::fromLocalFile("/tmp/b.java")});
         QCOMPARE(DroppedFiles(data), QStringList{"/tmp/b.java"});
+    }
+
+    // Qt takes point sizes from 1 to 1638.
+    void usableFontSizes() {
+        QVERIFY(IsUsableFontSize(" 1 ") && IsUsableFontSize("1638"));
+        QVERIFY(!IsUsableFontSize("0.9") && !IsUsableFontSize("1639") && !IsUsableFontSize("x"));
     }
 
     // The newest first, each once, eight at most; a path's own "&" is no access key.

@@ -37,6 +37,7 @@ private slots:
             "a\r\nb\r\nc\r\nd\r\n");
         row("mostly LF, one CR LF", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n", "d", "a\nb\nc\nd\n");
         row("mostly CR", "a\rb\rc\n", "a\r\nb\r\nc\r\n", "d", "a\rb\rc\rd\r");
+        row("CR at the very end", "a\rb\r", "a\r\nb\r\n", "c", "a\rb\rc\r");
         row("no break yet", "ab", "ab", "\r\nc", "ab\r\nc");
     }
 
