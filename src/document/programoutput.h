@@ -23,6 +23,8 @@ public:
                                 const QString& sourcePath) = 0;
     // Shows `commandLine` as a program that could not be started.
     virtual void noteFailedStart(const QString& commandLine) = 0;
+    // Shows `commandLine` as a program that was not started, and `reason` why.
+    virtual void noteNotStarted(const QString& commandLine, const QString& reason) = 0;
 };
 
 } // namespace orvane

@@ -56,6 +56,25 @@ void EndProgramTree(QProcess& process) {
 #endif
 }
 
+bool ProgramGroupAlive(qint64 group) {
+#ifdef Q_OS_UNIX
+    // No process id is given out again while a group of that id has a member.
+    return group > 0 && ::kill(-static_cast<pid_t>(group), 0) == 0;
+#else
+    Q_UNUSED(group);
+    return false;
+#endif
+}
+
+void EndProgramGroup(qint64 group) {
+#ifdef Q_OS_UNIX
+    if (group > 0)
+        ::kill(-static_cast<pid_t>(group), SIGKILL);
+#else
+    Q_UNUSED(group);
+#endif
+}
+
 bool StartDetachedProgram(const ProgramCall& call) {
     QProcess process;
     process.setProgram(call.program);

@@ -13,6 +13,13 @@ QProcess* StartProgram(const ProgramCall& call, QObject* parent);
 // Ends a program StartProgram started, and the programs it started in turn, at once.
 void EndProgramTree(QProcess& process);
 
+// Whether a program of the process group `group` (the id of the program that led it) still
+// runs, after that program ended; always false where the system has no process groups.
+bool ProgramGroupAlive(qint64 group);
+
+// Ends every program of the process group `group` at once.
+void EndProgramGroup(qint64 group);
+
 // Starts a program that lives on by itself, also after Orvane ends. False when it could not be
 // started.
 bool StartDetachedProgram(const ProgramCall& call);

@@ -4,7 +4,7 @@ namespace orvane {
 
 AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString& java,
                                       const QString& programFolder, const QString& page,
-                                      PathStyle style) {
+                                      const QStringList& javaOptions, PathStyle style) {
     if (!appletViewer.isEmpty())
         return {{appletViewer, {page}},
                 QStringLiteral("The JDK's applet viewer shows the page."),
@@ -13,7 +13,8 @@ AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString
     QString folder = programFolder;
     if (!folder.endsWith(separator))
         folder += separator;
-    const QStringList arguments{QStringLiteral("-jar"), folder + builtInViewerFileName, page};
+    const QStringList arguments =
+        javaOptions + QStringList{QStringLiteral("-jar"), folder + builtInViewerFileName, page};
     if (java.isEmpty())
         return {{JdkProgramName(JdkTool::Interpreter, style), arguments},
                 QStringLiteral("No JDK found: neither an applet viewer nor java lies beside the "
@@ -26,15 +27,13 @@ AppletViewerChoice ChooseAppletViewer(const QString& appletViewer, const QString
             true};
 }
 
-QString AppletViewerExitMessage(int exitCode) {
-    if (exitCode != viewerExitNoAppletClasses)
-        return {};
+QString AppletViewerNoClassesMessage() {
     return QStringLiteral(
         "The Java runtime that was started has no applet classes: they were removed from Java "
-        "after JDK 25, so no applet viewer can show this page with it.\n\n"
-        "Install a JDK from 11 to 25 (on Debian, the package default-jdk) and choose its "
-        "compiler under View > Options, on the Compiler tab. The applet viewer then runs with "
-        "that JDK's java.");
+        "after JDK 25, and Orvane's own could not be given to it.\n\n"
+        "Check that orvane-applet-api.jar lies beside Orvane, or choose the compiler of another "
+        "JDK under View > Options, on the Compiler tab. The applet viewer then runs with that "
+        "JDK's java.");
 }
 
 } // namespace orvane

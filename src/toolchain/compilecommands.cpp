@@ -3,8 +3,8 @@
 namespace orvane {
 
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler, const QString& encoding,
-                                        PathStyle style) {
+                                        const QString& sourceRoot, const QString& compiler,
+                                        const QString& encoding, const QStringList& options) {
     // "-g" is the compiler's switch for debugging information; it has no "-debug".
     const struct {
         bool chosen;
@@ -15,13 +15,10 @@ QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString
         {modes.optimize, {QStringLiteral("-O")}},
         {modes.verbose, {QStringLiteral("-verbose")}},
     };
-    QStringList common{QStringLiteral("-encoding"), encoding};
-    // The folder without its final separator, except where that is all there is ("/", "C:\").
-    const QString withSeparator = ParsePath(sourcePath, 3, style);
-    const QString folder = ParsePath(sourcePath, -3, style);
-    if (!withSeparator.isEmpty())
-        common << QStringLiteral("-sourcepath")
-               << (folder.isEmpty() || folder.endsWith(u':') ? withSeparator : folder);
+    QStringList common = options;
+    common << QStringLiteral("-encoding") << encoding;
+    if (!sourceRoot.isEmpty())
+        common << QStringLiteral("-sourcepath") << sourceRoot;
     QList<ToolCommand> commands;
     for (const auto& run : runs) {
         if (run.chosen)

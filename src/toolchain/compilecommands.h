@@ -19,11 +19,12 @@ struct CompileModes {
 // One compiler run per chosen mode, in the order normal, debugging information, optimised,
 // verbose; `compiler` is the program to start. The source path is one argument, blanks and all.
 // The compiler reads the source in `encoding` (a name javac knows), the one Orvane read it in,
-// whatever the user's locale says, and finds the other classes of the source's folder there, so
-// a project of several files compiles; their classes land beside their sources.
+// whatever the user's locale says, and finds the other classes of its package root `sourceRoot`
+// there, so a project of several files compiles; their classes land beside their sources.
+// `options` go before the encoding.
 QList<ToolCommand> BuildCompileCommands(const CompileModes& modes, const QString& sourcePath,
-                                        const QString& compiler, const QString& encoding,
-                                        PathStyle style = nativePathStyle());
+                                        const QString& sourceRoot, const QString& compiler,
+                                        const QString& encoding, const QStringList& options = {});
 
 // The name javac knows for the encoding a document was read in.
 QString JavacEncodingName(TextFormat::Encoding encoding);

@@ -4,13 +4,68 @@
 
 namespace orvane {
 
+namespace {
+
+// Where the escape sequence starting at `at` ends, just past it; -1 when the text ends first.
+// A sequence longer than this is no terminal's: what follows is shown, so nothing is held forever.
+constexpr qsizetype kLongestEscape = 256;
+
+qsizetype EscapeEnd(const QString& text, qsizetype at) {
+    if (at + 1 >= text.size())
+        return -1;
+    const qsizetype last = std::min(text.size(), at + kLongestEscape);
+    const QChar kind = text.at(at + 1);
+    if (kind == u'[') {
+        // Control sequence: parameters and intermediates, then one final character.
+        for (qsizetype i = at + 2; i < last; ++i) {
+            if (text.at(i).unicode() >= 0x40 && text.at(i).unicode() <= 0x7e)
+                return i + 1;
+        }
+        return last == text.size() ? -1 : last;
+    }
+    if (kind == u']') {
+        // Operating system command, a window title say: up to BEL or ESC \.
+        for (qsizetype i = at + 2; i < last; ++i) {
+            if (text.at(i) == u'\a')
+                return i + 1;
+            if (text.at(i) == u'\x1b' && i + 1 < text.size() && text.at(i + 1) == u'\\')
+                return i + 2;
+        }
+        return last == text.size() ? -1 : last;
+    }
+    return at + 2;
+}
+
+} // namespace
+
+QString TerminalText::feed(const QString& chunk) {
+    const QString text = pending_ + chunk;
+    pending_.clear();
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\x1b') {
+            const qsizetype end = EscapeEnd(text, i);
+            if (end < 0) {
+                pending_ = text.mid(i);
+                break;
+            }
+            i = end - 1;
+        } else if (c == u'\r' && i + 1 == text.size()) {
+            pending_ = c;
+        } else if (c != u'\r' || text.at(i + 1) != u'\n') {
+            shown.append(c);
+        }
+    }
+    return shown;
+}
+
 FittedOutput FitOutput(const QString& text, int column, const OutputLimits& limits) {
     FittedOutput fitted;
     fitted.text.reserve(text.size());
     for (const QChar c : text) {
-        if (c == u'\r')
-            continue;
-        if (c == u'\n') {
+        if (c == u'\n' || c == u'\r') {
             column = 0;
         } else if (column == limits.lineLength) {
             fitted.text.append(u'\n');

@@ -20,8 +20,19 @@ struct FittedOutput {
     friend bool operator==(const FittedOutput&, const FittedOutput&) = default;
 };
 
-// `text` as the pane shows it after a line that already holds `column` characters: carriage
-// returns gone, long lines broken, and only as much of its end as the history can hold.
+// Program output as a terminal shows it: CR LF ends a line like LF, a lone CR (kept) goes back
+// to the start of the line, and colour and other escape sequences are gone. A CR or a sequence
+// cut off at the end of a chunk waits for the next chunk.
+class TerminalText {
+public:
+    QString feed(const QString& chunk);
+
+private:
+    QString pending_;
+};
+
+// `text` as the pane shows it after a line that already holds `column` characters: long lines
+// broken, and only as much of its end as the history can hold. A CR starts the line afresh.
 FittedOutput FitOutput(const QString& text, int column, const OutputLimits& limits);
 
 // The pane's first line once older output has been dropped.

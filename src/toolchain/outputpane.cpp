@@ -3,6 +3,7 @@
 #include "document/workspace.h"
 #include "platform/programstarter.h"
 #include "toolchain/compilermessage.h"
+#include "toolchain/outputformats.h"
 #include "toolchain/sourcejump.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTextBlock>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -27,46 +29,6 @@ namespace {
 
 // How long Orvane waits for an ended program to be gone when it closes.
 constexpr int stopWaitMs = 1000;
-
-QTextCharFormat commandFormat() {
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    return format;
-}
-
-QTextCharFormat errorFormat() {
-    QTextCharFormat format;
-    format.setForeground(QColor(0xa0, 0x10, 0x10));
-    return format;
-}
-
-QTextCharFormat inputFormat() {
-    QTextCharFormat format;
-    format.setForeground(QColor(0x10, 0x50, 0xa0));
-    return format;
-}
-
-QTextCharFormat noteFormat() {
-    QTextCharFormat format;
-    format.setFontItalic(true);
-    format.setForeground(QColor(0x50, 0x50, 0x50));
-    return format;
-}
-
-QTextCharFormat endFormat(bool failed) {
-    QTextCharFormat format = noteFormat();
-    if (failed)
-        format.setForeground(QColor(0xa0, 0x10, 0x10));
-    return format;
-}
-
-QString endText(const QProcess& process, bool stopped) {
-    if (stopped)
-        return QStringLiteral("Stopped");
-    if (process.exitStatus() == QProcess::CrashExit)
-        return QStringLiteral("Ended abnormally");
-    return QStringLiteral("Exit status %1").arg(process.exitCode());
-}
 
 bool isEndOfInputKey(const QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
@@ -90,6 +52,9 @@ struct OutputPane::Block {
     QProcess* process = nullptr; // while the program runs
     QStringDecoder standardOutput{QStringConverter::System};
     QStringDecoder standardError{QStringConverter::System};
+    TerminalText outputText;
+    TerminalText errorText;
+    qint64 group = 0; // the process group the program and what it starts run in
     bool takesInput = true;
     bool stopped = false;
 };
@@ -98,7 +63,9 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
     : QDockWidget(QStringLiteral("Output"), &frame), workspace_(workspace), limits_(limits),
       txtOutput_(new QPlainTextEdit), txtInput_(new QLineEdit),
       cmdEndInput_(new QPushButton(QStringLiteral("End of Input"))),
-      cmdStop_(new QPushButton(QStringLiteral("Stop"))) {
+      cmdStop_(new QPushButton(QStringLiteral("Stop"))), lingerCheck_(new QTimer(this)) {
+    lingerCheck_->setInterval(500); // looks this often whether what ended programs left ended
+    connect(lingerCheck_, &QTimer::timeout, this, &OutputPane::showRunningState);
     setObjectName(QStringLiteral("Output"));
     txtOutput_->setObjectName(QStringLiteral("txtOutput"));
     txtOutput_->setReadOnly(true);
@@ -145,6 +112,8 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
 }
 
 OutputPane::~OutputPane() {
+    for (const qint64 group : lingeringGroups_)
+        EndProgramGroup(group);
     for (const auto& block : blocks_) {
         if (block->process) {
             block->process->disconnect(this);
@@ -180,6 +149,7 @@ void OutputPane::followBlock(QProcess& process, const QString& commandLine,
     process.setParent(this);
     std::unique_ptr<Block> started = startBlock(commandLine);
     started->process = &process;
+    started->group = process.processId();
     started->sourcePath = sourcePath;
     started->workingFolder =
         process.workingDirectory().isEmpty() ? QDir::currentPath() : process.workingDirectory();
@@ -200,7 +170,12 @@ void OutputPane::followBlock(QProcess& process, const QString& commandLine,
 
 void OutputPane::noteFailedStart(const QString& commandLine) {
     std::unique_ptr<Block> block = startBlock(commandLine);
-    endBlock(*block, QStringLiteral("Could not start the program"), endFormat(true));
+    endBlock(*block, QStringLiteral("Could not start the program"), EndFormat(true));
+}
+
+void OutputPane::noteNotStarted(const QString& commandLine, const QString& reason) {
+    std::unique_ptr<Block> block = startBlock(commandLine);
+    endBlock(*block, reason, EndFormat(true));
 }
 
 std::unique_ptr<OutputPane::Block> OutputPane::startBlock(const QString& commandLine) {
@@ -219,7 +194,7 @@ void OutputPane::openBlock(Block& block, const QString& header) {
     QTextCursor end(document);
     end.movePosition(QTextCursor::End);
     const int startPosition = end.position();
-    end.insertText(header + u'\n', commandFormat());
+    end.insertText(header + u'\n', CommandFormat());
     end.insertText(QStringLiteral("\n"), QTextCharFormat());
     end.movePosition(QTextCursor::PreviousCharacter);
     block.end = end;
@@ -231,8 +206,17 @@ void OutputPane::openBlock(Block& block, const QString& header) {
 void OutputPane::append(Block& block, const QString& text, const QTextCharFormat& format) {
     const FittedOutput fitted = FitOutput(text, block.end.positionInBlock(), limits_);
     droppedLines_ += fitted.droppedLines;
-    if (!fitted.text.isEmpty())
-        block.end.insertText(fitted.text, format);
+    // A carriage return starts the line afresh: a progress counter overwrites itself.
+    const QStringList parts = fitted.text.split(u'\r');
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0) {
+            QTextCursor line = block.end;
+            line.movePosition(QTextCursor::StartOfBlock, QTextCursor::KeepAnchor);
+            line.removeSelectedText();
+        }
+        if (!parts.at(i).isEmpty())
+            block.end.insertText(parts.at(i), format);
+    }
     trimHistory();
 }
 
@@ -248,7 +232,8 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
     if (bytes.isEmpty())
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
-    append(block, decoder.decode(bytes), errors ? errorFormat() : QTextCharFormat());
+    TerminalText& terminal = errors ? block.errorText : block.outputText;
+    append(block, terminal.feed(decoder.decode(bytes)), errors ? ErrorFormat() : QTextCharFormat());
 }
 
 void OutputPane::finish(Block& block) {
@@ -256,10 +241,13 @@ void OutputPane::finish(Block& block) {
     readChannel(block, QProcess::StandardError);
     const bool failed = block.stopped || block.process->exitStatus() == QProcess::CrashExit ||
                         block.process->exitCode() != 0;
-    endBlock(block, endText(*block.process, block.stopped), endFormat(failed));
+    endBlock(block, EndText(*block.process, block.stopped), EndFormat(failed));
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
+    // What the program started may outlive it; Stop stays until that has ended too.
+    if (!block.stopped && ProgramGroupAlive(block.group))
+        lingeringGroups_.push_back(block.group);
     if (block.sourcePath.isEmpty())
         std::erase_if(blocks_, [&block](const auto& each) { return each.get() == &block; });
     showRunningState();
@@ -285,15 +273,23 @@ void OutputPane::trimHistory() {
             kept = kept.next();
         }
         std::vector<Block*> cutOff;
+        Block* cutThrough = nullptr; // its command line goes, some of its output stays
         for (const auto& block : blocks_) {
             if (block->end.position() < kept.position())
                 cutOff.push_back(block.get());
+            else if (block->start.position() < kept.position())
+                cutThrough = block.get();
         }
         QTextCursor cut(document);
         cut.setPosition(first.position());
         cut.setPosition(kept.position(), QTextCursor::KeepAnchor);
         cut.removeSelectedText();
         droppedLines_ += removedLines;
+        if (cutThrough) {
+            cut.insertText(cutThrough->commandLine + QStringLiteral(" (continued)\n"),
+                           CommandFormat());
+            cutThrough->start.setPosition(first.position());
+        }
         for (Block* block : cutOff) {
             if (block->process)
                 openBlock(*block, block->commandLine + QStringLiteral(" (continued)"));
@@ -308,7 +304,7 @@ void OutputPane::trimHistory() {
     QTextCursor note(document);
     if (noteShown_)
         note.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    note.insertText(noteText + (noteShown_ ? QString() : QStringLiteral("\n")), noteFormat());
+    note.insertText(noteText + (noteShown_ ? QString() : QStringLiteral("\n")), NoteFormat());
     noteShown_ = true;
 }
 
@@ -326,7 +322,7 @@ void OutputPane::sendInput(const QString& line) {
     QStringEncoder encoder(QStringConverter::System);
     const QByteArray bytes = encoder.encode(line + u'\n');
     block->process->write(bytes);
-    append(*block, line + u'\n', inputFormat());
+    append(*block, line + u'\n', InputFormat());
 }
 
 void OutputPane::endInput() {
@@ -345,10 +341,19 @@ void OutputPane::stopPrograms() {
             EndProgramTree(*block->process);
         }
     }
+    for (const qint64 group : lingeringGroups_)
+        EndProgramGroup(group);
+    lingeringGroups_.clear();
+    showRunningState();
 }
 
 void OutputPane::showRunningState() {
-    cmdStop_->setVisible(runningPrograms() > 0);
+    std::erase_if(lingeringGroups_, [](qint64 group) { return !ProgramGroupAlive(group); });
+    cmdStop_->setVisible(runningPrograms() > 0 || !lingeringGroups_.empty());
+    if (lingeringGroups_.empty())
+        lingerCheck_->stop();
+    else if (!lingerCheck_->isActive())
+        lingerCheck_->start();
     const bool input = inputTarget() != nullptr;
     txtInput_->setEnabled(input);
     cmdEndInput_->setEnabled(input);

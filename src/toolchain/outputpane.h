@@ -14,6 +14,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTextCharFormat;
+class QTimer;
 
 namespace orvane {
 
@@ -39,6 +40,7 @@ public:
     void followCompiler(QProcess& process, const QString& commandLine,
                         const QString& sourcePath) override;
     void noteFailedStart(const QString& commandLine) override;
+    void noteNotStarted(const QString& commandLine, const QString& reason) override;
 
     QPlainTextEdit& view() const { return *txtOutput_; }
     QString text() const;
@@ -79,6 +81,9 @@ private:
     QLineEdit* txtInput_;
     QPushButton* cmdEndInput_;
     QPushButton* cmdStop_;
+    QTimer* lingerCheck_;
+    // Process groups of ended programs in which something they started still runs.
+    std::vector<qint64> lingeringGroups_;
     // Running programs, and the finished compiler runs whose lines may still lead somewhere;
     // oldest first.
     std::vector<std::unique_ptr<Block>> blocks_;

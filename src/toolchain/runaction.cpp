@@ -27,29 +27,48 @@ RunAction message(const QString& text) {
     return {RunAction::Kind::Message, text, {}, {}};
 }
 
-// Java's rule for a name: a letter, "_" or "$", then letters, digits, "_" and "$". "Outer$Inner"
-// passes; "-version" or "@args" would reach the interpreter as one of its options.
-bool IsJavaIdentifier(const QString& name) {
-    const auto start = [](QChar c) {
-        return c.isLetter() || c == u'_' || c == u'$';
-    };
-    if (name.isEmpty() || !start(name.front()))
+bool IsStartCategory(QChar::Category category) {
+    switch (category) {
+    case QChar::Letter_Uppercase:
+    case QChar::Letter_Lowercase:
+    case QChar::Letter_Titlecase:
+    case QChar::Letter_Modifier:
+    case QChar::Letter_Other:
+    case QChar::Number_Letter:
+    case QChar::Symbol_Currency:
+    case QChar::Punctuation_Connector:
+        return true;
+    default:
         return false;
-    return std::all_of(name.cbegin(), name.cend(),
-                       [&](QChar c) { return start(c) || c.isDigit(); });
+    }
+}
+
+bool IsPartCategory(QChar::Category category) {
+    return IsStartCategory(category) || category == QChar::Number_DecimalDigit ||
+           category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Other_Format;
 }
 
 } // namespace
 
+bool IsJavaIdentifier(const QString& name) {
+    const QList<uint> codePoints = name.toUcs4();
+    if (codePoints.isEmpty() || !IsStartCategory(QChar::category(char32_t{codePoints.front()})))
+        return false;
+    return std::ranges::all_of(codePoints,
+                               [](uint c) { return IsPartCategory(QChar::category(char32_t{c})); });
+}
+
 QString RunClassNameRefusal(const QString& className) {
     return QStringLiteral("JavaViewer cannot run \"%1\": it is not a Java class name. A class "
-                          "name starts with a letter, \"_\" or \"$\" and goes on with letters, "
-                          "digits, \"_\" and \"$\"; rename the source and compile it again.")
+                          "name starts with a letter, a currency sign such as \"$\" or a connector "
+                          "such as \"_\", and goes on with those, digits and accents; rename the "
+                          "source and compile it again.")
         .arg(className);
 }
 
 RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
-                          PathStyle style) {
+                          const QString& packageName, PathStyle style) {
     if (selectedName.isEmpty() || selectedName == u"Untitled")
         return message(runNothingSelected);
     const ToolRequirement required = requirement(tool);
@@ -68,14 +87,25 @@ RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QStri
     case RunTool::JavaInterpreter:
         break;
     }
-    // The interpreter runs a class by its name, found on the class path, not by its file.
-    const QString className = ParsePath(selectedName, 4, style);
-    if (!IsJavaIdentifier(className))
-        return message(RunClassNameRefusal(className));
+    // The interpreter runs a class by its name, found on the class path, not by its file; a
+    // packaged class by its full name, from the folder its package's folders hang from.
+    QStringList folders = selectedName.split(u'/');
+    const QString baseName = ParsePath(folders.takeLast(), 4, style);
+    QStringList packageParts = packageName.isEmpty() ? QStringList() : packageName.split(u'.');
+    if (folders.size() >= packageParts.size() &&
+        folders.sliced(folders.size() - packageParts.size()) == packageParts)
+        folders.resize(folders.size() - packageParts.size());
+    else
+        packageParts.clear();
+    for (const QString& part : packageParts + QStringList{baseName}) {
+        if (!IsJavaIdentifier(part))
+            return message(RunClassNameRefusal(part));
+    }
+    const QString root = folders.isEmpty() ? projectsFolder : folder + folders.join(separator);
     return {RunAction::Kind::StartTool,
             {},
             JdkTool::Interpreter,
-            {QStringLiteral("-cp"), projectsFolder, className}};
+            {QStringLiteral("-cp"), root, (packageParts + QStringList{baseName}).join(u'.')}};
 }
 
 } // namespace orvane

@@ -24,8 +24,14 @@ inline const QString runNothingSelected = QStringLiteral("You must select a proj
 // Why the interpreter refuses a class file whose name is no Java class name.
 QString RunClassNameRefusal(const QString& className);
 
-// What Begin does with the file `selectedName` of `projectsFolder` and the chosen tool.
+// Whether `name` is a Java identifier, judged by whole code points as Java judges them: a letter,
+// letter number, currency sign or connector first, then those, digits and combining marks.
+bool IsJavaIdentifier(const QString& name);
+
+// What Begin does with the file `selectedName` of `projectsFolder` (a path below it, "/" between
+// folders) and the chosen tool. `packageName` is the package a class's source beside it names,
+// when there is one: the class then runs by its full name from its package root.
 RunAction ChooseRunAction(const QString& selectedName, RunTool tool, const QString& projectsFolder,
-                          PathStyle style = nativePathStyle());
+                          const QString& packageName = {}, PathStyle style = nativePathStyle());
 
 } // namespace orvane

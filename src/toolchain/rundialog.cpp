@@ -2,14 +2,20 @@
 
 #include "document/errortrap.h"
 #include "document/openinbrowser.h"
+#include "document/textformat.h"
 #include "document/workspace.h"
 #include "platform/desktop.h"
 #include "platform/dialogparts.h"
 #include "platform/screencentre.h"
+#include "toolchain/appletapichoice.h"
 #include "toolchain/appletviewerchoice.h"
+#include "toolchain/javapackage.h"
 #include "toolchain/toolstarter.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -73,10 +79,21 @@ void RunDialog::layOut() {
     resize(minimumSizeHint());
 }
 
+// The folder's files, then those of its subfolders, where packages live, by their path below it.
 // Hidden and system files are left out; a missing folder lists nothing.
 void RunDialog::fillFileList() {
     const QDir folder(workspace_.projectsFolder());
     File1_->addItems(folder.entryList(QDir::Files, QDir::Name | QDir::IgnoreCase));
+    QStringList below;
+    QDirIterator files(folder.path(), {QStringLiteral("*.class"), QStringLiteral("*.html")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString name = folder.relativeFilePath(files.next());
+        if (name.contains(u'/'))
+            below.append(name);
+    }
+    below.sort(Qt::CaseInsensitive);
+    File1_->addItems(below);
 }
 
 QString RunDialog::selectedName() const {
@@ -94,7 +111,7 @@ RunTool RunDialog::chosenTool() const {
 
 void RunDialog::begin() {
     const RunAction action =
-        ChooseRunAction(selectedName(), chosenTool(), workspace_.projectsFolder());
+        ChooseRunAction(selectedName(), chosenTool(), workspace_.projectsFolder(), sourcePackage());
     switch (action.kind) {
     case RunAction::Kind::Message:
         workspace_.desktop().showMessage(
@@ -110,6 +127,21 @@ void RunDialog::begin() {
     accept();
 }
 
+// The package the source beside the selected class names, if there is such a source.
+QString RunDialog::sourcePackage() const {
+    const QString name = selectedName();
+    if (!name.endsWith(QStringLiteral(".class"), Qt::CaseInsensitive))
+        return {};
+    QString className = QFileInfo(name).completeBaseName();
+    className.truncate(className.indexOf(u'$') < 0 ? className.size() : className.indexOf(u'$'));
+    QFile source(
+        QDir(workspace_.projectsFolder())
+            .filePath(QFileInfo(name).path() + u'/' + className + QStringLiteral(".java")));
+    if (!source.open(QIODevice::ReadOnly))
+        return {};
+    return JavaPackageName(DecodeDocumentBytes(source.read(1 << 20)).text);
+}
+
 // The applet viewer's failure to start is reported; the interpreter's ends quietly, and the
 // Output pane shows either way that the program did not start.
 void RunDialog::startTool(const RunAction& action) {
@@ -118,28 +150,35 @@ void RunDialog::startTool(const RunAction& action) {
         return;
     }
     const BusyPointer busy(workspace_.desktop());
-    StartTool(workspace_, {LocateJdkProgram(workspace_, action.tool), action.arguments});
+    const QString java = LocateJdkProgram(workspace_, action.tool);
+    const AppletApiUse api = ChooseAppletApi(workspace_, java);
+    // The note is for runs that need Orvane's applet classes; others run as they always did.
+    StartTool(workspace_, {java, api.options + action.arguments},
+              {.note = api.api == AppletApi::Orvane ? AppletApiNote(api.api) : QString()});
 }
 
-// JDK 11 and later have no applet viewer; Orvane's own takes its place. When the runtime has no
-// applet classes at all, the user is told why nothing showed, and what to do.
+// JDK 11 and later have no applet viewer; Orvane's own takes its place, with Orvane's applet
+// classes where the JDK has none. When the runtime still has no applet classes, the user is told
+// why nothing showed, and what to do.
 void RunDialog::showApplet(const QString& page) {
     Desktop& desktop = workspace_.desktop();
-    const AppletViewerChoice viewer = ChooseAppletViewer(
-        FindJdkProgram(workspace_, JdkTool::AppletViewer),
-        FindJdkProgram(workspace_, JdkTool::Interpreter), desktop.programFolder(), page);
-    std::function<void(int)> whenEnded;
+    const QString java = FindJdkProgram(workspace_, JdkTool::Interpreter);
+    const AppletApiUse api = ChooseAppletApi(workspace_, java);
+    AppletViewerChoice viewer =
+        ChooseAppletViewer(FindJdkProgram(workspace_, JdkTool::AppletViewer), java,
+                           desktop.programFolder(), page, api.options);
+    ToolRun run{.note = viewer.note};
     if (viewer.builtIn) {
-        whenEnded = [&desktop](int exitCode) {
-            const QString message = AppletViewerExitMessage(exitCode);
-            if (!message.isEmpty())
-                desktop.showMessage({message, QStringLiteral("Orvane"), MessageButtons::Ok,
-                                     MessageIcon::Exclamation});
+        run.note += u'\n' + AppletApiNote(api.api);
+        run.watchedLine = viewerNoAppletClassesLine;
+        run.whenEnded = [&desktop](bool noAppletClasses) {
+            if (noAppletClasses)
+                desktop.showMessage({AppletViewerNoClassesMessage(), QStringLiteral("Orvane"),
+                                     MessageButtons::Ok, MessageIcon::Exclamation});
         };
     }
     RunTrappedSteps(desktop, {[&] {
-                        return StartTool(workspace_, viewer.command,
-                                         {.note = viewer.note, .whenEnded = whenEnded});
+                        return StartTool(workspace_, viewer.command, run);
                     }});
 }
 

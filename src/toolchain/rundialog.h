@@ -28,6 +28,7 @@ public:
 private:
     void layOut();
     void fillFileList();
+    QString sourcePackage() const;
     void begin();
     void startTool(const RunAction& action);
     void showApplet(const QString& page);

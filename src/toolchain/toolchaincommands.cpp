@@ -4,19 +4,26 @@
 #include "document/errortrap.h"
 #include "document/filecommands.h"
 #include "document/openinbrowser.h"
+#include "document/programoutput.h"
 #include "document/workspace.h"
 #include "platform/desktop.h"
 #include "settings/optionscommand.h"
 #include "settings/settingsstore.h"
+#include "toolchain/appletapichoice.h"
 #include "toolchain/compilecommands.h"
+#include "toolchain/javapackage.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/rundialog.h"
 #include "toolchain/toolstarter.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 namespace orvane {
 
@@ -51,6 +58,36 @@ CompileModes chosenModes(const SettingsStore& settings) {
     return neverChosen ? CompileModes{.normal = true} : modes;
 }
 
+QString NoCompilerMessage(const QString& chosen) {
+    return QStringLiteral("There is no javac at %1, the compiler location chosen in View > "
+                          "Options (Compiler tab). Choose the javac of a JDK, its folder or its "
+                          "bin folder there.")
+        .arg(chosen);
+}
+
+// javac takes a UTF-8 byte order mark for an illegal character. A source starting with one is
+// compiled from a copy without it, its classes still going to its package root; the copy lives
+// as long as the compiler runs. Nothing when the source has no mark.
+std::shared_ptr<QTemporaryDir> CopyWithoutByteOrderMark(const QString& sourcePath,
+                                                        const JavaPackagePlace& place,
+                                                        QList<ToolCommand>& commands) {
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly) || source.peek(3) != QByteArray("\xef\xbb\xbf"))
+        return {};
+    auto folder = std::make_shared<QTemporaryDir>();
+    const QString copyPath = folder->filePath(QFileInfo(sourcePath).fileName());
+    QFile copy(copyPath);
+    source.skip(3);
+    if (!folder->isValid() || !copy.open(QIODevice::WriteOnly) || copy.write(source.readAll()) < 0)
+        return {};
+    for (ToolCommand& command : commands) {
+        command.arguments.last() = QDir::toNativeSeparators(copyPath);
+        command.arguments.insert(command.arguments.size() - 1, QStringLiteral("-d"));
+        command.arguments.insert(command.arguments.size() - 1, place.root);
+    }
+    return folder;
+}
+
 } // namespace
 
 void CompileDocument(Workspace& workspace) {
@@ -68,10 +105,24 @@ void CompileDocument(Workspace& workspace) {
         inform(desktop, QStringLiteral("No Java source file specified."));
         return;
     }
-    const QList<ToolCommand> commands =
-        BuildCompileCommands(chosenModes(settings), window->documentPath(),
-                             LocateJdkProgram(workspace, JdkTool::Compiler),
-                             JavacEncodingName(window->textFormat().encoding));
+    const QString sourcePath = window->documentPath();
+    const QString source = window->text().text();
+    const QString compiler = LocateJdkProgram(workspace, JdkTool::Compiler);
+    const JavaPackagePlace place = JavaPackageRoot(sourcePath, source);
+    QStringList options;
+    ToolRun run{.compiledSource = sourcePath};
+    if (UsesAppletApi(source)) {
+        const AppletApiUse api = ChooseAppletApi(workspace, compiler);
+        options = api.options;
+        // The JDK's own applet classes are marked for removal: a warning about that on every
+        // compile of a new applet says nothing about the user's code.
+        if (api.api == AppletApi::Jdk)
+            options << QStringLiteral("-Xlint:-removal");
+        run.note = AppletApiNote(api.api);
+    }
+    QList<ToolCommand> commands =
+        BuildCompileCommands(chosenModes(settings), sourcePath, place.root, compiler,
+                             JavacEncodingName(window->textFormat().encoding), options);
     // Otherwise Compile would do nothing and say nothing; the user chooses a mode and compiles
     // again, as after the location message.
     if (commands.isEmpty()) {
@@ -79,10 +130,23 @@ void CompileDocument(Workspace& workspace) {
         ShowOptionsDialog(workspace, OptionsTab::Compiler);
         return;
     }
+    ProgramOutput& pane = workspace.programOutput();
+    const QString chosen = ChosenCompiler(workspace);
+    // A bare program name chosen is looked for on the search path, as it always was.
+    if (QFileInfo(chosen).isAbsolute() && !QFileInfo(chosen).isFile()) {
+        const ToolCommand wanted{chosen, commands.constFirst().arguments};
+        pane.noteNotStarted(CommandLineText(wanted), NoCompilerMessage(chosen));
+        return;
+    }
+    if (!place.matchesFolder) {
+        pane.noteNotStarted(CommandLineText(commands.constFirst()),
+                            PackageMismatchMessage(sourcePath, place.packageName));
+        return;
+    }
+    run.keptWhileRunning = CopyWithoutByteOrderMark(sourcePath, place, commands);
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
-                                 return StartTool(workspace, command,
-                                                  {.compiledSource = window->documentPath()});
+                                 return StartTool(workspace, command, run);
                              }}))
             return;
     }

@@ -6,14 +6,46 @@
 #include "platform/desktop.h"
 #include "settings/settingsstore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
+#include <memory>
+
 namespace orvane {
 
+namespace {
+
+// Looks for `line` in the program's standard output before the pane reads it; the pane still
+// reads and shows all of it.
+void WatchOutput(QProcess& process, const QByteArray& line, const std::shared_ptr<bool>& seen) {
+    auto tail = std::make_shared<QByteArray>();
+    const auto look = [&process, line, seen, tail] {
+        const QByteArray text = *tail + process.peek(process.bytesAvailable());
+        *seen = *seen || text.contains(line);
+        *tail = text.right(line.size());
+    };
+    QObject::connect(&process, &QProcess::readyReadStandardOutput, &process, look);
+    QObject::connect(&process, &QProcess::finished, &process, look);
+}
+
+} // namespace
+
+QString ChosenCompiler(const Workspace& workspace) {
+    const QString location = workspace.settings().get(SettingKey::SDKLocation).trimmed();
+    if (location.isEmpty() || location == readerDefault(SettingKey::SDKLocation))
+        return {};
+    if (!QFileInfo(location).isDir())
+        return location;
+    const QDir folder(location);
+    const QString name = JdkProgramName(JdkTool::Compiler);
+    const QString inFolder = folder.filePath(name);
+    const QString inBin = folder.filePath(QStringLiteral("bin/") + name);
+    return QDir::toNativeSeparators(QFileInfo(inFolder).isFile() ? inFolder : inBin);
+}
+
 QString FindJdkProgram(const Workspace& workspace, JdkTool tool) {
-    const QStringList candidates =
-        JdkProgramCandidates(tool, workspace.settings().get(SettingKey::SDKLocation));
+    const QStringList candidates = JdkProgramCandidates(tool, ChosenCompiler(workspace));
     for (qsizetype i = 0; i + 1 < candidates.size(); ++i) {
         if (QFileInfo(candidates.at(i)).isFile())
             return candidates.at(i);
@@ -36,16 +68,20 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
         pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
-    if (run.whenEnded)
+    if (run.keptWhileRunning)
         QObject::connect(process, &QProcess::finished, process,
-                         [whenEnded = run.whenEnded](int exitCode, QProcess::ExitStatus status) {
-                             if (status == QProcess::NormalExit)
-                                 whenEnded(exitCode);
-                         });
+                         [kept = run.keptWhileRunning] { Q_UNUSED(kept); });
+    auto seen = std::make_shared<bool>(false);
+    if (run.whenEnded)
+        WatchOutput(*process, run.watchedLine, seen);
     if (run.compiledSource.isEmpty())
         pane.follow(*process, header);
     else
         pane.followCompiler(*process, header, run.compiledSource);
+    // Connected after the pane, so what the user is told comes after the run's end line.
+    if (run.whenEnded)
+        QObject::connect(process, &QProcess::finished, process,
+                         [whenEnded = run.whenEnded, seen] { whenEnded(*seen); });
     return 0;
 }
 

@@ -53,7 +53,8 @@ private slots:
             "abstract assert boolean break byte case catch char class const continue default do "
             "double else enum extends final finally float for goto if implements import instanceof "
             "int interface long native new package private protected public return short static "
-            "strictfp super switch synchronized this throw throws transient try void volatile while");
+            "strictfp super switch synchronized this throw throws transient try void volatile "
+            "while");
         QStringList keywordSpans = keywords.split(u' ');
         for (QString& word : keywordSpans)
             word.prepend(QStringLiteral("keyword:"));

@@ -1,6 +1,8 @@
+#include "toolchain/appletapi.h"
 #include "toolchain/appletviewerchoice.h"
 #include "toolchain/compilecommands.h"
 #include "toolchain/compilermessage.h"
+#include "toolchain/javapackage.h"
 #include "toolchain/outputhistory.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/runaction.h"
@@ -51,9 +53,9 @@ private slots:
         const CompileModes chosen{modes.contains(u'n'), modes.contains(u'd'), modes.contains(u'o'),
                                   modes.contains(u'v')};
         QStringList lines;
-        for (const ToolCommand& command :
-             BuildCompileCommands(chosen, path, JdkProgramName(JdkTool::Compiler, style),
-                                  JavacEncodingName(encoding), style))
+        for (const ToolCommand& command : BuildCompileCommands(
+                 chosen, path, JavaPackageRoot(path, {}, style).root,
+                 JdkProgramName(JdkTool::Compiler, style), JavacEncodingName(encoding)))
             lines.append(CommandLineText(command));
         QTEST(lines, "expected");
     }
@@ -157,19 +159,89 @@ private slots:
             << u"Outer$Inner.class"_s << J << u"java -cp /t/Projects/ Outer$Inner"_s;
         const QString refusal =
             u"JavaViewer cannot run \"%1\": it is not a Java class name. A class name starts with "
-            u"a letter, \"_\" or \"$\" and goes on with letters, digits, \"_\" and \"$\"; rename "
-            u"the source and compile it again."_s;
-        QTest::newRow("name read as an option") << u"-version.class"_s << J << refusal.arg("-version");
+            u"a letter, a currency sign such as \"$\" or a connector such as \"_\", and goes on "
+            u"with those, digits and accents; rename the source and compile it again."_s;
+        QTest::newRow("name read as an option")
+            << u"-version.class"_s << J << refusal.arg("-version");
         QTest::newRow("name starting with a digit") << u"1st.class"_s << J << refusal.arg("1st");
+        QTest::newRow("argument file") << u"@args.class"_s << J << refusal.arg("@args");
+        // Names javac compiles and java runs: a combining accent, a currency sign, a connector,
+        // a letter number, a letter outside the first plane.
+        for (const QString& name : {u"Café"_s, u"€uro"_s, u"a‿b"_s, u"ⅫRoman"_s, u"𝒜pp"_s})
+            QTest::newRow(qPrintable(name))
+                << name + u".class"_s << J << u"java -cp /t/Projects/ "_s + name;
+        QTest::newRow("packaged class from its root")
+            << u"a/b/Pk.class|a.b"_s << J << u"java -cp /t/Projects/ a.b.Pk"_s;
+        QTest::newRow("unpackaged class in a subfolder")
+            << u"demo/Pk.class"_s << J << u"java -cp /t/Projects/demo Pk"_s;
+        QTest::newRow("page in a subfolder") << u"demo/p.html"_s << RunTool::AppletViewer
+                                             << u"appletviewer /t/Projects/demo/p.html"_s;
     }
 
     void runAction() {
         QFETCH(QString, selected);
         QFETCH(RunTool, tool);
-        const RunAction action = ChooseRunAction(selected, tool, "/t/Projects/", PathStyle::Posix);
+        const QStringList named = selected.split(u'|'); // the file, then its source's package
+        const RunAction action = ChooseRunAction(named.constFirst(), tool, "/t/Projects/",
+                                                 named.value(1), PathStyle::Posix);
         const ToolCommand command{JdkProgramName(action.tool, PathStyle::Posix), action.arguments};
         const QString outcome[] = {action.text, "open " + action.text, CommandLineText(command)};
         QTEST(outcome[static_cast<int>(action.kind)], "expected");
+    }
+
+    // The package root of a source, read from its package line and its folders.
+    void packageRoot_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("expected"); // "package|root|matches"
+        QTest::newRow("no package") << u"/p/A.java"_s << u"class A {}"_s << u"|/p|1"_s;
+        QTest::newRow("two levels")
+            << u"/p/a/b/Pk.java"_s
+            << u"\ufeff/* licence */\r\n// note\r\npackage a . b;\r\nclass Pk {}"_s
+            << u"a.b|/p|1"_s;
+        QTest::newRow("annotated, at the drive root")
+            << u"C:\\demo\\Pk.java"_s << u"@Deprecated(since = \"1\") package demo;"_s
+            << u"demo|C:\\|1"_s;
+        QTest::newRow("mismatched folder")
+            << u"/p/x/Pk.java"_s << u"package a.b;"_s << u"a.b|/p/x|0"_s;
+        QTest::newRow("package in a comment only")
+            << u"/p/A.java"_s << u"// package a;\nclass A {}"_s << u"|/p|1"_s;
+        QTest::newRow("word starting with package")
+            << u"/p/A.java"_s << u"packaged x;"_s << u"|/p|1"_s;
+    }
+
+    void packageRoot() {
+        QFETCH(QString, path);
+        QFETCH(QString, source);
+        const JavaPackagePlace place = JavaPackageRoot(
+            path, source, path.startsWith(u'C') ? PathStyle::Windows : PathStyle::Posix);
+        QTEST(QString(place.packageName + u'|' + place.root + u'|' +
+                      QString::number(place.matchesFolder)),
+              "expected");
+    }
+
+    // A JDK's release file tells whether it has the applet classes; Orvane's replace them with
+    // the options javac and java take.
+    void appletApi_data() {
+        QTest::addColumn<QString>("release");
+        QTest::addColumn<int>("expected"); // 1 has the classes, 0 hasn't, -1 can't tell
+        QTest::newRow("8") << u"JAVA_VERSION=\"1.8.0_402\""_s << 1;
+        QTest::newRow("17") << u"IMPLEMENTOR=\"x\"\nJAVA_VERSION=\"17.0.10\"\n"_s << 1;
+        QTest::newRow("25") << u"JAVA_VERSION=\"25\""_s << 1;
+        QTest::newRow("26") << u"JAVA_VERSION=\"26-ea\""_s << 0;
+        QTest::newRow("no version") << u"MODULES=\"java.base\""_s << -1;
+    }
+
+    void appletApi() {
+        QFETCH(QString, release);
+        const std::optional<bool> has = AppletClassesFromRelease(release);
+        QTEST(has ? int(*has) : -1, "expected");
+        QCOMPARE(AppletApiOptions(AppletApi::Jdk, u"/o/api.jar"_s), QStringList());
+        QCOMPARE(AppletApiOptions(AppletApi::Orvane, u"/o/api.jar"_s),
+                 (QStringList{u"--patch-module"_s, u"java.desktop=/o/api.jar"_s, u"--add-exports"_s,
+                              u"java.desktop/java.applet=ALL-UNNAMED"_s}));
+        QVERIFY(UsesAppletApi(u"public class X extends JApplet {}"_s));
+        QVERIFY(!UsesAppletApi(u"public class MyApplet extends Frame {}"_s));
     }
 
     void appletViewerChoice_data() {
@@ -203,7 +275,7 @@ private slots:
         QFETCH(QString, java);
         QFETCH(PathStyle, style);
         const AppletViewerChoice choice =
-            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, style);
+            ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, {}, style);
         QTEST(CommandLineText(choice.command), "expected");
         QTEST(choice.note, "note");
     }

@@ -3,17 +3,19 @@
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 #include "testsettings.h"
-#include "toolchainbench.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvane;
+using namespace Qt::StringLiterals;
 
 using Generator = QString (*)(const ProjectValues&, const QString&);
 Q_DECLARE_METATYPE(Generator)
@@ -70,8 +72,26 @@ class TestAppletViewer : public QObject {
         return page;
     }
 
-    Finished showPage(const QString& page) {
-        return Run(java_, {closeAfterStart, "-jar", viewer_, page});
+    Finished showPage(const QString& page, const QStringList& options = {}) {
+        return Run(java_, options + QStringList{closeAfterStart, "-jar", viewer_, page});
+    }
+
+    // A folder with the Life probe compiled in `classes`, and a page of `applets` (tags)
+    // beside it, the folder "classes" their code base unless a tag names its own.
+    static QString lifePage(QTemporaryDir& folder, const QString& applets) {
+        QDir(folder.path()).mkdir("classes");
+        const QString probe = qEnvironmentVariable("ORVANE_SOURCE_DIR") + "/tests/tools/probe/";
+        QProcess javac;
+        javac.start("javac",
+                    {"-Xlint:-removal", "-d", folder.filePath("classes"), probe + "Life.java"});
+        if (!javac.waitForFinished(120000) || javac.exitCode() != 0)
+            qFatal("cannot compile Life.java: %s", javac.readAllStandardError().constData());
+        const QString page = folder.filePath("life.html");
+        QFile file(page);
+        if (!file.open(QIODevice::WriteOnly) ||
+            file.write(u"<html><body>%1</body></html>"_s.arg(applets).toUtf8()) < 0)
+            qFatal("cannot write the page");
+        return page;
     }
 
 private slots:
@@ -148,6 +168,94 @@ private slots:
                               "Applet Viewer: Probe | 150x90 | status of second | true",
                               "stop Hello & welcome", "destroy Hello & welcome", "stop second",
                               "destroy second"}));
+    }
+
+    // Only the page's own folder and below may give classes; nothing is fetched from elsewhere,
+    // however the page names it, and the window and the pane say why nothing ran.
+    void foreignCodeRefused_data() {
+        QTest::addColumn<QString>("attributes"); // %1: the port of a server on 127.0.0.1
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("http codebase") << "codebase=\"http://127.0.0.1:%1/\""
+                                       << "codebase";
+        QTest::newRow("https codebase") << "codebase=\"https://127.0.0.1:%1/\""
+                                        << "codebase";
+        QTest::newRow("jar codebase") << "codebase=\"jar:http://127.0.0.1:%1/a.jar!/\""
+                                      << "codebase";
+        QTest::newRow("ftp archive") << "archive=\"ftp://127.0.0.1:%1/a.jar\""
+                                     << "archive";
+        QTest::newRow("archive outside") << "archive=\"../outside.jar\""
+                                         << "archive";
+        QTest::newRow("code outside") << "codebase=\"../elsewhere\""
+                                      << "codebase";
+    }
+
+    void foreignCodeRefused() {
+        QFETCH(QString, attributes);
+        QFETCH(QString, refused);
+        QTcpServer server;
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QTemporaryDir folder;
+        const QString page =
+            lifePage(folder, u"<applet code=Life %1 width=50 height=50></applet>"_s.arg(
+                                 attributes.arg(server.serverPort())));
+        const Finished viewer = showPage(page);
+        QCOMPARE(viewer.exitCode, 0);
+        QVERIFY2(viewer.errors.contains(u"Refused the applet's %1"_s.arg(refused)) &&
+                     viewer.errors.contains("runs only classes from the page's own folder"),
+                 qPrintable(viewer.errors));
+        QVERIFY(!viewer.output.contains("init"));
+        QVERIFY(!server.waitForNewConnection(100));
+    }
+
+    // How the viewer runs applets: each initialised before it joins its window, each waited
+    // for only so long, at most as large as the screen, found by name, its parameters decoded.
+    void lifecycle_data() {
+        QTest::addColumn<QString>("applets");
+        QTest::addColumn<QStringList>("output"); // lines in this order, others between
+        QTest::addColumn<QString>("error");      // a part of what it says on its error output
+        const QString life = "<applet code=Life.class codebase=classes width=120 height=80 %1>"
+                             "<param name=id value=%2>%3</applet>";
+        QTest::newRow("font, then a text area")
+            << life.arg("", "t", "<param name=textarea value=1>")
+            << QStringList{"init t ended", "start t 120x80"} << "";
+        QTest::newRow("init never ends, the other applet runs")
+            << life.arg("", "s", "<param name=sleep value=1>") + life.arg("", "t", "")
+            << QStringList{"init t ended", "start t 120x80"} << "has not returned after";
+        QTest::newRow("page larger than the screen")
+            << life.arg("", "big", "")
+                   .replace("width=120 height=80", "width=99999999 height=99999999")
+            << QStringList{"start big 1024x768"} << "";
+        QTest::newRow("found by the tag's name")
+            << life.arg("name=First", "a", "") + life.arg("", "b", "<param name=find value=first>")
+            << QStringList{"start a 120x80", "start b 120x80 found a"} << "";
+        QTest::newRow("references in values")
+            << life.arg("", "r", "<param name=text value=\"&eacute;&hearts;&#0;&#x1D49C;&bogus;\">")
+            << QStringList{"text e9 2665 fffd 1d49c 26 62 6f 67 75 73 3b"} << "";
+        QTest::newRow("javascript address not shown")
+            << life.arg("", "j", "<param name=show value=\"javascript:alert(1)\">")
+            << QStringList{"init j ended"} << "Refused to show javascript:alert(1)";
+        QTest::newRow("file outside the page's folder not shown")
+            << life.arg("", "f", "<param name=show value=\"file:/etc/passwd\">")
+            << QStringList{"init f ended"} << "Refused to show file:/etc/passwd";
+    }
+
+    void lifecycle() {
+        QFETCH(QString, applets);
+        QFETCH(QStringList, output);
+        QFETCH(QString, error);
+        QTemporaryDir folder;
+        const Finished viewer =
+            showPage(lifePage(folder, applets), {"-Dorvane.viewer.stepLimit=2000"});
+        QCOMPARE(viewer.exitCode, 0);
+        qsizetype at = 0;
+        for (const QString& line : output) {
+            at = viewer.output.indexOf(line + u'\n', at);
+            QVERIFY2(at >= 0, qPrintable(line + " in:\n" + viewer.output));
+        }
+        QVERIFY2(error.isEmpty()
+                     ? !viewer.errors.contains("Exception") && !viewer.errors.contains("Error")
+                     : viewer.errors.contains(error),
+                 qPrintable(viewer.errors));
     }
 
     // New > Standard Applet, Finish, Compile, Run > AppletViewer > Begin: the applet shows in

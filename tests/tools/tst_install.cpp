@@ -28,6 +28,7 @@ private slots:
         const QString program = prefix_.filePath("bin/orvane");
         const QString folder = QFileInfo(program).canonicalPath();
         QVERIFY(QFileInfo::exists(folder + "/orvane-viewer.jar"));
+        QVERIFY(QFileInfo::exists(folder + "/orvane-applet-api.jar"));
         HelpWindow help;
         help.showDocument(HelpFilePath(folder, HostPlatform::Linux));
         QVERIFY(help.browser().toPlainText().contains("Compile"));

@@ -1,10 +1,11 @@
 #include "document/filecommands.h"
 #include "testsettings.h"
-#include "toolchainbench.h"
 #include "toolchain/runaction.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchain/toolstarter.h"
+#include "toolchainbench.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -120,6 +121,61 @@ private slots:
         QCOMPARE(QFileInfo::exists(bench.projects() + "Helper.class"), !helper.isEmpty());
     }
 
+    // A packaged source compiles with its package neighbours from the package root; Run lists
+    // its class and runs it by its full name. A package line its folders don't spell is refused.
+    void packagedClassCompilesAndRuns() {
+        Bench bench(javac_);
+        QVERIFY(QDir(bench.projects()).mkpath("a/b") && QDir(bench.projects()).mkpath("x"));
+        bench.write("a/b/Helper.java", "package a.b;\r\nclass Helper { static String hi() { "
+                                       "return \"hi from a.b\"; } }\r\n");
+        bench.write("a/b/Pk.java", "/* demo */ package a.b;\r\npublic class Pk { public static "
+                                   "void main(String[] a) { System.out.println(Helper.hi()); } }");
+        bench.openAndCompile("a/b/Pk.java");
+        QVERIFY2(QFileInfo::exists(bench.projects() + "a/b/Helper.class"),
+                 qPrintable(bench.pane().text()));
+        bench.run("a/b/Pk.class", "optJava");
+        bench.waitForPrograms();
+        QVERIFY2(bench.pane().text().contains(" a.b.Pk\nhi from a.b\nExit status 0\n"),
+                 qPrintable(bench.pane().text()));
+
+        bench.write("x/Wrong.java", "package a.b;\r\nclass Wrong {}\r\n");
+        bench.openAndCompile("x/Wrong.java");
+        QVERIFY2(bench.pane().text().endsWith(
+                     "x/Wrong.java says \"package a.b;\", so it must lie in a folder a/b of the "
+                     "projects folder (or of another package root). Move the source there, or "
+                     "change its package line to match its folder; it was not compiled.\n\n"),
+                 qPrintable(bench.pane().text()));
+    }
+
+    // A source with a byte order mark compiles; the compiler is found at a JDK's folder or its
+    // bin folder, and a location without one is said so instead of using another JDK.
+    void compileFromWhereChosen_data() {
+        QTest::addColumn<QString>("sdk"); // empty: the javac on the search path
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("pane"); // a part of what the pane shows
+        const QByteArray plain = "public class Main { }\r\n";
+        const QString jdk = "/usr/lib/jvm/java-17-openjdk-amd64";
+        QTest::newRow("byte order mark") << QString() << "\xef\xbb\xbf" + plain << "Exit status 0";
+        QTest::newRow("JDK folder") << jdk << plain << jdk + "/bin/javac -encoding";
+        QTest::newRow("bin folder") << jdk + "/bin" << plain << jdk + "/bin/javac -encoding";
+        QTest::newRow("no javac there")
+            << "/usr/share" << plain
+            << "There is no javac at /usr/share/bin/javac, the compiler location chosen in View > "
+               "Options (Compiler tab). Choose the javac of a JDK, its folder or its bin folder "
+               "there.";
+    }
+
+    void compileFromWhereChosen() {
+        QFETCH(QString, sdk);
+        QFETCH(QByteArray, source);
+        QFETCH(QString, pane);
+        Bench bench(sdk.isEmpty() ? javac_ : sdk);
+        bench.write("Main.java", source);
+        bench.openAndCompile("Main.java");
+        QVERIFY2(bench.pane().text().contains(pane), qPrintable(bench.pane().text()));
+        QCOMPARE(QFileInfo::exists(bench.projects() + "Main.class"), !pane.startsWith("There"));
+    }
+
     // A class file named like an option or an argument file is refused, not handed to java.
     void runRefusesNamesThatAreNoClassNames() {
         Bench bench(javac_);
@@ -129,10 +185,11 @@ private slots:
         }
         QCOMPARE(bench.fake.programCalls.size(), 0);
         QCOMPARE(bench.fake.messages.size(), 2);
-        QCOMPARE(bench.fake.messages.constLast().text,
-                 "JavaViewer cannot run \"@name\": it is not a Java class name. A class name starts "
-                 "with a letter, \"_\" or \"$\" and goes on with letters, digits, \"_\" and \"$\"; "
-                 "rename the source and compile it again.");
+        QCOMPARE(
+            bench.fake.messages.constLast().text,
+            "JavaViewer cannot run \"@name\": it is not a Java class name. A class name starts "
+            "with a letter, a currency sign such as \"$\" or a connector such as \"_\", and "
+            "goes on with those, digits and accents; rename the source and compile it again.");
     }
 
     // A console program reads two lines typed into the pane's input line, then sees the end of

@@ -31,7 +31,8 @@ test::FakeDesktop::DialogDriver Finish(const QString& name, const QString& autho
         if (!author.isNull())
             d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"))->setText(author);
         if (!description.isNull())
-            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))->setPlainText(description);
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(description);
         d.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
     };
 }
@@ -87,11 +88,16 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("source"); // tests/rules/expected/<source>
-        QTest::newRow("1") << 1 << "MyApplet" << "standardapplet.java";
-        QTest::newRow("2") << 2 << "MyApplet" << "actionlistenerapplet.java";
-        QTest::newRow("3") << 3 << "MyApplet" << "mouselistenerapplet.java";
-        QTest::newRow("4") << 4 << "MyApplet" << "runnableapplet.java";
-        QTest::newRow("5") << 5 << "MyApp" << "frameapplication.java";
+        QTest::newRow("1") << 1 << "MyApplet"
+                           << "standardapplet.java";
+        QTest::newRow("2") << 2 << "MyApplet"
+                           << "actionlistenerapplet.java";
+        QTest::newRow("3") << 3 << "MyApplet"
+                           << "mouselistenerapplet.java";
+        QTest::newRow("4") << 4 << "MyApplet"
+                           << "runnableapplet.java";
+        QTest::newRow("5") << 5 << "MyApp"
+                           << "frameapplication.java";
     }
 
     void writesTheTemplates() {
@@ -233,7 +239,8 @@ private slots:
             test::settle();
             clicked = author->selectedText();
             // Typed as the user types: completion only follows keys into the focused box.
-            QLineEdit* copyright = d.findChild<QComboBox*>(QStringLiteral("cboCopyright"))->lineEdit();
+            QLineEdit* copyright =
+                d.findChild<QComboBox*>(QStringLiteral("cboCopyright"))->lineEdit();
             QTest::mouseClick(copyright, Qt::LeftButton);
             for (const char* typed : {"200", "non"}) {
                 copyright->clear();

@@ -49,13 +49,14 @@ private slots:
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("skeleton"); // tests/rules/expected/skeleton-<name>.txt
         QTest::addColumn<int>("selLength");
-        const char* items[][2] = {{"IF", "if"},          {"IFELSE", "ifelse"},
-                                  {"FORS", "for"},       {"WHILES", "while"},
-                                  {"DOM", "dowhile"},    {"SWITCH", "switch"},
-                                  {"TRY", "trycatch"},   {"FINALLY", "trycatchfinally"}};
+        const char* items[][2] = {{"IF", "if"},        {"IFELSE", "ifelse"},
+                                  {"FORS", "for"},     {"WHILES", "while"},
+                                  {"DOM", "dowhile"},  {"SWITCH", "switch"},
+                                  {"TRY", "trycatch"}, {"FINALLY", "trycatchfinally"}};
         for (const auto& [item, file] : items)
             QTest::newRow(item) << "mnuInsertStatement" + QString::fromLatin1(item) << file << 0;
-        QTest::newRow("over a selection") << "mnuInsertStatementWHILES" << "while" << 3;
+        QTest::newRow("over a selection") << "mnuInsertStatementWHILES"
+                                          << "while" << 3;
     }
 
     void statementAtCaret() {

@@ -146,9 +146,20 @@ private slots:
             << QStringList{"FontSizeIndex", "7", "FontNameSize", "13"}
             << "Courier New 11 3 1 1 1 1 0 0 1 0 0 0 Unknown location";
         QTest::newRow("typed size, bars and browsers")
-            << QStringList{"FontSizeIndex", "-1", "FontNameSize", "13", "StatusbarValue", "0",
-                           "FormattingToolbarValue", "yes", "IEBrowser", "True", "SDKVerbose",
-                           "True", "SDKLocation", "/jdk/javac"}
+            << QStringList{"FontSizeIndex",
+                           "-1",
+                           "FontNameSize",
+                           "13",
+                           "StatusbarValue",
+                           "0",
+                           "FormattingToolbarValue",
+                           "yes",
+                           "IEBrowser",
+                           "True",
+                           "SDKVerbose",
+                           "True",
+                           "SDKLocation",
+                           "/jdk/javac"}
             << "Courier New 13 -1 1 1 0 0 1 0 0 0 0 1 /jdk/javac";
         QTest::newRow("no browser, no compile mode")
             << QStringList{"DefaultBrowser", "False", "SDKNormal", "False"}

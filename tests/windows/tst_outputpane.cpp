@@ -107,7 +107,8 @@ private slots:
         QTRY_VERIFY(!processRuns(childId));
     }
 
-    // Past its limits the pane drops the oldest lines down to nine tenths, and says how many.
+    // Past its limits the pane drops the oldest lines down to nine tenths, says how many, and
+    // keeps the command line of the program whose output stays.
     void historyKeepsTheNewestLines() {
         OutputPane pane(frame(), frame(), {100, 100000, 4000});
         QProcess* seq = StartProgram({u"seq"_s, {u"1"_s, u"1000"_s}, {}}, &pane);
@@ -118,7 +119,8 @@ private slots:
         QCOMPARE(lines.first(),
                  u"(%1 earlier lines dropped: the pane keeps the most recent output)"_s.arg(
                      pane.droppedLines()));
-        QCOMPARE(lines.at(1).toLongLong(), pane.droppedLines()); // the command line went too
+        QCOMPARE(lines.at(1), u"seq 1 1000 (continued)"_s);
+        QCOMPARE(lines.at(2).toLongLong(), pane.droppedLines()); // the command line went too
         QVERIFY(pane.text().endsWith(u"\n1000\nExit status 0\n\n"_s));
     }
 
@@ -136,6 +138,48 @@ private slots:
                      qPrintable(u"run %1"_s.arg(run)));
             view.verticalScrollBar()->setValue(0);
         }
+    }
+
+    // Output shown as a terminal shows it, also when a sequence is split between two writes.
+    void terminalOutput_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected"); // the lines between command line and end line
+        QTest::newRow("progress counter")
+            << u"printf 'count 1\\rcount 2\\rdone\\n'"_s << u"done\n"_s;
+        QTest::newRow("colours") << u"printf '\\033[1;31mred\\033[0m plain\\n'"_s
+                                 << u"red plain\n"_s;
+        QTest::newRow("CR LF") << u"printf 'a\\r\\nb\\r\\n'"_s << u"a\nb\n"_s;
+        QTest::newRow("colour split")
+            << u"printf 'x\\033[3'; sleep 0.3; printf '1my\\n'"_s << u"xy\n"_s;
+        QTest::newRow("CR LF split")
+            << u"printf 'abc\\r'; sleep 0.3; printf '\\nz\\n'"_s << u"abc\nz\n"_s;
+    }
+
+    void terminalOutput() {
+        QFETCH(QString, script);
+        QFETCH(QString, expected);
+        start(shell(script));
+        waitForPrograms();
+        const QStringList lines = pane_->text().split(u'\n');
+        QCOMPARE(lines.mid(1).join(u'\n'), expected + u"Exit status 0\n\n"_s);
+    }
+
+    // A program that leaves another running behind: Stop stays offered, and ends that one.
+    void stopOutlivesTheProgram() {
+        QTemporaryDir folder;
+        const QString childFile = folder.filePath(u"child"_s);
+        start(shell(u"sleep 1000 >/dev/null 2>&1 & echo $! > \"$1\""_s, {childFile}));
+        waitForPrograms();
+        auto* stop = pane_->findChild<QPushButton*>(u"cmdStop"_s);
+        QFile child(childFile);
+        QVERIFY(child.open(QIODevice::ReadOnly));
+        const qint64 childId = child.readAll().trimmed().toLongLong();
+        QVERIFY(processRuns(childId));
+        QTest::qWait(700);
+        QVERIFY(!stop->isHidden());
+        stop->click();
+        QTRY_VERIFY(!processRuns(childId));
+        QTRY_VERIFY(stop->isHidden());
     }
 
     void doubleClick_data() {

@@ -154,11 +154,13 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QList<Bar>, hidden);
         TestFrame test;
-        const QStringList names = QStringLiteral(
-            "FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
-            "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser SDKLocation "
-            "SDKNormal SDKDebug SDKOptimize SDKVerbose AuthorName UsedPreviousVersion")
-                                      .split(u' ');
+        const QStringList names =
+            QStringLiteral(
+                "FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
+                "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser "
+                "SDKLocation "
+                "SDKNormal SDKDebug SDKOptimize SDKVerbose AuthorName UsedPreviousVersion")
+                .split(u' ');
         for (const QString& name : names) {
             if (key.isEmpty() || key == name)
                 raw().setValue(QStringLiteral("Options/") + name, stored);

@@ -2,9 +2,9 @@
 #include "document/documentwindow.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
-#include "toolchainbench.h"
 #include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,25 +121,26 @@ private slots:
     // the JDK's java; the pane says which. A runtime without applet classes gets a message.
     void runAppletPage_data() {
         QTest::addColumn<bool>("jdkHasViewer");
-        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("script"); // what the viewer does
         QTest::addColumn<QString>("note");
         QTest::addColumn<bool>("told"); // the user gets a message box
+        const QByteArray noClasses = "echo 'orvane-viewer: no applet classes'; exit 3";
         QTest::newRow("the JDK's own")
-            << true << 3 << "The JDK's applet viewer shows the page." << false;
+            << true << noClasses << "The JDK's applet viewer shows the page." << false;
         const QString builtIn = "This JDK has no applet viewer of its own: Orvane's applet viewer "
                                 "shows the page.";
-        QTest::newRow("Orvane's") << false << 0 << builtIn << false;
-        QTest::newRow("no applet classes") << false << 3 << builtIn << true;
+        QTest::newRow("Orvane's") << false << QByteArray("exit 0") << builtIn << false;
+        QTest::newRow("applet ending with 3") << false << QByteArray("exit 3") << builtIn << false;
+        QTest::newRow("no applet classes") << false << noClasses << builtIn << true;
     }
 
     void runAppletPage() {
         QFETCH(bool, jdkHasViewer);
-        QFETCH(int, exitCode);
+        QFETCH(QByteArray, script);
         Bench bench;
         const QString page = bench.saveAs("Page.html");
-        // Both tools are one script that ends with the row's exit code.
-        const QString tool =
-            bench.saveAs("tool.sh", "#!/bin/sh\nexit " + QByteArray::number(exitCode));
+        // Both tools are one script, the row's.
+        const QString tool = bench.saveAs("tool.sh", "#!/bin/sh\n" + script);
         QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
         if (jdkHasViewer)
             bench.fake.foundPrograms.insert("appletviewer", tool);

@@ -183,6 +183,7 @@ final class AppletPageReader {
             tag.codebase = firstOf(attributes.get("codebase"), tag.parameter("codebase"));
             tag.archive = firstOf(attributes.get("archive"), tag.parameter("archive"));
         }
+        tag.name = firstOf(attributes.get("name"), tag.parameter("name"));
         if (!tag.code.trim().isEmpty())
             applets.add(tag);
     }

@@ -11,6 +11,8 @@ final class AppletTag {
     String code = "";
     String codebase = "";
     String archive = "";
+    /** The tag's name, by which the page's other applets find this one. */
+    String name = "";
     int width = DEFAULT_SIZE;
     int height = DEFAULT_SIZE;
     /** Parameter names in lower case, since pages spell them as they like. */
@@ -30,11 +32,16 @@ final class AppletTag {
         return name.replace('/', '.');
     }
 
-    /** "200" and "200px" give 200; a percentage or nothing at all gives the default size. */
+    /**
+     * "200" and "200px" give 200; a percentage or nothing at all gives the default size, and a
+     * number too large to read the largest size there is.
+     */
     static int size(String text) {
         if (text == null || text.trim().endsWith("%"))
             return DEFAULT_SIZE;
         String digits = text.trim().replaceFirst("^(\\d+).*$", "$1");
+        if (digits.matches("\\d{10,}"))
+            return Integer.MAX_VALUE;
         try {
             int value = Integer.parseInt(digits);
             return value > 0 ? value : DEFAULT_SIZE;

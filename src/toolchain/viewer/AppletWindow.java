@@ -6,20 +6,21 @@ import java.applet.AppletStub;
 import java.applet.AudioClip;
 import java.awt.BorderLayout;
 import java.awt.Dimension;
+import java.awt.EventQueue;
 import java.awt.Frame;
 import java.awt.Image;
 import java.awt.Label;
+import java.awt.Panel;
 import java.awt.Toolkit;
 import java.awt.event.WindowAdapter;
 import java.awt.event.WindowEvent;
+import java.io.IOException;
 import java.io.InputStream;
-import java.net.MalformedURLException;
+import java.lang.reflect.InvocationTargetException;
 import java.net.URL;
 import java.net.URLClassLoader;
-import java.util.ArrayList;
 import java.util.Enumeration;
 import java.util.Iterator;
-import java.util.List;
 
 // The applet classes are deprecated for removal; showing applets is this program's purpose.
 /**
@@ -30,24 +31,34 @@ import java.util.List;
 final class AppletWindow extends Frame implements AppletStub, AppletContext {
     private static final long serialVersionUID = 1L;
 
+    /** What became of an applet the window was opened for. */
+    enum Opened { SHOWN, REFUSED, NOT_LOADED }
+
     private final PageWindows page;
     private final AppletTag tag;
     private final URL documentBase;
-    private final URL codeBase;
     private final Label status = new Label();
-    private Applet applet;
-    private boolean active;
+    private final Panel placeholder = new Panel();
+    private final Lifecycle lifecycle;
+    private final Dimension size;
+    private URL codeBase;
+    private URLClassLoader loader;
+    private volatile Applet applet;
+    private volatile boolean initialised;
+    private volatile boolean active;
+    private volatile boolean closing;
 
-    AppletWindow(PageWindows page, AppletTag tag, URL documentBase) throws MalformedURLException {
+    AppletWindow(PageWindows page, AppletTag tag, URL documentBase) {
         super("Applet Viewer: " + tag.className());
         this.page = page;
         this.tag = tag;
         this.documentBase = documentBase;
-        // Without a codebase the classes lie beside the page.
-        String folder = tag.codebase.isEmpty() ? "." : tag.codebase;
-        if (!folder.endsWith("/"))
-            folder += "/";
-        this.codeBase = new URL(documentBase, folder);
+        this.codeBase = documentBase;
+        lifecycle = new Lifecycle("applet " + tag.className());
+        // A page may ask for any size; the window must still fit the screen.
+        Dimension screen = Toolkit.getDefaultToolkit().getScreenSize();
+        size = new Dimension(Math.min(tag.width, screen.width),
+                             Math.min(tag.height, screen.height));
         addWindowListener(new WindowAdapter() {
             @Override
             public void windowClosing(WindowEvent event) {
@@ -56,79 +67,153 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
         });
     }
 
-    /** Loads the applet's class, shows the window, and initialises and starts the applet. */
-    boolean open(int offset) {
+    /**
+     * Loads the applet, shows the window, then sizes the applet and runs its init before it
+     * joins the window, then its start, as browsers did. Called off the event thread.
+     */
+    Opened open(int offset) {
+        URL[] classPath;
         try {
-            applet = load();
-        } catch (ClassNotFoundException e) {
-            System.err.println("Cannot find the applet class " + tag.className() + " in " +
-                               codeBase.getPath() + ": compile the applet's source first.");
-            return false;
-        } catch (ReflectiveOperationException | LinkageError | ClassCastException |
-                 MalformedURLException e) {
-            System.err.println("Cannot load the applet " + tag.className() + " from " + codeBase +
-                               ": " + e);
-            return false;
+            codeBase = LocalCode.codeBase(documentBase, tag);
+            classPath = LocalCode.classPath(documentBase, codeBase, tag);
+        } catch (LocalCode.Refused e) {
+            System.err.println(e.getMessage());
+            showWindow(offset);
+            onEventThread(() -> status.setText(e.getMessage()));
+            return Opened.REFUSED;
         }
-        applet.setStub(this);
-        applet.setPreferredSize(new Dimension(tag.width, tag.height));
-        setLayout(new BorderLayout());
-        add(applet, BorderLayout.CENTER);
-        add(status, BorderLayout.SOUTH);
-        pack();
-        setLocation(offset, offset);
-        setVisible(true);
-        try {
+        loader = new URLClassLoader(classPath, AppletWindow.class.getClassLoader());
+        Lifecycle.Outcome loaded = lifecycle.run(() -> {
+            applet = loader.loadClass(tag.className())
+                         .asSubclass(Applet.class)
+                         .getDeclaredConstructor()
+                         .newInstance();
+        });
+        if (loaded == Lifecycle.Outcome.FAILED) {
+            Throwable e = lifecycle.failure();
+            if (e instanceof ClassNotFoundException)
+                System.err.println("Cannot find the applet class " + tag.className() + " in " +
+                                   codeBase.getPath() + ": compile the applet's source first.");
+            else
+                System.err.println("Cannot load the applet " + tag.className() + " from " +
+                                   codeBase + ": " + e);
+            lifecycle.end();
+            closeLoader();
+            return Opened.NOT_LOADED;
+        }
+        showWindow(offset);
+        Lifecycle.Outcome started = loaded != Lifecycle.Outcome.DONE ? loaded : lifecycle.run(() -> {
+            applet.setStub(this);
+            applet.setSize(size);
+            applet.setPreferredSize(size);
             applet.init();
-            validate();
+            if (closing)
+                return;
+            initialised = true;
+            EventQueue.invokeAndWait(this::join);
             active = true;
             applet.start();
-            if (status.getText().isEmpty())
-                status.setText("Applet started.");
-        } catch (RuntimeException | Error e) {
+        });
+        showOutcome(started);
+        return Opened.SHOWN;
+    }
+
+    /** The window, an empty panel of the applet's size where the applet will be. */
+    private void showWindow(int offset) {
+        onEventThread(() -> {
+            placeholder.setPreferredSize(size);
+            setLayout(new BorderLayout());
+            add(placeholder, BorderLayout.CENTER);
+            add(status, BorderLayout.SOUTH);
+            pack();
+            setLocation(offset, offset);
+            setVisible(true);
+        });
+    }
+
+    private void closeLoader() {
+        try {
+            loader.close();
+        } catch (IOException e) {
+            System.err.println("Cannot close the applet's class files: " + e);
+        }
+    }
+
+    private void join() {
+        if (closing)
+            return;
+        remove(placeholder);
+        add(applet, BorderLayout.CENTER);
+        validate();
+    }
+
+    private void showOutcome(Lifecycle.Outcome outcome) {
+        if (outcome == Lifecycle.Outcome.FAILED) {
             active = false;
-            status.setText("Applet not started: " + e);
+            Throwable e = lifecycle.failure();
             e.printStackTrace();
+            onEventThread(() -> status.setText("Applet not started: " + e));
+        } else if (outcome == Lifecycle.Outcome.TIMED_OUT) {
+            String text = "The applet's init or start has not returned after " + Lifecycle.LIMIT
+                          + " ms; its window can still be closed.";
+            System.err.println(tag.className() + ": " + text);
+            onEventThread(() -> status.setText(text));
+        } else {
+            onEventThread(() -> {
+                if (status.getText().isEmpty())
+                    status.setText("Applet started.");
+            });
         }
-        return true;
     }
 
-    private Applet load() throws ReflectiveOperationException, MalformedURLException {
-        List<URL> path = new ArrayList<>();
-        path.add(codeBase);
-        for (String archive : tag.archive.split(",")) {
-            if (!archive.trim().isEmpty())
-                path.add(new URL(codeBase, archive.trim()));
+    private static void onEventThread(Runnable task) {
+        try {
+            EventQueue.invokeAndWait(task);
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+        } catch (InvocationTargetException e) {
+            e.getCause().printStackTrace();
         }
-        ClassLoader loader =
-            new URLClassLoader(path.toArray(new URL[0]), AppletWindow.class.getClassLoader());
-        Class<?> type = loader.loadClass(tag.className());
-        return type.asSubclass(Applet.class).getDeclaredConstructor().newInstance();
     }
 
-    /** Stops and destroys the applet, then closes the window. */
+    /** Closes the window at once; the applet is stopped and destroyed behind it. */
     void close() {
-        if (applet != null) {
-            try {
+        Thread closer = new Thread(this::shutDown, "close " + tag.className());
+        closer.setDaemon(true);
+        closer.start();
+    }
+
+    /** Stops and destroys the applet, each within the limit, then ends the window. */
+    void shutDown() {
+        synchronized (this) {
+            if (closing)
+                return;
+            closing = true;
+        }
+        onEventThread(() -> setVisible(false));
+        if (initialised) {
+            Lifecycle.Outcome ended = lifecycle.run(() -> {
                 if (active) {
                     active = false;
                     applet.stop();
                 }
                 applet.destroy();
-            } catch (RuntimeException | Error e) {
-                e.printStackTrace();
-            }
+            });
+            if (ended == Lifecycle.Outcome.FAILED)
+                lifecycle.failure().printStackTrace();
         }
-        dispose();
-        page.closed(this);
+        lifecycle.end();
+        if (loader != null)
+            closeLoader();
+        onEventThread(() -> {
+            dispose();
+            page.closed(this);
+        });
     }
 
     Applet applet() { return applet; }
 
-    String name() {
-        String name = tag.parameter("name");
-        return name == null ? "" : name;
-    }
+    String name() { return tag.name; }
 
     // AppletStub
 
@@ -159,8 +244,10 @@ final class AppletWindow extends Frame implements AppletStub, AppletContext {
 
     @Override
     public void appletResize(int width, int height) {
-        applet.setPreferredSize(new Dimension(width, height));
-        pack();
+        Dimension screen = Toolkit.getDefaultToolkit().getScreenSize();
+        applet.setPreferredSize(
+            new Dimension(Math.min(width, screen.width), Math.min(height, screen.height)));
+        EventQueue.invokeLater(this::pack);
     }
 
     // AppletContext

@@ -5,16 +5,16 @@ import java.awt.Desktop;
 import java.awt.EventQueue;
 import java.io.IOException;
 import java.io.InputStream;
-import java.net.MalformedURLException;
 import java.net.URISyntaxException;
 import java.net.URL;
 import java.util.ArrayList;
 import java.util.Collections;
 import java.util.Enumeration;
-import java.util.HashMap;
 import java.util.Iterator;
 import java.util.List;
 import java.util.Map;
+import java.util.concurrent.ConcurrentHashMap;
+import java.util.concurrent.CopyOnWriteArrayList;
 
 // The applet classes are deprecated for removal; showing applets is this program's purpose.
 /** The windows of one page's applets; the viewer ends when the last one closes. */
@@ -22,43 +22,35 @@ import java.util.Map;
 final class PageWindows {
     private static final int CASCADE = 30;
 
-    private final List<AppletWindow> windows = new ArrayList<>();
-    private final Map<String, InputStream> streams = new HashMap<>();
+    private final List<AppletWindow> windows = new CopyOnWriteArrayList<>();
+    private final Map<String, InputStream> streams = new ConcurrentHashMap<>();
+    private final URL documentBase;
 
-    /** Opens a window per applet on the event thread. False when not one applet could be shown. */
+    private PageWindows(URL documentBase) { this.documentBase = documentBase; }
+
+    /**
+     * Opens a window per applet, one applet after the other, each waited for only so long.
+     * False when not one applet could be shown.
+     */
     static boolean show(URL documentBase, List<AppletTag> tags, long closeAfterStart) {
-        PageWindows page = new PageWindows();
-        boolean[] shown = {false};
-        try {
-            EventQueue.invokeAndWait(() -> shown[0] = page.open(documentBase, tags));
-        } catch (Exception e) {
-            e.printStackTrace();
-            return false;
-        }
-        if (shown[0] && closeAfterStart > 0)
-            page.closeLater(closeAfterStart);
-        return shown[0];
-    }
-
-    private boolean open(URL documentBase, List<AppletTag> tags) {
+        PageWindows page = new PageWindows(documentBase);
         for (AppletTag tag : tags) {
-            try {
-                // Listed first, so the applet finds itself among the page's applets.
-                AppletWindow window = new AppletWindow(this, tag, documentBase);
-                windows.add(window);
-                if (!window.open(CASCADE * windows.size())) {
-                    windows.remove(window);
-                    window.dispose();
-                }
-            } catch (MalformedURLException e) {
-                System.err.println("The applet " + tag.className() + " has a codebase that is not"
-                                   + " a valid address: " + tag.codebase);
+            // Listed first, so the applet finds itself among the page's applets.
+            AppletWindow window = new AppletWindow(page, tag, documentBase);
+            page.windows.add(window);
+            if (window.open(CASCADE * page.windows.size()) == AppletWindow.Opened.NOT_LOADED) {
+                page.windows.remove(window);
+                EventQueue.invokeLater(window::dispose);
             }
         }
-        return !windows.isEmpty();
+        if (page.windows.isEmpty())
+            return false;
+        if (closeAfterStart > 0)
+            page.closeLater(closeAfterStart);
+        return true;
     }
 
-    /** Closes every window after a while, as if the user had closed them. */
+    /** Closes every window, one after the other, after a while, as if the user had. */
     private void closeLater(long milliseconds) {
         Thread closer = new Thread(() -> {
             try {
@@ -66,7 +58,7 @@ final class PageWindows {
             } catch (InterruptedException e) {
                 Thread.currentThread().interrupt();
             }
-            EventQueue.invokeLater(() -> new ArrayList<>(windows).forEach(AppletWindow::close));
+            new ArrayList<>(windows).forEach(AppletWindow::shutDown);
         }, "close after start");
         closer.setDaemon(true);
         closer.start();
@@ -79,9 +71,12 @@ final class PageWindows {
             System.exit(0);
     }
 
+    /** The applet whose tag has the name `name`, as browsers compared names: ignoring case. */
     Applet applet(String name) {
+        if (name == null || name.isEmpty())
+            return null;
         for (AppletWindow window : windows) {
-            if (window.name().equals(name))
+            if (window.name().equalsIgnoreCase(name))
                 return window.applet();
         }
         return null;
@@ -89,12 +84,22 @@ final class PageWindows {
 
     Enumeration<Applet> applets() {
         List<Applet> applets = new ArrayList<>();
-        for (AppletWindow window : windows)
-            applets.add(window.applet());
+        for (AppletWindow window : windows) {
+            if (window.applet() != null)
+                applets.add(window.applet());
+        }
         return Collections.enumeration(applets);
     }
 
+    /** Hands web pages and the page's own files to the browser, and nothing else. */
     void showDocument(URL url) {
+        String protocol = url.getProtocol();
+        boolean web = protocol.equals("http") || protocol.equals("https");
+        if (!web && !LocalCode.isInside(documentBase, url)) {
+            System.err.println("Refused to show " + url + ": an applet may show only web pages"
+                               + " (http, https) and files beside its page.");
+            return;
+        }
         try {
             if (Desktop.isDesktopSupported() &&
                 Desktop.getDesktop().isSupported(Desktop.Action.BROWSE)) {

@@ -16,11 +16,13 @@ import java.util.List;
  * Usage: java -jar orvane-viewer.jar page.html
  *
  * Exit status: 0 when the last window was closed, 2 when the page could not be read or holds no
- * applet that could be shown, 3 when this Java runtime has no applet classes at all.
+ * applet that could be shown, 3 when this Java runtime has no applet classes at all; then it
+ * also prints NO_APPLET_CLASSES_LINE.
  */
 public final class ViewerMain {
     static final int PAGE_NOT_SHOWN = 2;
     static final int NO_APPLET_CLASSES = 3;
+    static final String NO_APPLET_CLASSES_LINE = "orvane-viewer: no applet classes";
 
     /** Milliseconds after which the viewer closes its windows by itself; for automated runs. */
     private static final String CLOSE_AFTER_START = "orvane.viewer.closeAfterStart";
@@ -45,10 +47,12 @@ public final class ViewerMain {
         try {
             Class.forName("java.applet.Applet");
         } catch (ClassNotFoundException e) {
+            // Orvane reads this line, whatever the exit status, to tell the user what to do.
+            System.out.println(NO_APPLET_CLASSES_LINE);
             System.err.println("This Java runtime (version " + System.getProperty("java.version") +
-                               ") has no applet classes: they were removed after JDK 25,"
-                               + " so it cannot show applets. Choose the compiler of a JDK from"
-                               + " 11 to 25 in Orvane's Options (Compiler tab).");
+                               ") has no applet classes: they were removed after JDK 25."
+                               + " Orvane gives it its own when orvane-applet-api.jar lies"
+                               + " beside the program.");
             System.exit(NO_APPLET_CLASSES);
         }
         Path page = Paths.get(args[0]).toAbsolutePath();

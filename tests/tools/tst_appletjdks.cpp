@@ -1,0 +1,219 @@
+#include "about/versiontext.h"
+#include "app/mainframe.h"
+#include "document/documentwindow.h"
+#include "fakedesktop.h"
+#include "rundialog.h"
+#include "settings/settingsstore.h"
+#include "templates/javatemplates.h"
+#include "testsettings.h"
+#include "toolchain/appletapichoice.h"
+#include "toolchain/outputpane.h"
+#include "toolchain/toolchaincommands.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace orvane;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString jdk17 = u"/usr/lib/jvm/java-17-openjdk-amd64"_s;
+const QString jdk25 = u"/usr/lib/jvm/temurin-25-jdk-amd64"_s;
+const QString ownApi = u"Applet API: Orvane's own, patched into the JDK's java.desktop."_s;
+const QString jdkApi = u"Applet API: the JDK's own."_s;
+
+using Generator = QString (*)(const ProjectValues&, const QString&);
+
+// A JDK without applet classes, as far as Orvane can tell: JDK 17's javac and java behind
+// scripts, java given `javaOptions` first, and a release file naming Java 26.
+void MakeStandIn(const QString& folder, const QString& javaOptions) {
+    QDir(folder).mkdir(u"bin"_s);
+    const auto write = [&folder](const QString& name, const QString& text) {
+        QFile file(QDir(folder).filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0 ||
+            !file.setPermissions(file.permissions() | QFile::ExeOwner))
+            qFatal("cannot write the stand-in's %s", qPrintable(name));
+    };
+    write(u"bin/javac"_s, u"#!/bin/sh\nexec %1/bin/javac \"$@\"\n"_s.arg(jdk17));
+    write(u"bin/java"_s, u"#!/bin/sh\nexec %1/bin/java %2 \"$@\"\n"_s.arg(jdk17, javaOptions));
+    write(u"release"_s, u"JAVA_VERSION=\"26\"\n"_s);
+}
+
+// Orvane with its viewer and applet classes beside it, the JDK at `sdk` chosen by its folder.
+struct Program {
+    test::FakeDesktop fake;
+    SettingsStore settings;
+    MainFrame frame{fake, settings};
+
+    Program(const QString& sdk, bool ownClasses) {
+        const QString build = qEnvironmentVariable("ORVANE_BUILD_DIR");
+        for (const QString& jar : {u"orvane-viewer.jar"_s, u"orvane-applet-api.jar"_s})
+            QFile::copy(build + u'/' + jar, QDir(fake.programFolderPath).filePath(jar));
+        frame.start();
+        settings.save(SettingKey::SDKLocation, sdk);
+        settings.save(u"SDKNormal"_s, u"True"_s);
+        if (ownClasses)
+            settings.saveIn(javaSettingsSection, ownAppletApiKey, u"1"_s);
+    }
+
+    OutputPane& pane() const { return *frame.findChild<OutputPane*>(); }
+    QString projects() const { return frame.projectsFolder(); }
+
+    void write(const QString& name, const QString& text) const {
+        QFile file(projects() + name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
+            qFatal("cannot write %s", qPrintable(name));
+    }
+
+    void compile(const QString& name, const QString& source) {
+        write(name, source);
+        frame.activeDocument()->text().setText(source);
+        frame.activeDocument()->setDocumentPath(projects() + name);
+        frame.activeDocument()->setCaption(name.toUpper());
+        CompileDocument(frame);
+        waitForPrograms();
+    }
+
+    // Run > Begin on `file` with `option`, the viewer closing its windows by itself.
+    void run(const QString& file, const char* option) {
+        fake.driveDialog(test::BeginRun(file, option));
+        qputenv("JAVA_TOOL_OPTIONS", "-Dorvane.viewer.closeAfterStart=1000");
+        ShowRunDialog(frame);
+        qunsetenv("JAVA_TOOL_OPTIONS");
+    }
+
+    void waitForPrograms() const {
+        QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
+                                 120000);
+    }
+};
+
+} // namespace
+
+class TestAppletJdks : public QObject {
+    Q_OBJECT
+
+    test::TemporarySettings store_;
+    QProcess display_;
+
+private slots:
+    void initTestCase() {
+        for (const QString& jdk : {jdk17, jdk25}) {
+            if (!QFileInfo(jdk + u"/bin/javac"_s).isExecutable())
+                QFAIL(qPrintable(
+                    u"the JDK %1 is not installed: these tests need JDK 17 and 25 there"_s.arg(
+                        jdk)));
+        }
+        const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
+        if (xvfb.isEmpty())
+            QFAIL("Xvfb is not installed (scripts/dependencies.sh installs xvfb)");
+        display_.start(xvfb, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+        QVERIFY2(display_.waitForStarted(), qPrintable(display_.errorString()));
+        QTRY_VERIFY_WITH_TIMEOUT(display_.canReadLine(), 30000);
+        qputenv("DISPLAY", ":" + display_.readLine().trimmed());
+    }
+
+    void cleanupTestCase() {
+        display_.terminate();
+        display_.waitForFinished();
+    }
+
+    void init() { store_.clear(); }
+
+    // The four applet templates and a Swing applet compile without a warning and show; the
+    // Application template runs. The JDK is chosen by its folder, or by its bin folder.
+    void appletsOnEachJdk_data() {
+        QTest::addColumn<QString>("sdk"); // "stand-in" for a JDK without applet classes
+        QTest::addColumn<bool>("forced"); // Orvane's applet classes chosen in the settings
+        QTest::addColumn<QString>("note");
+        QTest::newRow("JDK 17") << jdk17 << false << jdkApi;
+        QTest::newRow("JDK 17, Orvane's classes") << jdk17 + u"/bin"_s << true << ownApi;
+        QTest::newRow("JDK 25") << jdk25 << false << jdkApi;
+        QTest::newRow("JDK 25, Orvane's classes") << jdk25 << true << ownApi;
+        QTest::newRow("JDK without applet classes") << u"stand-in"_s << false << ownApi;
+    }
+
+    void appletsOnEachJdk() {
+        QFETCH(QString, sdk);
+        QFETCH(bool, forced);
+        QFETCH(QString, note);
+        QTemporaryDir standIn;
+        MakeStandIn(standIn.path(), {});
+        Program program(sdk == u"stand-in" ? standIn.path() : sdk, forced);
+        const Generator templates[] = {WriteStandardApplet, WriteActionListenerApplet,
+                                       WriteMouseListenerApplet, WriteRunnableApplet};
+        QString page;
+        for (int i = 0; i < 4; ++i) {
+            const QString name = u"Applet%1"_s.arg(i);
+            program.compile(
+                name + u".java"_s,
+                templates[i]({name, u"Jane"_s, u"A test"_s, u"2001"_s}, ProgramVersionText()));
+            page += u"<applet code=%1.class width=120 height=80></applet>\n"_s.arg(name);
+        }
+        program.compile(u"Swing.java"_s, u"import javax.swing.*;\r\npublic class Swing extends "
+                                         "JApplet { public void init() { add(new JLabel(\"hi\"));"
+                                         " } }\r\n"_s);
+        page += u"<applet code=Swing.class width=120 height=80></applet>\n"_s;
+        program.compile(u"App.java"_s,
+                        WriteFrameApplication({u"App"_s, u"Jane"_s, u"A test"_s, u"2001"_s},
+                                              ProgramVersionText()));
+        program.write(u"page.html"_s, page);
+        program.run(u"page.html"_s, "optApplet");
+        program.waitForPrograms();
+        program.run(u"App.class"_s, "optJava");
+        QTest::qWait(3000); // the application's window stays until closed
+        QCOMPARE(program.pane().runningPrograms(), 1);
+        program.pane().stopPrograms();
+        program.waitForPrograms();
+
+        const QString text = program.pane().text();
+        QVERIFY2(!text.contains(u"warning"_s, Qt::CaseInsensitive) &&
+                     !text.contains(u"Exception"_s) && !text.contains(u"not started"_s),
+                 qPrintable(text));
+        // Five applet compiles and the viewer; the application's run when Orvane's are used.
+        QCOMPARE(text.count(note + u'\n'), note == ownApi ? 7 : 6);
+        QCOMPARE(text.count(u"--patch-module"_s), note == ownApi ? 7 : 0);
+        QCOMPARE(text.count(u"\nExit status 0\n"_s), 7);
+        QVERIFY(text.endsWith(u"\nStopped\n\n"_s));
+        QVERIFY(program.fake.messages.isEmpty());
+    }
+
+    // The box about a runtime without applet classes follows the viewer's own word on it, not
+    // an exit status an applet chose.
+    void noAppletClassesBox_data() {
+        QTest::addColumn<QString>("javaOptions"); // for the stand-in's java
+        QTest::addColumn<QString>("applet");      // the body of init()
+        QTest::addColumn<int>("boxes");
+        QTest::newRow("applet ending with status 3") << QString() << u"System.exit(3);"_s << 0;
+        QTest::newRow("runtime without applet classes")
+            << u"--limit-modules java.base"_s << QString() << 1;
+    }
+
+    void noAppletClassesBox() {
+        QFETCH(QString, javaOptions);
+        QFETCH(QString, applet);
+        QTemporaryDir standIn;
+        MakeStandIn(standIn.path(), javaOptions);
+        Program program(standIn.path(), false);
+        program.compile(u"Quit.java"_s,
+                        u"public class Quit extends java.applet.Applet { public void init() { "_s +
+                            applet + u" } }\r\n"_s);
+        program.write(u"page.html"_s, u"<applet code=Quit.class width=120 height=80></applet>"_s);
+        program.run(u"page.html"_s, "optApplet");
+        program.waitForPrograms();
+        QVERIFY2(program.pane().text().endsWith(u"\nExit status 3\n\n"_s),
+                 qPrintable(program.pane().text()));
+        QTEST(int(program.fake.messages.size()), "boxes");
+        for (const auto& message : program.fake.messages)
+            QVERIFY(message.text.startsWith(u"The Java runtime that was started has no applet "
+                                            "classes"_s));
+    }
+};
+
+QTEST_MAIN(TestAppletJdks)
+#include "tst_appletjdks.moc"
