@@ -13,6 +13,7 @@
 #include "search/searchcommands.h"
 #include "settings/optionscommand.h"
 #include "templates/wizardcommand.h"
+#include "toolchain/errornavigation.h"
 #include "toolchain/toolchaincommands.h"
 
 #include <QPlainTextEdit>
@@ -132,6 +133,11 @@ const std::array kCommands = std::to_array<Command>({
      .run = [](Frame& f) { OnActiveEditor(f, &QPlainTextEdit::redo); }, .enabling = Enabling::Redo},
     {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditGoTo", .caption = "&Go to Line...", .shortcut = Ctrl(Qt::Key_G),
      .run = [](Frame& f) { GoToLine(f); }},
+    {.kind = RowKind::Separator, .places = DocumentMenu, .parent = "mnuEdit"},
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditNextError", .caption = "Ne&xt Error", .shortcut = Qt::Key_F8,
+     .run = [](Frame& f) { GoToNextError(f); }},
+    {.places = DocumentMenu, .parent = "mnuEdit", .name = "mnuEditPreviousError", .caption = "Pre&vious Error",
+     .shortcut = Qt::SHIFT | Qt::Key_F8, .run = [](Frame& f) { GoToPreviousError(f); }},
 
     {.kind = RowKind::Menu, .places = DocumentMenu, .name = "mnuView", .caption = "&View"},
     {.kind = RowKind::Check, .places = DocumentMenu, .parent = "mnuView", .name = "mnuViewStandard", .caption = "Standard Toolbar",

@@ -1,21 +1,23 @@
 #include "app/mainframe.h"
 
 #include "app/commandactions.h"
-#include "app/diskreload.h"
 #include "app/outsidefiles.h"
 #include "app/projectsfolder.h"
 #include "app/recentfiles.h"
 #include "app/toolbaricons.h"
 #include "app/windowarrangement.h"
+#include "document/diskfollower.h"
 #include "document/documentwindow.h"
 #include "document/editorfont.h"
 #include "document/filecommands.h"
+#include "document/recoverykeeper.h"
 #include "platform/desktop.h"
 #include "platform/screencentre.h"
 #include "settings/editorsettings.h"
 #include "settings/recentsettings.h"
 #include "settings/settingsstore.h"
 #include "toolchain/outputpane.h"
+#include "toolchain/typingcheck.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -52,7 +54,9 @@ MainFrame::MainFrame(Desktop& desktop, SettingsStore& settings)
       documentMenuBar_(commands_->buildMenuBar(DocumentMenu, menuStack_)),
       toolbar1_(new QToolBar(QStringLiteral("Standard Toolbar"), this)),
       toolbar2_(new QToolBar(QStringLiteral("Object Toolbar"), this)),
-      statusBar1_(new QStatusBar(this)) {
+      statusBar1_(new QStatusBar(this)), diskFollower_(new DiskFollower(*this, this)),
+      recoveryKeeper_(new RecoveryKeeper(*this, RecoveryKeeper::DefaultFolder(), this)),
+      typingCheck_(new TypingCheck(*this, this)) {
     setObjectName(QStringLiteral("MDIForm1"));
     setWindowTitle(orvaneTitle);
     setWindowIcon(ProgramIcon());
@@ -132,6 +136,7 @@ void MainFrame::start(const QStringList& files) {
     show();
     for (const QString& file : files)
         OpenDocumentFile(*this, file);
+    recoveryKeeper_->offerRecovery();
     // Files that could not be opened leave the frame as a start without files would.
     if (documentWindows().isEmpty())
         newDocumentWindow();
@@ -198,6 +203,9 @@ DocumentWindow* MainFrame::newDocumentWindow() {
                                            settings_.get(SettingKey::FontNameSize)));
     window->applyEditorOptions(ReadEditorOptions(settings_));
     connect(window, &DocumentWindow::fileUsed, this, &MainFrame::rememberRecentFile);
+    typingCheck_->watch(*window);
+    diskFollower_->follow(*window);
+    recoveryKeeper_->follow(*window);
     connect(window, &DocumentWindow::commandStateChanged, this,
             [this, window](bool empty) { followCommandState(*window, empty); });
     barMarks_.insert(window, {true, true, true});
@@ -238,12 +246,7 @@ void MainFrame::followActiveDocument() {
         commands_->showChecks();
         commands_->followHistory(&window->editor());
         window->applyCommandEnabling();
-        // Its question deactivates and reactivates the frame, which must not ask again.
-        if (!followingDisk_) {
-            followingDisk_ = true;
-            FollowDiskChange(*this, *window);
-            followingDisk_ = false;
-        }
+        diskFollower_->requestCheck();
     } else if (mdiArea_->subWindowList().isEmpty()) {
         menuStack_->setCurrentWidget(frameMenuBar_);
         commands_->followHistory(nullptr);
@@ -325,7 +328,7 @@ void MainFrame::setOutputVisible(bool visible) {
 }
 
 void MainFrame::exitProgram() {
-    desktop_.endProgram();
+    close();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

@@ -20,8 +20,11 @@ class QStatusBar;
 
 namespace orvane {
 
+class DiskFollower;
 class CommandActions;
 class OutputPane;
+class RecoveryKeeper;
+class TypingCheck;
 
 enum class Bar { Standard, Object, Status };
 
@@ -77,7 +80,8 @@ public:
     // Opens the local files among dropped data as File > Open would; false when it holds none.
     bool openDroppedFiles(const QMimeData& dropped);
 
-    // Ends the program at once: no window is asked to close and nothing is saved.
+    // Closes the frame as its window's close command does: each window by its close rule, and a
+    // window that stays open keeps the program running.
     void exitProgram();
 
 protected:
@@ -104,12 +108,14 @@ private:
     QToolBar* toolbar1_;
     QToolBar* toolbar2_;
     QStatusBar* statusBar1_;
+    DiskFollower* diskFollower_;
+    RecoveryKeeper* recoveryKeeper_;
     QString projectsFolder_;
     FileDialogState fileDialog_;
     OutputPane* outputPane_ = nullptr;
+    TypingCheck* typingCheck_;
     // Each window's check marks for the three bars.
     QHash<const DocumentWindow*, std::array<bool, 3>> barMarks_;
-    bool followingDisk_ = false;
 };
 
 } // namespace orvane

@@ -3,9 +3,12 @@
 #include "document/paletteblend.h"
 #include "document/syntaxhighlighter.h"
 
+#include <QHelpEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTextBlock>
+#include <QToolTip>
 #include <QUrl>
 
 #include <algorithm>
@@ -22,6 +25,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override { editor_.paintGutter(*event); }
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip)
+            return QWidget::event(event);
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = editor_.gutterToolTip(help->pos().y());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
 
 private:
     CodeEditor& editor_;
@@ -58,7 +72,13 @@ int CodeEditor::gutterWidth() const {
     if (!lineNumbers_)
         return 0;
     const int digits = std::max(2, int(QString::number(blockCount()).size()));
-    return 2 * gutterPadding + fontMetrics().horizontalAdvance(u'9') * digits;
+    return 2 * gutterPadding + signRoom() + fontMetrics().horizontalAdvance(u'9') * digits;
+}
+
+// Room on the gutter's left for a sign, kept whether or not there is one, so the text does not
+// jump sideways as signs come and go.
+int CodeEditor::signRoom() const {
+    return fontMetrics().ascent();
 }
 
 void CodeEditor::updateGutterWidth() {
@@ -115,6 +135,48 @@ void CodeEditor::paintGutter(QPaintEvent& event) {
         top += height;
         block = block.next();
     }
+    const int first = firstVisibleBlock().blockNumber();
+    for (const GutterSign& sign : signs_) {
+        const QTextBlock line = sign.at.block();
+        if (line.isValid() && line.blockNumber() >= first && line.isVisible())
+            paintSign(painter, sign,
+                      qRound(blockBoundingGeometry(line).translated(contentOffset()).top()));
+    }
+}
+
+void CodeEditor::paintSign(QPainter& painter, const GutterSign& sign, int top) const {
+    const int size = signRoom() * 3 / 4;
+    const QRectF box(gutterPadding / 2.0, top + (fontMetrics().height() - size) / 2.0, size, size);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(sign.colour, 1.5));
+    painter.setBrush(sign.shape == GutterSign::Shape::Ring ? Qt::NoBrush : QBrush(sign.colour));
+    if (sign.shape == GutterSign::Shape::Triangle) {
+        QPainterPath triangle;
+        triangle.moveTo(box.center().x(), box.top());
+        triangle.lineTo(box.bottomRight());
+        triangle.lineTo(box.bottomLeft());
+        triangle.closeSubpath();
+        painter.drawPath(triangle);
+    } else {
+        painter.drawEllipse(box);
+    }
+    painter.restore();
+}
+
+void CodeEditor::setGutterSigns(const QList<GutterSign>& signs) {
+    signs_ = signs;
+    gutter_->update();
+}
+
+QString CodeEditor::gutterToolTip(int y) const {
+    const int line = cursorForPosition(QPoint(0, y)).blockNumber();
+    QStringList tips;
+    for (const GutterSign& sign : signs_) {
+        if (sign.at.blockNumber() == line)
+            tips.append(sign.toolTip);
+    }
+    return tips.join(u'\n');
 }
 
 void CodeEditor::markCurrentLine() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <array>
 
@@ -11,6 +12,15 @@ class SyntaxHighlighter;
 // Kinds of marks the editor lays over its text, each set as a whole by its owner; later kinds
 // are drawn over earlier ones.
 enum class EditorLayer { CurrentLine, Diagnostics, Brackets, Count };
+
+// A sign in the line-number gutter beside the line of `at`, and what its tooltip says.
+struct GutterSign {
+    enum class Shape { Disc, Triangle, Ring };
+    QTextCursor at;
+    QColor colour;
+    Shape shape = Shape::Disc;
+    QString toolTip;
+};
 
 // The document's text box: a plain text editor with an optional line-number gutter on its left
 // and an optional band behind the caret's line.
@@ -33,6 +43,11 @@ public:
     void setLayer(EditorLayer layer, const QList<QTextEdit::ExtraSelection>& marks);
     const QList<QTextEdit::ExtraSelection>& layer(EditorLayer layer) const;
 
+    // Replaces the signs in the gutter; they follow their lines as the text changes.
+    void setGutterSigns(const QList<GutterSign>& signs);
+    // The tooltip of the sign beside the line at `y` of the gutter, or empty text.
+    QString gutterToolTip(int y) const;
+
 protected:
     // Dropped files are for the frame to open, not their names to insert.
     bool canInsertFromMimeData(const QMimeData* source) const override;
@@ -43,12 +58,15 @@ private:
     friend class LineNumberGutter;
 
     void paintGutter(QPaintEvent& event);
+    void paintSign(QPainter& painter, const GutterSign& sign, int top) const;
+    int signRoom() const;
     void updateGutterWidth();
     void updateGutter(const QRect& rect, int dy);
     void markCurrentLine();
 
     QWidget* gutter_;
     std::array<QList<QTextEdit::ExtraSelection>, static_cast<size_t>(EditorLayer::Count)> layers_;
+    QList<GutterSign> signs_;
     SyntaxHighlighter* highlighter_;
     bool lineNumbers_ = true;
     bool currentLine_ = true;

@@ -6,9 +6,46 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <mutex>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace orvane {
 
 namespace {
+
+// Opens `path` for reading only when it is an ordinary file or a folder (whose reading fails as
+// usual). The check is made on the opened handle, so a file replaced by a pipe in between can't
+// block the program in open or read.
+bool openForReading(QFile& file, const QString& path, bool& ordinary) {
+    ordinary = true;
+#ifdef Q_OS_UNIX
+    const int handle =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0) {
+        file.setFileName(path);
+        return file.open(QIODevice::ReadOnly);
+    }
+    struct stat status {};
+    if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ordinary = S_ISDIR(status.st_mode);
+        ::close(handle);
+        if (!ordinary)
+            return false;
+        file.setFileName(path);
+        return file.open(QIODevice::ReadOnly);
+    }
+    return file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+#else
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#endif
+}
 
 int failureNumber(const QFileDevice& file, const QString& path) {
     return FileErrorNumber(LastFileFailure(file, path));
@@ -34,7 +71,20 @@ int overwriteInPlace(const QString& path, const QByteArray& bytes) {
 
 } // namespace
 
+bool OpenOrdinaryFile(QFile& file, const QString& path) {
+    bool ordinary = true;
+    return openForReading(file, path, ordinary) && QFileInfo(path).isFile();
+}
+
+void KeepRunningPastFileSizeLimits() {
+#ifdef Q_OS_UNIX
+    static std::once_flag once;
+    std::call_once(once, [] { std::signal(SIGXFSZ, SIG_IGN); });
+#endif
+}
+
 int WriteDocumentFile(const QString& path, const QByteArray& bytes) {
+    KeepRunningPastFileSizeLimits();
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly)) {
@@ -63,9 +113,13 @@ ReadResult ReadDocumentFile(const QString& path) {
         result.refusal = ReadRefusal::NotOrdinaryFile;
         return result;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = failureNumber(file, path);
+    QFile file;
+    bool ordinary = true;
+    if (!openForReading(file, path, ordinary)) {
+        if (!ordinary)
+            result.refusal = ReadRefusal::NotOrdinaryFile;
+        else
+            result.error = failureNumber(file, path);
         return result;
     }
     const QByteArray bytes = file.read(LargestDocumentFile + 1);

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QFile;
+
 namespace orvane {
 
 // Writes `bytes` to `path`, replacing the file only once the whole text is on disk. Where no
@@ -13,6 +15,14 @@ namespace orvane {
 int WriteDocumentFile(const QString& path, const QByteArray& bytes);
 // The same for a document's text in `format`.
 int WriteDocumentFile(const QString& path, const QString& text, const TextFormat& format);
+
+// Under a limit on file sizes, a write past it would end the program with every window's text
+// unsaved; after this it fails with EFBIG, reported as a full disk. Every writer calls it.
+void KeepRunningPastFileSizeLimits();
+
+// Opens `file` on `path` for reading when it is an ordinary file, never blocking on a pipe or a
+// device; false otherwise.
+bool OpenOrdinaryFile(QFile& file, const QString& path);
 
 // The largest file Open takes, in bytes.
 constexpr qint64 LargestDocumentFile = 65000;

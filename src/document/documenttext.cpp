@@ -11,8 +11,6 @@ namespace orvane {
 
 namespace {
 
-const QString lineBreak = QStringLiteral("\r\n");
-
 bool isEditorBreak(QChar c) {
     return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
 }
@@ -24,17 +22,20 @@ QString rawText(const QPlainTextEdit& editor) {
 
 } // namespace
 
-QString DocumentText::text() const {
-    const QString raw = rawText(editor_);
+QString ModelText(QStringView raw) {
     QString out;
     out.reserve(raw.size() + raw.size() / 16);
     for (const QChar c : raw) {
         if (isEditorBreak(c))
-            out += lineBreak;
+            out += u"\r\n";
         else
             out += c;
     }
     return out;
+}
+
+QString DocumentText::text() const {
+    return ModelText(rawText(editor_));
 }
 
 void DocumentText::setText(const QString& text) {

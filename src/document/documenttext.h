@@ -7,6 +7,10 @@ class QPlainTextEdit;
 
 namespace orvane {
 
+// The editor's raw text with CR LF in place of its own line breaks: what DocumentText::text()
+// gives, for a copy of the raw text taken cheaply and converted elsewhere.
+QString ModelText(QStringView raw);
+
 // The active document as the rest of Orvane sees it: the whole text with CR LF line breaks and a
 // selection counted in that text, where a line break is the two characters CR LF. Insertion,
 // search and printing go through here and never touch the editor directly.

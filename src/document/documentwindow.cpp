@@ -11,6 +11,9 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
 
@@ -43,8 +46,11 @@ QPlainTextEdit& DocumentWindow::editor() const {
 }
 
 void DocumentWindow::setDocumentPath(const QString& path) {
+    const bool changed = path != documentPath_;
     documentPath_ = path;
     chooseColouring();
+    if (changed)
+        emit documentPathChanged(path);
 }
 
 void DocumentWindow::applyEditorOptions(const EditorOptions& options) {
@@ -74,8 +80,44 @@ void DocumentWindow::showFileText(const QString& path, const DecodedText& docume
     editorChangedFileText_ = textFormat_.openedText != document.text;
     disk_ = disk;
     setCaption(ParsePath(path, 6).toUpper());
-    keptOverDisk_ = {};
+    settledDisk_ = {};
+    differsFromDisk_ = false;
     emit fileUsed(path);
+}
+
+void DocumentWindow::reloadFileText(const DecodedText& document, const DiskSnapshot& disk) {
+    QTextCursor caret = txtDocument_->textCursor();
+    const int line = caret.blockNumber();
+    const int column = caret.positionInBlock();
+    const int firstLine = txtDocument_->verticalScrollBar()->value();
+    QTextCursor all(txtDocument_->document());
+    all.beginEditBlock();
+    all.select(QTextCursor::Document);
+    all.insertText(document.text);
+    all.endEditBlock();
+    const QTextBlock block = txtDocument_->document()->findBlockByNumber(
+        std::min(line, txtDocument_->document()->blockCount() - 1));
+    caret.setPosition(block.position() + std::min(column, block.length() - 1));
+    txtDocument_->setTextCursor(caret);
+    txtDocument_->verticalScrollBar()->setValue(firstLine);
+    textFormat_ = document.format;
+    textFormat_.openedText = text().text();
+    editorChangedFileText_ = textFormat_.openedText != document.text;
+    disk_ = disk;
+    settledDisk_ = {};
+    differsFromDisk_ = false;
+    emit fileUsed(documentPath_);
+}
+
+void DocumentWindow::showRecoveredText(const QString& path, const QString& text,
+                                       const TextFormat& format, const DiskSnapshot& disk) {
+    setDocumentPath(path);
+    this->text().setText(text);
+    textFormat_ = format;
+    disk_ = disk;
+    differsFromDisk_ = true;
+    if (!path.isEmpty())
+        setCaption(ParsePath(path, 6).toUpper());
 }
 
 void DocumentWindow::markWritten(const QString& path, const QString& text, const QByteArray& bytes,
@@ -89,12 +131,14 @@ void DocumentWindow::markWritten(const QString& path, const QString& text, const
     disk_ = DiskSnapshot::Of(path, bytes);
     setDocumentPath(path);
     setCaption(ParsePath(path, 6).toUpper());
-    keptOverDisk_ = {};
+    settledDisk_ = {};
+    differsFromDisk_ = false;
     emit fileUsed(path);
+    emit fileWritten(path);
 }
 
 bool DocumentWindow::isUnchanged() const {
-    return disk_.recorded && text().text() == textFormat_.openedText;
+    return !differsFromDisk_ && disk_.recorded && text().text() == textFormat_.openedText;
 }
 
 void DocumentWindow::setEditorFont(const EditorFont& choice) {

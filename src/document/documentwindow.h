@@ -40,20 +40,30 @@ public:
     // Shows the text just read from the file at `path` and ties the window to it. The text as the
     // editor then holds it is what the document counts as unchanged against.
     void showFileText(const QString& path, const DecodedText& document, const DiskSnapshot& disk);
+    // The same for the file read again: one undoable step, and the caret's line and column and
+    // the first line in view stay where they were, as far as the new text reaches.
+    void reloadFileText(const DecodedText& document, const DiskSnapshot& disk);
+    // Shows a text kept from an earlier run, tied to `path` (empty for an untitled one) but
+    // counted as changed: the file itself is not touched until the user saves.
+    void showRecoveredText(const QString& path, const QString& text, const TextFormat& format,
+                           const DiskSnapshot& disk);
     // Ties the window to the file at `path`, which now holds `text` as `bytes` in `format`.
     void markWritten(const QString& path, const QString& text, const QByteArray& bytes,
                      const TextFormat& format);
     // True while the text is what was last read from or written to the file.
     bool isUnchanged() const;
+    // The file no longer holds the text (it was removed, replaced, or the user kept the text over
+    // another program's change): the window counts as changed until it is saved or read again.
+    void markDiffersFromDisk() { differsFromDisk_ = true; }
     // What the disk held at the document path when Orvane last read or wrote it.
     const DiskSnapshot& diskSnapshot() const { return disk_; }
     // The file held characters that the editor shows as line breaks (U+2028, U+FDD0, ...), so
     // writing an edited text would put line breaks in their place.
     bool editorChangedFileText() const { return editorChangedFileText_; }
-    // The file as it was when the user chose to keep the text over another program's change,
-    // so the same change is not asked about again; the save still asks before writing.
-    const DiskSnapshot& keptOverDisk() const { return keptOverDisk_; }
-    void keepOverDisk(const DiskSnapshot& disk) { keptOverDisk_ = disk; }
+    // The file as it was when the user was last asked or told about another program's change,
+    // so the same change is not brought up again; the save still asks before writing.
+    const DiskSnapshot& settledDisk() const { return settledDisk_; }
+    void settleDisk(const DiskSnapshot& disk) { settledDisk_ = disk; }
 
     void setEditorFont(const EditorFont& font);
     // Colouring, line numbers and the current-line band.
@@ -68,6 +78,10 @@ signals:
     void commandStateChanged(bool empty);
     // The document was just read from or written to its file at `path`.
     void fileUsed(const QString& path);
+    // The document's text was just written to its file at `path`.
+    void fileWritten(const QString& path);
+    // The window now stands for the file at `path`, or for none when it is empty.
+    void documentPathChanged(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,8 +98,9 @@ private:
     QString documentPath_;
     TextFormat textFormat_;
     DiskSnapshot disk_;
-    DiskSnapshot keptOverDisk_;
+    DiskSnapshot settledDisk_;
     bool editorChangedFileText_ = false;
+    bool differsFromDisk_ = false;
     bool wasEmpty_ = true;
 };
 

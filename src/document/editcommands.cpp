@@ -87,6 +87,8 @@ void PasteText(Workspace& workspace) {
         if (field.isEditable())
             field.replaceSelection(workspace.desktop().clipboardText());
     } else if (DocumentWindow* window = workspace.activeDocument()) {
+        // An undo step of its own: merged with the typing before it, Undo would take both.
+        const UndoStep step(window->editor());
         window->text().replaceSelection(workspace.desktop().clipboardText());
     }
 }

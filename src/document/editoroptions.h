@@ -2,11 +2,12 @@
 
 namespace orvane {
 
-// How document windows show their text.
+// How document windows show and check their text.
 struct EditorOptions {
     bool colouring = true;
     bool lineNumbers = true;
     bool currentLine = true;
+    bool checkAsYouType = true; // Java sources are compiled in memory as the user types
 
     bool operator==(const EditorOptions&) const = default;
 };

@@ -39,23 +39,34 @@ void inform(Desktop& desktop, const QString& text) {
         {text, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
 }
 
+// Every question here stands before a write that changes what is on disk: Enter keeps it.
 bool asks(Desktop& desktop, const QString& question) {
     return desktop.showMessage({question, QStringLiteral("Orvane"), MessageButtons::YesNo,
-                                MessageIcon::Question}) == MessageAnswer::Yes;
+                                MessageIcon::Question, MessageAnswer::No}) == MessageAnswer::Yes;
 }
 
 // The questions that stand before a write could lose something: another program's newer file,
 // characters the file's encoding can't store, characters the editor turned into line breaks.
 // Anything but Yes writes nothing. `format` may change to UTF-8 on the way.
-bool mayWrite(Desktop& desktop, const DocumentWindow& window, const QString& path,
-              const QString& text, TextFormat& format) {
+bool mayWrite(Desktop& desktop, DocumentWindow& window, const QString& path, const QString& text,
+              TextFormat& format) {
     const bool ownFile = path == window.documentPath();
-    if (ownFile && FileChangedSince(window.diskSnapshot(), path) &&
-        !asks(desktop, QStringLiteral("The file [") + path +
-                           QStringLiteral("] has been changed by another program. Overwrite it "
-                                          "with the text in Orvane?")))
-        return false;
-    if (!EncodingHolds(format.encoding, text)) {
+    if (ownFile && FileChangedSince(window.diskSnapshot(), path)) {
+        // Asked about here, the change is not asked about again when the frame looks at the disk.
+        window.settleDisk(DiskSnapshot::Of(path));
+        if (!asks(desktop, QStringLiteral("The file [") + path +
+                               QStringLiteral("] has been changed by another program. Overwrite "
+                                              "it with the text in Orvane?")))
+            return false;
+    }
+    if (format.strayBytes && text != format.openedText) {
+        if (!asks(desktop, QStringLiteral("The file [") + path +
+                               QStringLiteral("] holds bytes that are not UTF-8, shown as their "
+                                              "Windows-1252 characters. Save it as UTF-8?")))
+            return false;
+        format.strayBytes = false;
+    }
+    if (!FormatHolds(format, text)) {
         if (!asks(desktop, QStringLiteral("The file [") + path + QStringLiteral("] is stored in ") +
                                EncodingName(format.encoding) +
                                QStringLiteral(", which cannot hold some of the characters in it. "
@@ -148,7 +159,7 @@ bool ReloadDocumentFile(Workspace& workspace, DocumentWindow& window) {
     const QString path = window.documentPath();
     const std::optional<ReadResult> read = readByOpenRules(workspace.desktop(), path);
     if (read)
-        window.showFileText(path, read->document, read->disk);
+        window.reloadFileText(read->document, read->disk);
     return read.has_value();
 }
 

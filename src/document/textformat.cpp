@@ -13,6 +13,8 @@ namespace {
 
 const QString crLf = QStringLiteral("\r\n");
 const QString lf = QStringLiteral("\n");
+constexpr char16_t loneCrMark = 0x240D; // SYMBOL FOR CARRIAGE RETURN
+const QByteArray utf8Mark("\xEF\xBB\xBF");
 
 // Windows-1252 bytes 0x80 to 0x9F. The five bytes the code page leaves unassigned stand for the
 // control characters of the same number, so every byte reads and writes back unchanged.
@@ -65,23 +67,104 @@ std::optional<QString> decodeStrictly(QStringConverter::Encoding encoding, const
 struct Decoding {
     QString text;
     TextFormat::Encoding encoding;
+    bool byteOrderMark = false;
+    bool strayBytes = false;
 };
 
+bool isContinuation(const QByteArray& bytes, qsizetype at, uchar low = 0x80, uchar high = 0xBF) {
+    if (at >= bytes.size())
+        return false;
+    const auto byte = static_cast<uchar>(bytes.at(at));
+    return byte >= low && byte <= high;
+}
+
+// The length of the well-formed UTF-8 sequence at `at`, or 0 when the byte there starts none.
+qsizetype sequenceLength(const QByteArray& bytes, qsizetype at) {
+    const auto lead = static_cast<uchar>(bytes.at(at));
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return isContinuation(bytes, at + 1) ? 2 : 0;
+    if (lead >= 0xE0 && lead <= 0xEF) {
+        // No overlong forms, no surrogates.
+        const auto low = static_cast<uchar>(lead == 0xE0 ? 0xA0 : 0x80);
+        const auto high = static_cast<uchar>(lead == 0xED ? 0x9F : 0xBF);
+        return isContinuation(bytes, at + 1, low, high) && isContinuation(bytes, at + 2) ? 3 : 0;
+    }
+    if (lead >= 0xF0 && lead <= 0xF4) {
+        const auto low = static_cast<uchar>(lead == 0xF0 ? 0x90 : 0x80);
+        const auto high = static_cast<uchar>(lead == 0xF4 ? 0x8F : 0xBF);
+        return isContinuation(bytes, at + 1, low, high) && isContinuation(bytes, at + 2) &&
+                       isContinuation(bytes, at + 3)
+                   ? 4
+                   : 0;
+    }
+    return 0;
+}
+
+// UTF-8 in which a few bytes stand alone: at least one real multi-byte character, and no more
+// stray bytes than such characters. Text written in Windows-1252 almost never holds a valid
+// multi-byte sequence, so it still reads as Windows-1252.
+std::optional<QString> decodeWithStrayBytes(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype characters = 0;
+    qsizetype strays = 0;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype length = sequenceLength(bytes, at);
+        if (length == 0) {
+            text += windows1252Character(static_cast<uchar>(bytes.at(at)));
+            ++strays;
+            ++at;
+            continue;
+        }
+        if (length > 1)
+            ++characters;
+        text += QString::fromUtf8(bytes.constData() + at, length);
+        at += length;
+    }
+    if (characters == 0 || strays > characters)
+        return std::nullopt;
+    return text;
+}
+
 Decoding decode(const QByteArray& bytes) {
-    // UTF-16 comes in pairs of bytes; an odd byte at the end would be lost.
+    // UTF-16 comes in pairs of bytes; an odd byte at the end would be lost. The decoder leaves
+    // the byte order mark out of the text.
     const bool pairs = bytes.size() % 2 == 0;
     if (pairs && bytes.startsWith("\xFF\xFE")) {
         if (auto text = decodeStrictly(QStringConverter::Utf16LE, bytes))
-            return {*text, TextFormat::Encoding::Utf16Le};
+            return {*text, TextFormat::Encoding::Utf16Le, true};
     } else if (pairs && bytes.startsWith("\xFE\xFF")) {
         if (auto text = decodeStrictly(QStringConverter::Utf16BE, bytes))
-            return {*text, TextFormat::Encoding::Utf16Be};
+            return {*text, TextFormat::Encoding::Utf16Be, true};
     }
-    // A UTF-8 byte order mark stays in the text, so it is written back.
-    if (auto text = decodeStrictly(QStringConverter::Utf8, bytes,
-                                   QStringConverter::Flag::ConvertInitialBom))
-        return {*text, TextFormat::Encoding::Utf8};
+    const bool mark = bytes.startsWith(utf8Mark);
+    const QByteArray body = mark ? bytes.sliced(utf8Mark.size()) : bytes;
+    if (auto text = decodeStrictly(QStringConverter::Utf8, body))
+        return {*text, TextFormat::Encoding::Utf8, mark};
+    if (auto text = decodeWithStrayBytes(body))
+        return {*text, TextFormat::Encoding::Utf8, mark, true};
     return {fromWindows1252(bytes), TextFormat::Encoding::Windows1252};
+}
+
+// A CR that the file's line break is not, and that no U+240D of the file's own could be taken for.
+bool marksLoneCarriageReturns(const QString& text, TextFormat::LineBreak lineBreak) {
+    if (lineBreak == TextFormat::LineBreak::Cr || text.contains(QChar(loneCrMark)))
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+            return true;
+    }
+    return false;
+}
+
+QString withLoneCarriageReturnsMarked(QString text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+            text[i] = QChar(loneCrMark);
+    }
+    return text;
 }
 
 QString withCrLfBreaks(QString text) {
@@ -104,9 +187,13 @@ DecodedText DecodeDocumentBytes(const QByteArray& bytes) {
     DecodedText decoded;
     TextFormat& format = decoded.format;
     format.encoding = decoding.encoding;
+    format.byteOrderMark = decoding.byteOrderMark;
+    format.strayBytes = decoding.strayBytes;
     format.lineBreak = DominantLineBreak(decoding.text);
-    decoded.text = withCrLfBreaks(decoding.text);
-    format.endsWithLineBreak = decoded.text.endsWith(crLf);
+    format.loneCarriageReturns = marksLoneCarriageReturns(decoding.text, format.lineBreak);
+    decoded.text = withCrLfBreaks(
+        format.loneCarriageReturns ? withLoneCarriageReturnsMarked(decoding.text) : decoding.text);
+    format.endsWithLineBreak = false;
     format.openedText = decoded.text;
     format.openedBytes = bytes;
     return decoded;
@@ -138,6 +225,12 @@ bool EncodingHolds(TextFormat::Encoding encoding, QStringView text) {
                        [](QChar c) { return windows1252Byte(c).has_value(); });
 }
 
+bool FormatHolds(const TextFormat& format, const QString& text) {
+    if (!format.loneCarriageReturns)
+        return EncodingHolds(format.encoding, text);
+    return EncodingHolds(format.encoding, QString(text).remove(QChar(loneCrMark)));
+}
+
 QString EncodingName(TextFormat::Encoding encoding) {
     switch (encoding) {
     case TextFormat::Encoding::Windows1252:
@@ -162,17 +255,23 @@ QByteArray EncodeDocumentText(const QString& text, const TextFormat& format) {
         out.replace(crLf, lf);
     else if (format.lineBreak == TextFormat::LineBreak::Cr)
         out.replace(crLf, QStringLiteral("\r"));
+    if (format.loneCarriageReturns)
+        out.replace(QChar(loneCrMark), u'\r');
+    const QStringConverter::Flags mark =
+        format.byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default;
     switch (format.encoding) {
     case TextFormat::Encoding::Windows1252:
         return toWindows1252(out);
     case TextFormat::Encoding::Utf16Le:
-        return encodeUnicode(QStringConverter::Utf16LE, out, QStringConverter::Flag::WriteBom);
+        return encodeUnicode(QStringConverter::Utf16LE, out, mark);
     case TextFormat::Encoding::Utf16Be:
-        return encodeUnicode(QStringConverter::Utf16BE, out, QStringConverter::Flag::WriteBom);
+        return encodeUnicode(QStringConverter::Utf16BE, out, mark);
     case TextFormat::Encoding::Utf8:
         break;
     }
-    return encodeUnicode(QStringConverter::Utf8, out);
+    // Qt's UTF-8 encoder writes no mark when asked to keep no state.
+    const QByteArray bytes = encodeUnicode(QStringConverter::Utf8, out);
+    return format.byteOrderMark ? utf8Mark + bytes : bytes;
 }
 
 } // namespace orvane

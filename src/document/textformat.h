@@ -19,8 +19,17 @@ struct TextFormat {
 
     Encoding encoding = Encoding::Utf8;
     LineBreak lineBreak = LineBreak::CrLf;
-    // New documents end with a line break; an opened file keeps whatever ending it had.
+    // A new document is written with a line break added at its end; an opened file's text is
+    // written as it stands, so a final line break the user deleted stays deleted.
     bool endsWithLineBreak = true;
+    // The file began with a byte order mark: kept out of the text, written back before it.
+    bool byteOrderMark = false;
+    // UTF-8 with a few bytes that are not, shown as their Windows-1252 characters. Such a text,
+    // once edited, can only be written as whole UTF-8, which changes those bytes.
+    bool strayBytes = false;
+    // Carriage returns that are not the file's line break stand in the text as U+240D, so the
+    // editor doesn't break the line there; they are written back as CR.
+    bool loneCarriageReturns = false;
     // The text as it was read. A text still equal to it is written back as these very bytes, so
     // details the editor cannot hold (a lone CR, LF mixed into a CR LF file) survive a save.
     QString openedText;
@@ -35,7 +44,8 @@ struct DecodedText {
 };
 
 // Reads a file's bytes into document text, remembering how they were written. Every byte is kept:
-// bytes that are not whole UTF-8 (an unfinished sequence at the end included) are read as
+// UTF-8 with a few stray bytes reads as UTF-8 with each stray byte as its Windows-1252 character;
+// other bytes that are not whole UTF-8 (an unfinished sequence at the end included) are read as
 // Windows-1252.
 DecodedText DecodeDocumentBytes(const QByteArray& bytes);
 
@@ -44,6 +54,9 @@ TextFormat::LineBreak DominantLineBreak(QStringView text);
 
 // Whether `encoding` can store every character of `text`.
 bool EncodingHolds(TextFormat::Encoding encoding, QStringView text);
+
+// Whether a document's text can be written in `format` as it stands.
+bool FormatHolds(const TextFormat& format, const QString& text);
 
 // The encoding's name as the user knows it: "UTF-8", "Windows-1252", "UTF-16 LE", "UTF-16 BE".
 QString EncodingName(TextFormat::Encoding encoding);

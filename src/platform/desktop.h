@@ -37,7 +37,8 @@ public:
 
     virtual MessageAnswer showMessage(const Message& message) = 0;
 
-    // The chosen full path, or nothing when the user cancelled.
+    // The chosen full path, or nothing when the user cancelled. Save As asks before it chooses a
+    // file that exists; No leaves the dialog open for another choice.
     virtual std::optional<QString> askOpenFileName(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> askSaveFileName(const FileDialogRequest& request) = 0;
 

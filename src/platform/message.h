@@ -29,6 +29,9 @@ struct Message {
     QString title;
     MessageButtons buttons = MessageButtons::Ok;
     MessageIcon icon = MessageIcon::Information;
+    // The button Enter presses. Dismissed leaves the box's usual choice; a question whose Yes
+    // throws text away names No, so typing on never answers it.
+    MessageAnswer defaultAnswer = MessageAnswer::Dismissed;
 };
 
 } // namespace orvane

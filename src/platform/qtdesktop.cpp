@@ -49,6 +49,26 @@ QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton boxButton(MessageAnswer answer) {
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Abort:
+        return QMessageBox::Abort;
+    case MessageAnswer::Retry:
+        return QMessageBox::Retry;
+    case MessageAnswer::Ignore:
+        return QMessageBox::Ignore;
+    case MessageAnswer::Dismissed:
+        break;
+    }
+    return QMessageBox::NoButton;
+}
+
 MessageAnswer answerFor(int button, MessageButtons buttons) {
     switch (button) {
     case QMessageBox::Yes:
@@ -104,6 +124,9 @@ MessageAnswer QtDesktop::showMessage(const Message& message) {
         dismiss->hide();
         box.setEscapeButton(dismiss);
     }
+    if (const QMessageBox::StandardButton chosen = boxButton(message.defaultAnswer);
+        box.button(chosen))
+        box.setDefaultButton(chosen);
     return answerFor(box.exec(), message.buttons);
 }
 
@@ -117,7 +140,6 @@ std::optional<QString> QtDesktop::askOpenFileName(const FileDialogRequest& reque
 std::optional<QString> QtDesktop::askSaveFileName(const FileDialogRequest& request) {
     std::unique_ptr<QFileDialog> dialog(makeFileDialog(owner_, request));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setOption(QFileDialog::DontConfirmOverwrite);
     return runFileDialog(*dialog);
 }
 

@@ -16,10 +16,11 @@ struct OptionKey {
     bool EditorOptions::*flag;
 };
 
-constexpr std::array<OptionKey, 3> optionKeys{{
+constexpr std::array<OptionKey, 4> optionKeys{{
     {"SyntaxColouring", &EditorOptions::colouring},
     {"LineNumbers", &EditorOptions::lineNumbers},
     {"CurrentLine", &EditorOptions::currentLine},
+    {"CheckJavaAsIType", &EditorOptions::checkAsYouType},
 }};
 
 } // namespace

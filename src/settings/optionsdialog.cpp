@@ -80,7 +80,8 @@ OptionsDialog::OptionsDialog(Desktop& desktop, const QStringList& fonts, const O
                           "chkColouring")),
       chkLineNumbers_(Named(new QCheckBox(QStringLiteral("Show &line numbers")), "chkLineNumbers")),
       chkCurrentLine_(
-          Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")) {
+          Named(new QCheckBox(QStringLiteral("&Mark the line with the caret")), "chkCurrentLine")),
+      chkCheckJava_(Named(new QCheckBox(QStringLiteral("Check &Java as I type")), "chkCheckJava")) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Options"));
 
@@ -165,7 +166,7 @@ QWidget* OptionsDialog::buildEditorTab() {
         wrappedLabel(QStringLiteral("How document windows show your text:"), "lblEditor", page));
     auto* checks = new QVBoxLayout;
     checks->setContentsMargins(indent, 6, 0, 0);
-    for (QCheckBox* box : {chkColouring_, chkLineNumbers_, chkCurrentLine_})
+    for (QCheckBox* box : {chkColouring_, chkLineNumbers_, chkCurrentLine_, chkCheckJava_})
         checks->addWidget(box);
     layout->addLayout(checks);
     layout->addStretch();
@@ -176,10 +177,12 @@ void OptionsDialog::showEditorOptions(const EditorOptions& options) {
     chkColouring_->setChecked(options.colouring);
     chkLineNumbers_->setChecked(options.lineNumbers);
     chkCurrentLine_->setChecked(options.currentLine);
+    chkCheckJava_->setChecked(options.checkAsYouType);
 }
 
 EditorOptions OptionsDialog::editorOptions() const {
-    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked()};
+    return {chkColouring_->isChecked(), chkLineNumbers_->isChecked(), chkCurrentLine_->isChecked(),
+            chkCheckJava_->isChecked()};
 }
 
 QWidget* OptionsDialog::buildCompilerTab() {

@@ -54,6 +54,7 @@ private:
     QCheckBox* chkColouring_;
     QCheckBox* chkLineNumbers_;
     QCheckBox* chkCurrentLine_;
+    QCheckBox* chkCheckJava_;
 };
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include "templates/projectrules.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -24,11 +25,25 @@ constexpr int fieldWidth = 265;
 constexpr int descriptionLines = 3;
 constexpr int shortFieldWidth = 80;
 
+bool projectExists(const QString& folder, const QString& name) {
+    return QFileInfo::exists(folder + name + ProjectFileExtension(ProjectFileKind::Page)) ||
+           QFileInfo::exists(folder + name + ProjectFileExtension(ProjectFileKind::Source));
+}
+
+QString freeProjectName(const QString& folder) {
+    for (int number = 1;; ++number) {
+        const QString name = QStringLiteral("Document") + QString::number(number);
+        if (!projectExists(folder, name))
+            return name;
+    }
+}
+
 } // namespace
 
-DocumentDialog::DocumentDialog(Desktop& desktop, const QString& authorName, QWidget* parent)
-    : QDialog(parent), desktop_(desktop),
-      txtProject_(new QLineEdit(QStringLiteral("Document1"), this)),
+DocumentDialog::DocumentDialog(Desktop& desktop, const QString& authorName,
+                               const QString& projectsFolder, QWidget* parent)
+    : QDialog(parent), desktop_(desktop), projectsFolder_(projectsFolder),
+      txtProject_(new QLineEdit(freeProjectName(projectsFolder), this)),
       txtAuthor_(new QLineEdit(authorName, this)),
       txtDescription_(new QPlainTextEdit(
           QStringLiteral("Type a brief description of your program here."), this)),
@@ -101,14 +116,28 @@ void DocumentDialog::buildLayout() {
 // A name that would put the files outside the projects folder is refused here, while the other
 // answers are still in their boxes.
 void DocumentDialog::finishClicked() {
-    const QString refusal = ProjectNameRefusal(TrimBlanks(txtProject_->text()));
-    if (refusal.isEmpty()) {
+    const QString name = TrimBlanks(txtProject_->text());
+    const QString refusal = ProjectNameRefusal(name);
+    if (refusal.isEmpty() && mayReplace(name)) {
         accept();
         return;
     }
-    desktop_.showMessage(
-        {refusal, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
+    if (!refusal.isEmpty())
+        desktop_.showMessage(
+            {refusal, QStringLiteral("Orvane"), MessageButtons::Ok, MessageIcon::Information});
     txtProject_->setFocus(Qt::OtherFocusReason);
+}
+
+// The files of a project already there hold the user's work: Yes alone replaces them, and Enter
+// keeps them.
+bool DocumentDialog::mayReplace(const QString& name) {
+    if (!projectExists(projectsFolder_, name))
+        return true;
+    return desktop_.showMessage({QStringLiteral("The project [") + name +
+                                     QStringLiteral("] already exists in the projects folder. "
+                                                    "Replace its files?"),
+                                 QStringLiteral("Orvane"), MessageButtons::YesNo,
+                                 MessageIcon::Question, MessageAnswer::No}) == MessageAnswer::Yes;
 }
 
 ProjectValues DocumentDialog::answers() const {

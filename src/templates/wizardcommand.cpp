@@ -12,7 +12,7 @@ namespace orvane {
 void ShowDocumentWizard(Workspace& workspace, const QString& templateKind) {
     // Held by the frame so it stays above it; loaded afresh at every opening.
     DocumentDialog dialog(workspace.desktop(), workspace.settings().get(SettingKey::AuthorName),
-                          &workspace.dialogParent());
+                          workspace.projectsFolder(), &workspace.dialogParent());
     CentreOnScreen(dialog, workspace.desktop().screenSize());
     if (workspace.desktop().runModal(dialog) == QDialog::Accepted)
         FinishDocumentWizard(workspace, templateKind, dialog.answers());

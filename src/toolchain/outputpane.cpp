@@ -49,6 +49,8 @@ struct OutputPane::Block {
     // Compiler runs: the compiled source, and the folder relative names in messages start from.
     QString sourcePath;
     QString workingFolder;
+    QString compilerOutput;
+    CompilerEnded whenEnded;
     QProcess* process = nullptr; // while the program runs
     QStringDecoder standardOutput{QStringConverter::System};
     QStringDecoder standardError{QStringConverter::System};
@@ -136,21 +138,17 @@ int OutputPane::runningPrograms() const {
 }
 
 void OutputPane::follow(QProcess& process, const QString& commandLine) {
-    followBlock(process, commandLine, QString());
+    followCompiler(process, commandLine, QString(), {});
 }
 
 void OutputPane::followCompiler(QProcess& process, const QString& commandLine,
-                                const QString& sourcePath) {
-    followBlock(process, commandLine, sourcePath);
-}
-
-void OutputPane::followBlock(QProcess& process, const QString& commandLine,
-                             const QString& sourcePath) {
+                                const QString& sourcePath, CompilerEnded whenEnded) {
     process.setParent(this);
     std::unique_ptr<Block> started = startBlock(commandLine);
     started->process = &process;
     started->group = process.processId();
     started->sourcePath = sourcePath;
+    started->whenEnded = std::move(whenEnded);
     started->workingFolder =
         process.workingDirectory().isEmpty() ? QDir::currentPath() : process.workingDirectory();
     Block* block = started.get();
@@ -232,8 +230,11 @@ void OutputPane::readChannel(Block& block, QProcess::ProcessChannel channel) {
     if (bytes.isEmpty())
         return;
     QStringDecoder& decoder = errors ? block.standardError : block.standardOutput;
+    const QString text = decoder.decode(bytes);
+    if (block.whenEnded && block.compilerOutput.size() < limits_.characters)
+        block.compilerOutput += text;
     TerminalText& terminal = errors ? block.errorText : block.outputText;
-    append(block, terminal.feed(decoder.decode(bytes)), errors ? ErrorFormat() : QTextCharFormat());
+    append(block, terminal.feed(text), errors ? ErrorFormat() : QTextCharFormat());
 }
 
 void OutputPane::finish(Block& block) {
@@ -245,6 +246,8 @@ void OutputPane::finish(Block& block) {
     block.process->disconnect(this);
     block.process->deleteLater();
     block.process = nullptr;
+    if (block.whenEnded)
+        block.whenEnded(std::exchange(block.compilerOutput, QString()), block.workingFolder);
     // What the program started may outlive it; Stop stays until that has ended too.
     if (!block.stopped && ProgramGroupAlive(block.group))
         lingeringGroups_.push_back(block.group);

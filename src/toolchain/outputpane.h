@@ -37,8 +37,8 @@ public:
 
     QObject& programOwner() override { return *this; }
     void follow(QProcess& process, const QString& commandLine) override;
-    void followCompiler(QProcess& process, const QString& commandLine,
-                        const QString& sourcePath) override;
+    void followCompiler(QProcess& process, const QString& commandLine, const QString& sourcePath,
+                        CompilerEnded whenEnded) override;
     void noteFailedStart(const QString& commandLine) override;
     void noteNotStarted(const QString& commandLine, const QString& reason) override;
 
@@ -64,7 +64,6 @@ protected:
 private:
     struct Block;
 
-    void followBlock(QProcess& process, const QString& commandLine, const QString& sourcePath);
     std::unique_ptr<Block> startBlock(const QString& commandLine);
     void openBlock(Block& block, const QString& header);
     void append(Block& block, const QString& text, const QTextCharFormat& format);

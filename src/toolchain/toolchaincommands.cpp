@@ -11,6 +11,7 @@
 #include "settings/settingsstore.h"
 #include "toolchain/appletapichoice.h"
 #include "toolchain/compilecommands.h"
+#include "toolchain/compilermarkers.h"
 #include "toolchain/javapackage.h"
 #include "toolchain/previewrule.h"
 #include "toolchain/rundialog.h"
@@ -144,6 +145,11 @@ void CompileDocument(Workspace& workspace) {
         return;
     }
     run.keptWhileRunning = CopyWithoutByteOrderMark(sourcePath, place, commands);
+    // Messages about the copy without a byte order mark are about the document itself.
+    run.whenCompiled = [&workspace, compiled = commands.constFirst().arguments.constLast(),
+                        sourcePath](const QString& output, const QString& folder) {
+        ShowCompilerMarkers(workspace, QString(output).replace(compiled, sourcePath), folder);
+    };
     for (const ToolCommand& command : commands) {
         if (!RunTrappedSteps(desktop, {[&] {
                                  return StartTool(workspace, command, run);

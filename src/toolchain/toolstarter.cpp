@@ -6,6 +6,7 @@
 #include "platform/desktop.h"
 #include "settings/settingsstore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -77,11 +78,15 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
     if (run.compiledSource.isEmpty())
         pane.follow(*process, header);
     else
-        pane.followCompiler(*process, header, run.compiledSource);
-    // Connected after the pane, so what the user is told comes after the run's end line.
+        pane.followCompiler(*process, header, run.compiledSource, run.whenCompiled);
+    // Connected after the pane, so what the user is told comes after the run's end line; and
+    // queued, so a box it shows runs its own event loop outside the process's signal.
     if (run.whenEnded)
-        QObject::connect(process, &QProcess::finished, process,
-                         [whenEnded = run.whenEnded, seen] { whenEnded(*seen); });
+        QObject::connect(process, &QProcess::finished, process, [whenEnded = run.whenEnded, seen] {
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [whenEnded, seen] { whenEnded(*seen); },
+                Qt::QueuedConnection);
+        });
     return 0;
 }
 

@@ -27,6 +27,8 @@ struct ToolRun {
     QByteArray watchedLine{};
     std::function<void(bool watchedLineSeen)> whenEnded{};
     std::shared_ptr<const void> keptWhileRunning{}; // what the program needs, a file say
+    // For a compiler run: hears what the compiler printed once it has ended.
+    std::function<void(const QString& output, const QString& workingFolder)> whenCompiled{};
 };
 
 // Starts `command` without waiting for it and follows it in the Output pane. 0 when it started,

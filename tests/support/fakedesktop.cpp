@@ -2,6 +2,7 @@
 
 #include "platform/programstarter.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 
@@ -16,6 +17,19 @@ int FakeDesktop::runModal(QDialog& dialog) {
     dialogDrivers.dequeue()(dialog);
     dialog.hide();
     return dialog.result();
+}
+
+std::optional<QString> FakeDesktop::askSaveFileName(const FileDialogRequest& request) {
+    saveRequests.append(request);
+    while (!fileAnswers.isEmpty()) {
+        const std::optional<QString> chosen = fileAnswers.dequeue();
+        if (!chosen || !QFileInfo::exists(*chosen))
+            return chosen;
+        overwriteQuestions.append(*chosen);
+        if (!overwriteAnswers.isEmpty() && overwriteAnswers.dequeue())
+            return chosen;
+    }
+    return std::nullopt;
 }
 
 QProcess* FakeDesktop::startProgram(const ProgramCall& call, QObject* parent) {

@@ -35,7 +35,9 @@ public:
     QList<int> busyAtMessages; // busyDepth when each message was shown
     QList<FileDialogRequest> openRequests;
     QList<FileDialogRequest> saveRequests;
-    QStringList modalDialogs; // object names
+    QStringList overwriteQuestions; // existing files Save As asked about
+    QQueue<bool> overwriteAnswers;  // without one, the user keeps the existing file
+    QStringList modalDialogs;       // object names
     QList<ProgramCall> programCalls;
     QList<ProgramCall> detachedCalls; // recorded, never started
     QList<QUrl> openedUrls;
@@ -59,10 +61,9 @@ public:
         openRequests.append(request);
         return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
     }
-    std::optional<QString> askSaveFileName(const FileDialogRequest& request) override {
-        saveRequests.append(request);
-        return fileAnswers.isEmpty() ? std::nullopt : fileAnswers.dequeue();
-    }
+    // As the desktop's dialog: an existing file is only chosen after Yes to its question; No
+    // leaves the dialog up for the next queued name, and with none left the user cancels.
+    std::optional<QString> askSaveFileName(const FileDialogRequest& request) override;
     int runModal(QDialog& dialog) override;
     QProcess* startProgram(const ProgramCall& call, QObject* parent) override;
     bool startDetached(const ProgramCall& call) override {

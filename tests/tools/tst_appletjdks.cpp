@@ -90,6 +90,8 @@ struct Program {
     void waitForPrograms() const {
         QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
                                  120000);
+        // What follows a program's end is told from a queued call.
+        QCoreApplication::processEvents();
     }
 };
 

@@ -29,6 +29,7 @@ private slots:
         const QString folder = QFileInfo(program).canonicalPath();
         QVERIFY(QFileInfo::exists(folder + "/orvane-viewer.jar"));
         QVERIFY(QFileInfo::exists(folder + "/orvane-applet-api.jar"));
+        QVERIFY(QFileInfo::exists(folder + "/orvane-checker.jar"));
         HelpWindow help;
         help.showDocument(HelpFilePath(folder, HostPlatform::Linux));
         QVERIFY(help.browser().toPlainText().contains("Compile"));

@@ -55,9 +55,8 @@ private slots:
                                                "program. Overwrite it with the text in Orvane?");
         row("unchanged: not written", mine, {}, "", Yes, "", mine);
         row("unchanged, newer file: kept", mine, theirs, "", Yes, "", theirs);
-        row("edited: written", mine, {}, "!", Yes, "", "mine\r\n!\r\n");
-        row("edited, newer file, Yes: overwritten", mine, theirs, "!", Yes, changed,
-            "mine\r\n!\r\n");
+        row("edited: written as left, no line break added", mine, {}, "!", Yes, "", "mine\r\n!");
+        row("edited, newer file, Yes: overwritten", mine, theirs, "!", Yes, changed, "mine\r\n!");
         row("edited, newer file, No: stays open", mine, theirs, "!", No, changed, theirs);
         row("edited, newer file, no button: stays open", mine, theirs, "!", Dismissed, changed,
             theirs);
@@ -68,18 +67,30 @@ private slots:
             "class A {\r\n}\r\nx\r\n");
         row("CR LF, no final break", "a\r\nb", {}, "x", Yes, "", "a\r\nbx");
         row("UTF-8, non-breaking space", "na\xC3\xAFve\xC2\xA0x\r\n", {}, "\u00E9", Yes, "",
-            "na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9\r\n");
+            "na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9");
         row("Windows-1252 and a euro", "caf\xE9\xA0\r\n", {}, "\u20AC", Yes, "",
-            "caf\xE9\xA0\r\n\x80\r\n");
+            "caf\xE9\xA0\r\n\x80");
+        row("Windows-1252 and an arrow, No: untouched", "caf\xE9\r\n", {}, "\u2192", No,
+            QStringLiteral("The file [%1] is stored in Windows-1252, which cannot hold some of "
+                           "the characters in it. Save it as UTF-8?"),
+            "caf\xE9\r\n");
         const QByteArray stray("na\xC3\xAFve \xFF\r\n");
-        const QString encoding = QStringLiteral(
-            "The file [%1] is stored in Windows-1252, which cannot hold some of the characters in "
-            "it. Save it as UTF-8?");
-        row("stray byte and an arrow, No: untouched", stray, {}, "\u2192", No, encoding, stray);
-        row("stray byte and an arrow, no button: untouched", stray, {}, "\u2192", Dismissed,
-            encoding, stray);
-        row("stray byte and an arrow, Yes: UTF-8", stray, {}, "\u2192", Yes, encoding,
-            "na\xC3\x83\xC2\xAFve \xC3\xBF\r\n\xE2\x86\x92\r\n");
+        const QString strayQuestion =
+            QStringLiteral("The file [%1] holds bytes that are not UTF-8, shown as their "
+                           "Windows-1252 characters. Save it as UTF-8?");
+        row("stray byte, unchanged: untouched", stray, {}, "", Yes, "", stray);
+        row("stray byte, edited, No: untouched", stray, {}, "!", No, strayQuestion, stray);
+        row("stray byte, edited, no button: untouched", stray, {}, "!", Dismissed, strayQuestion,
+            stray);
+        row("stray byte, edited, Yes: UTF-8", stray, {}, "!", Yes, strayQuestion,
+            "na\xC3\xAFve \xC3\xBF\r\n!");
+        row("byte order mark kept out of the text, written back",
+            "\xEF\xBB\xBF"
+            "class A {}\r\n",
+            {}, "x", Yes, "",
+            "\xEF\xBB\xBF"
+            "class A {}\r\nx");
+        row("a lone CR inside CR LF lines kept", "a\rb\r\n", {}, "c", Yes, "", "a\rb\r\nc");
         const QByteArray marks("a\xEF\xB7\x90"
                                "b\xEF\xB7\x91\r\n");
         const QString breaks =
@@ -111,6 +122,7 @@ private slots:
             QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
         const QDateTime before = QFileInfo(path).lastModified();
         const QString edited = typeAtEnd(window, typed);
+        QVERIFY(!edited.contains(QChar(0xFEFF)));
         session.desktop.answerMessage(answer);
 
         const bool stays = !question.isEmpty() && answer != MessageAnswer::Yes;
@@ -138,7 +150,7 @@ private slots:
         QVERIFY(closeWindow(first));
         typeAtEnd(second, QStringLiteral("three"));
         QVERIFY(closeWindow(second));
-        QCOMPARE(readBytes(path), QByteArray("one\r\ntwothree\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("one\r\ntwothree"));
         QVERIFY(session.desktop.messages.isEmpty());
     }
 
@@ -169,6 +181,20 @@ private slots:
         QTEST(desktop.showMessage({QStringLiteral("Sure?"), QStringLiteral("Orvane"), buttons,
                                    MessageIcon::Question}),
               "answer");
+    }
+
+    // A question whose Yes throws text away: Enter answers No.
+    void enterTakesTheDefaultAnswer() {
+        QtDesktop desktop;
+        QTimer::singleShot(0, [] {
+            QWidget* box = QApplication::activeModalWidget();
+            QVERIFY(box);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        QCOMPARE(
+            desktop.showMessage({QStringLiteral("Reload?"), QStringLiteral("Orvane"),
+                                 MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No}),
+            MessageAnswer::No);
     }
 
     // Ignore after a failure never throws text away nor claims a file that was not written or

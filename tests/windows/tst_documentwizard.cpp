@@ -64,8 +64,12 @@ private slots:
         QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
         if (kind == 5)
             files.removeFirst();
+<<<<<<< HEAD
         test::writeBytes(folder + files.last(), QByteArray(5000, 'x')); // replaced silently
         t.desktop.driveDialog(Finish(typed));
+=======
+        t.desktop.driveDialog(FinishWithName(typed));
+>>>>>>> main
         ShowDocumentWizard(t.frame(), QString::number(kind));
 
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
@@ -169,6 +173,50 @@ private slots:
                              "files are saved under this name in the projects folder."});
         QVERIFY(!QDirIterator(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
                      .hasNext());
+    }
+
+    void existingProjectAsksFirst_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("its source, No") << "Mine.java" << MessageAnswer::No;
+        QTest::newRow("its page, Escape") << "Mine.html" << MessageAnswer::Dismissed;
+        QTest::newRow("its source, Yes") << "Mine.java" << MessageAnswer::Yes;
+    }
+
+    // Only Yes replaces the user's project; otherwise the wizard stays open with the name typed.
+    // The name proposed is the first no project has taken.
+    void existingProjectAsksFirst() {
+        QFETCH(QString, existing);
+        QFETCH(MessageAnswer, answer);
+        test::TestFrame t;
+        QVERIFY(t.start());
+        const QString folder = t.frame().projectsFolder();
+        test::writeBytes(folder + existing, "mine");
+        test::writeBytes(folder + QStringLiteral("Document1.html"), "taken");
+        t.desktop.answerMessage(answer);
+        bool stillOpen = false;
+        QString name;
+        QString proposed;
+        t.desktop.driveDialog([&](QDialog& d) {
+            proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+            FinishWithName(QStringLiteral("Mine"))(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+            name = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+        });
+        ShowDocumentWizard(t.frame(), QStringLiteral("1"));
+        QCOMPARE(proposed, QStringLiteral("Document2"));
+        QCOMPARE(t.desktop.messages.size(), 1);
+        const Message& asked = t.desktop.messages.first();
+        QCOMPARE(asked.text, QStringLiteral("The project [Mine] already exists in the projects "
+                                            "folder. Replace its files?"));
+        QCOMPARE(asked.icon, MessageIcon::Question);
+        QCOMPARE(asked.buttons, MessageButtons::YesNo);
+        QCOMPARE(asked.defaultAnswer, MessageAnswer::No);
+        const bool replaced = answer == MessageAnswer::Yes;
+        QCOMPARE(stillOpen, !replaced);
+        QCOMPARE(name, QStringLiteral("Mine"));
+        QCOMPARE(test::readBytes(folder + existing) == "mine", !replaced);
+        QCOMPARE(t.frame().documentWindows().size(), replaced ? 3 : 1);
     }
 
     void focusMovesWithinTheDialogOnly_data() {

@@ -67,7 +67,7 @@ Command throughDialog(void (*show)(Workspace&), FakeDesktop::DialogDriver drive)
 } // namespace
 
 // What Orvane adds to the designed editor: colouring, line numbers, Undo and Redo, Go to Line,
-// files from outside, recent files and files changed on disk.
+// files from outside and recent files.
 class TestEditor : public QObject {
     Q_OBJECT
 
@@ -105,7 +105,8 @@ private slots:
         OpenDocumentFile(frame(), file("a.txt"));
         QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
-                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo"}));
+                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo", "-",
+                              "mnuEditNextError", "mnuEditPreviousError"}));
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
                  (QStringList{"-", "mnuFileRecent"}));
         QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
@@ -157,6 +158,17 @@ private slots:
         QVERIFY(!undo->isEnabled());
         test_->item("mnuEditRedo")->trigger();
         QVERIFY(text.text() != javaSource);
+    }
+
+    // Typing, then Edit > Paste: Undo takes back the paste alone.
+    void pasteIsAStepOfItsOwn() {
+        QPlainTextEdit& editor = active()->editor();
+        QTest::keyClicks(&editor, QStringLiteral("abc"));
+        test_->desktop.setClipboardText(QStringLiteral("XYZ"));
+        test_->item("mnuEditPaste")->trigger();
+        QCOMPARE(active()->text().text(), QStringLiteral("abcXYZ"));
+        test_->item("mnuEditUndo")->trigger();
+        QCOMPARE(active()->text().text(), QStringLiteral("abc"));
     }
 
     void goToLineMovesTheCaretToTheLinesStart() {
@@ -224,6 +236,8 @@ private slots:
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QCheckBox*>("chkColouring")->setChecked(false);
             d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
+            QVERIFY(d.findChild<QCheckBox*>("chkCheckJava")->isChecked());
+            d.findChild<QCheckBox*>("chkCheckJava")->setChecked(false);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
@@ -231,6 +245,7 @@ private slots:
         QCOMPARE(editor.gutterWidth(), 0);
         QVERIFY(editor.showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
+        QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
         QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
         QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
     }
@@ -275,53 +290,6 @@ private slots:
         test_->desktop.fileAnswers.enqueue(file("saved.txt"));
         SaveDocument(frame(), *untitled);
         QCOMPARE(recentMenu().first(), "&1 " + file("saved.txt"));
-    }
-
-    // On activation: an unchanged document is read again quietly, a changed one asks first.
-    void changedOnDiskReloads_data() {
-        QTest::addColumn<bool>("edited");
-        QTest::addColumn<QList<MessageAnswer>>("answers");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("unchanged: quietly") << false << QList<MessageAnswer>{} << "new content";
-        QTest::newRow("edited, Yes")
-            << true << QList<MessageAnswer>{MessageAnswer::Yes} << "new content";
-        QTest::newRow("edited, No keeps the text")
-            << true << QList<MessageAnswer>{MessageAnswer::No} << "mine old";
-        QTest::newRow("grown too large: said once, text kept")
-            << false << QList<MessageAnswer>{MessageAnswer::Ok} << "old";
-    }
-
-    void changedOnDiskReloads() {
-        QFETCH(bool, edited);
-        QFETCH(QList<MessageAnswer>, answers);
-        QFETCH(QString, text);
-        writeFile(file("a.txt"), "old");
-        OpenDocumentFile(frame(), file("a.txt"));
-        DocumentWindow* window = active();
-        if (edited) {
-            window->text().setSelStart(0);
-            window->text().replaceSelection(QStringLiteral("mine "));
-        }
-        DocumentWindow* other = frame().newDocumentWindow();
-        const bool tooLarge = QString(QTest::currentDataTag()).startsWith("grown");
-        writeFile(file("a.txt"), tooLarge ? QByteArray(65001, 'x') : "new content");
-        for (MessageAnswer answer : answers)
-            test_->desktop.messageAnswers.enqueue(answer);
-        frame().activateDocument(*window);
-        QCOMPARE(window->text().text(), text);
-        QCOMPARE(test_->desktop.messages.size(), answers.size());
-        if (!answers.isEmpty())
-            QCOMPARE(test_->desktop.messages.first().text,
-                     "The file [" + file("a.txt") +
-                         (tooLarge ? "] is too large to open."
-                                   : "] has been changed by another program. Reload it and "
-                                     "lose your changes in Orvane?"));
-        QCOMPARE(frame().statusBar1().currentMessage().isEmpty(),
-                 answers.value(0, MessageAnswer::Yes) != MessageAnswer::Yes);
-        // Asked once: coming back again asks nothing more.
-        frame().activateDocument(*other);
-        frame().activateDocument(*window);
-        QCOMPARE(test_->desktop.messages.size(), answers.size());
     }
 };
 

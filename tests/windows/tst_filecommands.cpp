@@ -141,9 +141,42 @@ private slots:
         QCOMPARE(readBytes(path), QByteArray("hello\r\n"));
     }
 
+    void saveAsOverAnExistingFile_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("No: nothing written") << false;
+        QTest::newRow("Yes: written, the window showing it asks") << true;
+    }
+
+    // Two untitled windows saved under the same proposed name: the second asks before it replaces
+    // the first one's file, and the first window, shown again, asks before reading it back.
+    void saveAsOverAnExistingFile() {
+        QFETCH(bool, replace);
+        FileSession session;
+        const QString path = session.path(QStringLiteral("untitled"));
+        DocumentWindow* first = session.active();
+        first->text().setText(QStringLiteral("first"));
+        session.desktop.answerFileDialog(path);
+        QVERIFY(SaveDocument(session.frame(), *first));
+        DocumentWindow* second = session.frame().newDocumentWindow();
+        second->text().setText(QStringLiteral("second"));
+        session.desktop.answerFileDialog(path);
+        session.desktop.overwriteAnswers.enqueue(replace);
+        QCOMPARE(SaveDocument(session.frame(), *second), replace);
+        QCOMPARE(session.desktop.overwriteQuestions, QStringList{path});
+        QCOMPARE(readBytes(path), replace ? QByteArray("second\r\n") : QByteArray("first\r\n"));
+        QCOMPARE(second->caption(),
+                 replace ? QStringLiteral("UNTITLED") : QStringLiteral("Untitled"));
+
+        session.frame().activateDocument(*first);
+        settle();
+        QCOMPARE(first->text().text(), QStringLiteral("first"));
+        QCOMPARE(session.desktop.messages.size(), replace ? 1 : 0);
+        QCOMPARE(first->isUnchanged(), !replace);
+    }
+
     // The frame closes its empty first window silently and stops at one whose Save As was
     // cancelled, keeping the program going; closing that one with a save that fails (Abort) keeps
-    // it open too. Exit ends the program at once.
+    // it open too.
     void closingKeepsUnsavedText() {
         FileSession session;
         DocumentWindow* window = session.frame().newDocumentWindow();
@@ -163,8 +196,36 @@ private slots:
                               "A system file error has occured.\r\n\r\nError "
                               "Number: 76\r\nDescription: Path not found"}));
         QCOMPARE(window->text().text(), QStringLiteral("draft"));
-        session.item(QStringLiteral("mnuFileExit"))->trigger();
-        QCOMPARE(session.desktop.endProgramCalls, 1);
+    }
+
+    void exitClosesLikeTheFrame_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("nothing changed: ends at once") << "" << QList<MessageAnswer>{} << true;
+        QTest::newRow("changed, the question dismissed: goes on")
+            << "draft" << QList<MessageAnswer>{MessageAnswer::Dismissed} << false;
+        QTest::newRow("changed, No: ends")
+            << "draft" << QList<MessageAnswer>{MessageAnswer::No} << true;
+    }
+
+    // File > Exit asks each changed window as closing the frame does, and its caption still
+    // names the key that does the same.
+    void exitClosesLikeTheFrame() {
+        QFETCH(QString, typed);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(bool, ends);
+        FileSession session;
+        DocumentWindow* window = session.active();
+        window->text().setText(typed);
+        session.desktop.messageAnswers.append(answers);
+        QAction* exit = session.item(QStringLiteral("mnuFileExit"));
+        QCOMPARE(exit->text(), QStringLiteral("E&xit\tAlt+F4"));
+        exit->trigger();
+        settle();
+        QCOMPARE(session.desktop.messages.size(), answers.size());
+        QCOMPARE(session.desktop.endProgramCalls, ends ? 1 : 0);
+        QCOMPARE(session.frame().documentWindows().isEmpty(), ends);
     }
 
     void failedWriteKeepsTheOldFile_data() {
@@ -198,8 +259,8 @@ private slots:
         } else {
             keepNewFiles(folder, false);
             QVERIFY(!QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly));
-            // No file this process writes may grow beyond twice the old text meanwhile.
-            signal(SIGXFSZ, SIG_IGN);
+            // No file this process writes may grow beyond twice the old text meanwhile. The
+            // signal such a write raises is left as it is: saving must survive it on its own.
             rlimit former{};
             getrlimit(RLIMIT_FSIZE, &former);
             const rlimit limit{rlim_t(old.size() * 2), former.rlim_max};

@@ -154,6 +154,7 @@ private slots:
                  QStringList{tool + (jdkHasViewer ? QString() : " -jar " + viewer) + " " + page});
         auto* pane = bench.frame.findChild<OutputPane*>();
         QTRY_COMPARE(pane->runningPrograms(), 0);
+        QCoreApplication::processEvents();
         QFETCH(QString, note);
         QFETCH(bool, told);
         QVERIFY2(pane->text().startsWith(note + "\n"), qPrintable(pane->text()));
