@@ -64,12 +64,7 @@ private slots:
         QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
         if (kind == 5)
             files.removeFirst();
-<<<<<<< HEAD
-        test::writeBytes(folder + files.last(), QByteArray(5000, 'x')); // replaced silently
         t.desktop.driveDialog(Finish(typed));
-=======
-        t.desktop.driveDialog(FinishWithName(typed));
->>>>>>> main
         ShowDocumentWizard(t.frame(), QString::number(kind));
 
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
@@ -199,7 +194,7 @@ private slots:
         QString proposed;
         t.desktop.driveDialog([&](QDialog& d) {
             proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
-            FinishWithName(QStringLiteral("Mine"))(d);
+            Finish(QStringLiteral("Mine"))(d);
             stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
             name = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
         });
