@@ -49,6 +49,16 @@ private slots:
         java("keywords, beside punctuation, not in identifiers holding them",
              "public int interval = newValue; if(x){return this;}",
              {"keyword:public", "keyword:int", "keyword:if", "keyword:return", "keyword:this"});
+        const QString keywords = QStringLiteral(
+            "abstract assert boolean break byte case catch char class const continue default do "
+            "double else enum extends final finally float for goto if implements import instanceof "
+            "int interface long native new package private protected public return short static "
+            "strictfp super switch synchronized this throw throws transient try void volatile "
+            "while");
+        QStringList keywordSpans = keywords.split(u' ');
+        for (QString& word : keywordSpans)
+            word.prepend(QStringLiteral("keyword:"));
+        java("every keyword", keywords, keywordSpans);
         java("literals", "b = true || null != false_flag;", {"literal:true", "literal:null"});
         java("escaped quote stays in the string", "s = \"say \\\"hi\\\"\" + 1;",
              {"string:\"say \\\"hi\\\"\"", "escape:\\\"", "escape:\\\"", "number:1"});

@@ -25,8 +25,8 @@ private slots:
         row("UTF-16 BE", be, "a\r\n", "\u20AC\r\n", be + QByteArray("\x20\xAC\0\n", 4));
         row("UTF-16 LE, odd length, read byte by byte", "\xFF\xFE\x61", "\u00FF\u00FEa", "bc",
             "\xFF\xFE\x61\x62\x63");
-        row("Windows-1252 euro and quotes", "\x80 \x93q\x94\r\n", "\u20AC \u201Cq\u201D\r\n",
-            "\u00E9", "\x80 \x93q\x94\r\n\xE9");
+        row("Windows-1252 euro, quotes, last high byte", "\x80 \x93q\x94\x9F\r\n",
+            "\u20AC \u201Cq\u201D\u0178\r\n", "\u00E9", "\x80 \x93q\x94\x9F\r\n\xE9");
         row("Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D",
             "\u0081\u008D\u008F\u0090\u009D", "!", "\x81\x8D\x8F\x90\x9D!");
         row("Windows-1252 cut off like UTF-8 at the end", "caf\xE9", "caf\u00E9", "!", "caf\xE9!");
@@ -43,6 +43,7 @@ private slots:
             "a\rb\r\nc\r\nd");
         row("mostly LF, one CR LF", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n", "d", "a\nb\nc\nd");
         row("mostly CR", "a\rb\rc\n", "a\r\nb\r\nc\r\n", "d", "a\rb\rc\rd");
+        row("CR at the very end", "a\rb\r", "a\r\nb\r\n", "c", "a\rb\rc");
         row("no break yet", "ab", "ab", "\r\nc", "ab\r\nc");
     }
 

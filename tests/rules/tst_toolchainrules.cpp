@@ -157,11 +157,14 @@ private slots:
         QTest::newRow("class by name") << u"Hello.class"_s << J << u"java -cp /t/Projects/ Hello"_s;
         QTest::newRow("nested class")
             << u"Outer$Inner.class"_s << J << u"java -cp /t/Projects/ Outer$Inner"_s;
+        const QString refusal =
+            u"JavaViewer cannot run \"%1\": it is not a Java class name. A class name starts with "
+            u"a letter, a currency sign such as \"$\" or a connector such as \"_\", and goes on "
+            u"with those, digits and accents; rename the source and compile it again."_s;
         QTest::newRow("name read as an option")
-            << u"-version.class"_s << J << RunClassNameRefusal(u"-version"_s);
-        QTest::newRow("name starting with a digit")
-            << u"1st.class"_s << J << RunClassNameRefusal(u"1st"_s);
-        QTest::newRow("argument file") << u"@args.class"_s << J << RunClassNameRefusal(u"@args"_s);
+            << u"-version.class"_s << J << refusal.arg("-version");
+        QTest::newRow("name starting with a digit") << u"1st.class"_s << J << refusal.arg("1st");
+        QTest::newRow("argument file") << u"@args.class"_s << J << refusal.arg("@args");
         // Names javac compiles and java runs: a combining accent, a currency sign, a connector,
         // a letter number, a letter outside the first plane.
         for (const QString& name : {u"Café"_s, u"€uro"_s, u"a‿b"_s, u"ⅫRoman"_s, u"𝒜pp"_s})

@@ -2,13 +2,13 @@
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "fakedesktop.h"
-#include "rundialog.h"
 #include "settings/settingsstore.h"
 #include "templates/javatemplates.h"
 #include "testsettings.h"
 #include "toolchain/appletapichoice.h"
 #include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,10 @@
 #include "about/versiontext.h"
-#include "app/mainframe.h"
 #include "document/documentfile.h"
-#include "document/documentwindow.h"
-#include "fakedesktop.h"
-#include "rundialog.h"
-#include "settings/settingsstore.h"
 #include "templates/appletpage.h"
 #include "templates/javatemplates.h"
 #include "testsettings.h"
-#include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QProcess>
@@ -266,35 +261,25 @@ private slots:
     // New > Standard Applet, Finish, Compile, Run > AppletViewer > Begin: the applet shows in
     // Orvane's viewer, beside the program, and no message box comes up.
     void newAppletRuns() {
-        test::FakeDesktop fake;
-        QVERIFY(QFile::copy(viewer_, QDir(fake.programFolderPath).filePath("orvane-viewer.jar")));
-        SettingsStore settings;
-        MainFrame frame{fake, settings};
-        frame.start();
-        settings.save(SettingKey::SDKLocation, javac_);
-        settings.save("SDKNormal", "True");
-        const auto finished = [&frame] {
-            auto* pane = frame.findChild<OutputPane*>();
-            return pane && pane->runningPrograms() == 0;
-        };
-
-        fake.driveDialog(
+        test::ToolchainBench bench({"SDKNormal"}, javac_);
+        QVERIFY(QFile::copy(viewer_, bench.fake.programFolder() + "/orvane-viewer.jar"));
+        bench.fake.driveDialog(
             [](QDialog& dialog) { dialog.findChild<QPushButton*>("cmdFinish")->click(); });
-        frame.command("mnuFileNewApplet")->trigger();
-        frame.command("mnuViewCompile")->trigger();
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), 120000);
+        bench.frame.command("mnuFileNewApplet")->trigger();
+        bench.frame.command("mnuViewCompile")->trigger();
+        bench.waitForPrograms();
 
-        fake.driveDialog(test::BeginRun("Document1.html", "optApplet"));
+        bench.fake.driveDialog(test::BeginRun("Document1.html", "optApplet"));
         qputenv("JAVA_TOOL_OPTIONS", closeAfterStart);
-        ShowRunDialog(frame);
+        ShowRunDialog(bench.frame);
         qunsetenv("JAVA_TOOL_OPTIONS");
-        QTRY_VERIFY_WITH_TIMEOUT(finished(), 120000);
+        bench.waitForPrograms();
 
-        const QString output = frame.findChild<OutputPane*>()->text();
+        const QString output = bench.pane().text();
         QVERIFY2(output.contains("Orvane's applet viewer shows the page.\n") &&
                      output.endsWith("Exit status 0\n\n") && !output.contains("Exception"),
                  qPrintable(output));
-        QVERIFY(fake.messages.isEmpty());
+        QVERIFY(bench.fake.messages.isEmpty());
     }
 };
 

@@ -1,15 +1,9 @@
-#include "app/mainframe.h"
-#include "document/documentwindow.h"
 #include "document/filecommands.h"
-#include "fakedesktop.h"
-#include "rundialog.h"
-#include "settings/settingsstore.h"
 #include "testsettings.h"
-#include "toolchain/compilermessage.h"
-#include "toolchain/outputpane.h"
 #include "toolchain/runaction.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchain/toolstarter.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,34 +17,14 @@ using namespace orvane;
 
 namespace {
 
-// Every source lies in a folder whose name has a blank, and is compiled in `mode` by `javac`.
-struct Bench {
-    test::FakeDesktop fake;
-    SettingsStore settings;
-    MainFrame frame{fake, settings};
-
-    Bench(const QString& javac, const QString& mode = QStringLiteral("SDKNormal")) {
-        fake.programFolderPath += QStringLiteral("/Orvane Tools");
-        frame.start();
-        settings.save(SettingKey::SDKLocation, javac);
-        settings.save(mode, "True");
-    }
-
-    QString projects() const { return frame.projectsFolder(); }
-    OutputPane& pane() const { return *frame.findChild<OutputPane*>(); }
-
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile file(projects() + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(name));
-    }
+struct Bench : test::ToolchainBench {
+    explicit Bench(const QString& javac, const char* mode = "SDKNormal")
+        : ToolchainBench({QString::fromLatin1(mode)}, javac) {}
 
     // Compiles `source` saved as `name` of the projects folder, the active window's file.
     void compile(const QString& name, const QByteArray& source) {
-        write(name, source);
+        saveAs(name, source);
         frame.activeDocument()->text().setText(QString::fromUtf8(source));
-        frame.activeDocument()->setDocumentPath(projects() + name);
-        frame.activeDocument()->setCaption(name.toUpper());
         CompileDocument(frame);
         waitForPrograms();
     }
@@ -66,11 +40,6 @@ struct Bench {
     void run(const QString& name, const char* option) {
         fake.driveDialog(test::BeginRun(name, option));
         ShowRunDialog(frame);
-    }
-
-    void waitForPrograms() const {
-        QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
-                                 60000);
     }
 };
 
@@ -107,7 +76,7 @@ private slots:
         view.setTextCursor(at);
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect(at).center());
         QCOMPARE(bench.frame.activeDocument(), &window);
-        QCOMPARE(window.text().selStart(), LineStartPosition(window.text().text(), 3));
+        QCOMPARE(window.text().selStart(), 18); // after "class Broken {\r\n\r\n"
     }
 
     // Debugging information is javac's -g; the interpreter is looked for beside the chosen
@@ -216,7 +185,11 @@ private slots:
         }
         QCOMPARE(bench.fake.programCalls.size(), 0);
         QCOMPARE(bench.fake.messages.size(), 2);
-        QCOMPARE(bench.fake.messages.constLast().text, RunClassNameRefusal("@name"));
+        QCOMPARE(
+            bench.fake.messages.constLast().text,
+            "JavaViewer cannot run \"@name\": it is not a Java class name. A class name starts "
+            "with a letter, a currency sign such as \"$\" or a connector such as \"_\", and "
+            "goes on with those, digits and accents; rename the source and compile it again.");
     }
 
     // A console program reads two lines typed into the pane's input line, then sees the end of

@@ -1,4 +1,5 @@
 #include "document/documentwindow.h"
+#include "expectedfile.h"
 #include "insert/insertcommands.h"
 #include "testframe.h"
 
@@ -46,27 +47,30 @@ class TestInsertDialogs : public QObject {
 private slots:
     void statementAtCaret_data() {
         QTest::addColumn<QString>("item");
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("skeleton"); // tests/rules/expected/skeleton-<name>.txt
         QTest::addColumn<int>("selLength");
-        const QStringList items = {"IF",  "IFELSE", "FORS", "WHILES",
-                                   "DOM", "SWITCH", "TRY",  "FINALLY"};
-        for (int i = 0; i < items.size(); ++i)
-            QTest::newRow(qPrintable(items[i])) << "mnuInsertStatement" + items[i] << i << 0;
-        QTest::newRow("over a selection") << "mnuInsertStatementWHILES" << 3 << 3;
+        const char* items[][2] = {{"IF", "if"},        {"IFELSE", "ifelse"},
+                                  {"FORS", "for"},     {"WHILES", "while"},
+                                  {"DOM", "dowhile"},  {"SWITCH", "switch"},
+                                  {"TRY", "trycatch"}, {"FINALLY", "trycatchfinally"}};
+        for (const auto& [item, file] : items)
+            QTest::newRow(item) << "mnuInsertStatement" + QString::fromLatin1(item) << file << 0;
+        QTest::newRow("over a selection") << "mnuInsertStatementWHILES"
+                                          << "while" << 3;
     }
 
     void statementAtCaret() {
         QFETCH(QString, item);
-        QFETCH(int, kind);
+        QFETCH(QString, skeleton);
         QFETCH(int, selLength);
         Session s;
         const QString before = QStringLiteral("import java.awt.*;\r\n  a");
         s.setDocument(before + QStringLiteral("SELb\r\n"), int(before.size()), selLength);
         s.trigger(item);
-        const QString skeleton = SkeletonText(StatementKind(kind));
+        const QString expected = test::ExpectedFile("skeleton-" + skeleton + ".txt");
         const QString after = QStringLiteral("SELb\r\n").mid(selLength);
-        QCOMPARE(s.document().text(), before + skeleton + after);
-        QCOMPARE(s.document().selStart(), int(before.size() + skeleton.size()));
+        QCOMPARE(s.document().text(), before + expected + after);
+        QCOMPARE(s.document().selStart(), int(before.size() + expected.size()));
         QCOMPARE(s.document().selLength(), 0);
     }
 

@@ -154,8 +154,14 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QList<Bar>, hidden);
         TestFrame test;
-        for (int i = 0; i < settingKeyCount; ++i) {
-            const QString name = settingName(static_cast<SettingKey>(i));
+        const QStringList names =
+            QStringLiteral(
+                "FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
+                "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser "
+                "SDKLocation "
+                "SDKNormal SDKDebug SDKOptimize SDKVerbose AuthorName UsedPreviousVersion")
+                .split(u' ');
+        for (const QString& name : names) {
             if (key.isEmpty() || key == name)
                 raw().setValue(QStringLiteral("Options/") + name, stored);
         }

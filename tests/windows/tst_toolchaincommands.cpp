@@ -1,11 +1,10 @@
 #include "app/mainframe.h"
 #include "document/documentwindow.h"
-#include "fakedesktop.h"
-#include "rundialog.h"
 #include "settings/settingsstore.h"
 #include "testsettings.h"
 #include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
+#include "toolchainbench.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,48 +18,7 @@
 
 using namespace orvane;
 
-namespace {
-
-struct Bench {
-    test::FakeDesktop fake;
-    SettingsStore settings;
-    MainFrame frame{fake, settings};
-
-    // `modes` holds the letters n, d, o, v of the chosen compile modes.
-    explicit Bench(const QString& modes = {}) {
-        frame.start();
-        frame.activeDocument()->text().setText(QStringLiteral("class A {}"));
-        const char* keys[] = {"SDKNormal", "SDKDebug", "SDKOptimize", "SDKVerbose"};
-        for (int i = 0; i < 4; ++i)
-            settings.save(keys[i], modes.contains(QLatin1Char("ndov"[i])) ? "True" : "False");
-    }
-
-    // Writes the file `name` of the projects folder and makes it the active document's.
-    QString saveAs(const QString& name, const QByteArray& bytes = {}) {
-        QFile file(frame.projectsFolder() + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(name));
-        frame.activeDocument()->setDocumentPath(file.fileName());
-        frame.activeDocument()->setCaption(name.toUpper());
-        return file.fileName();
-    }
-
-    QStringList messageTexts() const {
-        QStringList texts;
-        for (const Message& message : fake.messages)
-            texts.append(message.text);
-        return texts;
-    }
-
-    QStringList calls() const {
-        QStringList lines;
-        for (const ProgramCall& call : fake.programCalls)
-            lines.append(QStringList(QStringList{call.program} + call.arguments).join(u' '));
-        return lines;
-    }
-};
-
-} // namespace
+using Bench = test::ToolchainBench;
 
 class TestToolchainCommands : public QObject {
     Q_OBJECT
@@ -112,7 +70,7 @@ private slots:
 
     // The chosen compiler is started; each answer to a failed start is followed.
     void compileFailedStart() {
-        Bench bench("nv");
+        Bench bench({"SDKNormal", "SDKVerbose"});
         const QString javac = bench.saveAs("javac");
         bench.settings.save(SettingKey::SDKLocation, javac);
         bench.fake.missingPrograms = QStringList{javac};

@@ -1,10 +1,13 @@
+#include "about/versiontext.h"
+#include "expectedfile.h"
 #include "insert/awtcode.h"
 #include "insert/functionrules.h"
 #include "insert/objectrules.h"
 #include "insert/statementskeletons.h"
 #include "insert/variablerules.h"
+#include "templates/appletpage.h"
+#include "templates/javatemplates.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <optional>
@@ -14,17 +17,15 @@ using namespace orvane;
 
 namespace {
 
+using Generator = QString (*)(const ProjectValues&, const QString&);
+
+const ProjectValues sample{QStringLiteral("MyApplet"), QStringLiteral("Jane Doe"),
+                           QStringLiteral("A test applet."), QStringLiteral("2001")};
+const QString version = QStringLiteral("1.01");
+
 const QString javaSource = QStringLiteral("import java.awt.*;\r\n");
 const QString noJava = QStringLiteral("No Java source code specified.");
 const QString noName = QStringLiteral("Variable does not have a specified name.");
-
-// A missing file gives a text no rule writes, so the comparison fails and names the file.
-QString Expected(const QString& file) {
-    QFile golden(qEnvironmentVariable("ORVANE_SOURCE_DIR") +
-                 QStringLiteral("/tests/rules/expected/") + file);
-    return golden.open(QIODevice::ReadOnly) ? QString::fromUtf8(golden.readAll())
-                                            : QStringLiteral("<missing %1>").arg(golden.fileName());
-}
 
 // What Insert > Statement > IF, or the Ok button of Insert Variable or Insert Function, reads.
 enum class Rule { Statement, Variable, Function };
@@ -43,11 +44,6 @@ InsertOutcome Outcome(const Call& call) {
     if (call.rule == Rule::Variable)
         return InsertVariable(call.name, *call.type, call.document, call.keepOpen);
     return InsertFunction(call.name, call.type, call.scope, call.document, call.keepOpen);
-}
-
-QString Method(const QString& header) {
-    return QStringLiteral("\r\n     ") + header +
-           QStringLiteral("\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n");
 }
 
 // A source with both markers; the declaration and statement lines go below them.
@@ -83,11 +79,59 @@ Q_DECLARE_METATYPE(Call)
 Q_DECLARE_METATYPE(ObjectKind)
 Q_DECLARE_METATYPE(ObjectValues)
 Q_DECLARE_METATYPE(ObjectForm)
+Q_DECLARE_METATYPE(Generator)
 
-class TestInsertRules : public QObject {
+class TestGeneratedCode : public QObject {
     Q_OBJECT
 
 private slots:
+    void writesExactText_data() {
+        QTest::addColumn<Generator>("generator");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("file");
+        QTest::newRow("standard") << Generator(WriteStandardApplet) << "MyApplet"
+                                  << "standardapplet.java";
+        QTest::newRow("ActionListener") << Generator(WriteActionListenerApplet) << "MyApplet"
+                                        << "actionlistenerapplet.java";
+        QTest::newRow("MouseListener") << Generator(WriteMouseListenerApplet) << "MyApplet"
+                                       << "mouselistenerapplet.java";
+        QTest::newRow("Runnable") << Generator(WriteRunnableApplet) << "MyApplet"
+                                  << "runnableapplet.java";
+        QTest::newRow("application") << Generator(WriteFrameApplication) << "MyApp"
+                                     << "frameapplication.java";
+        QTest::newRow("page") << Generator(WriteAppletPage) << "MyApplet"
+                              << "appletpage.html";
+    }
+
+    void writesExactText() {
+        QFETCH(Generator, generator);
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        ProjectValues values = sample;
+        values.name = name;
+        QCOMPARE(generator(values, version), test::ExpectedFile(file));
+    }
+
+    void writesValuesAsTyped() {
+        const ProjectValues noName{{}, sample.author, sample.description, sample.copyright};
+        QVERIFY(
+            WriteStandardApplet(noName, version).contains(u"\r\npublic class  extends Applet\r\n"));
+        const QString page = WriteAppletPage(noName, version);
+        QVERIFY(page.contains(u"<TITLE></TITLE>\r\n") && page.contains(u" code=\".class\"\r\n"));
+        const ProjectValues typed{QStringLiteral("my-app"), sample.author,
+                                  QStringLiteral("First line\r\nSecond line"),
+                                  QStringLiteral("None")};
+        const QString source = WriteRunnableApplet(typed, version);
+        QVERIFY(source.contains(u"     Descrpion: First line\r\nSecond line\r\n*/\r\n"));
+        QVERIFY(source.contains(QString::fromUtf8("     Copyright: ©None\r\n")));
+        QVERIFY(source.contains(u"\r\npublic class my-app extends Applet implements Runnable\r\n"));
+    }
+
+    void versionText() {
+        QCOMPARE(VersionText(2, 3, 0), QStringLiteral("2.30"));
+        QCOMPARE(VersionText(1, 0, 14), QStringLiteral("1.014"));
+    }
+
     // Each skeleton byte for byte: tests/rules/expected/skeleton-<row>.txt.
     void skeletonText_data() {
         QTest::addColumn<StatementKind>("kind");
@@ -100,7 +144,7 @@ private slots:
     void skeletonText() {
         QFETCH(StatementKind, kind);
         const QString file = QStringLiteral("skeleton-%1.txt").arg(QTest::currentDataTag());
-        QCOMPARE(SkeletonText(kind), Expected(file));
+        QCOMPARE(SkeletonText(kind), test::ExpectedFile(file));
     }
 
     void outcome_data() {
@@ -108,7 +152,7 @@ private slots:
         QTest::addColumn<bool>("closes");
         QTest::addColumn<QString>("result"); // the message if there is one, else the text
         const Rule statement = Rule::Statement;
-        const QString ifText = Expected(QStringLiteral("skeleton-if.txt"));
+        const QString ifText = test::ExpectedFile(QStringLiteral("skeleton-if.txt"));
         QTest::newRow("statement, capitals")
             << Call{.rule = statement, .document = "IMPORT JAVA.AWT.*;"} << true << ifText;
         QTest::newRow("statement, two blanks")
@@ -138,13 +182,17 @@ private slots:
             << true << noJava;
 
         const Rule function = Rule::Function;
-        QTest::newRow("public int sum")
-            << Call{function, "sum", intType, Scope::Public} << true << Method("public int sum()");
+        const char* body =
+            "()\r\n     {\r\n        // Include function code here\r\n\r\n     }\r\n";
+        QTest::newRow("public void sum")
+            << Call{function, "sum", JavaType::Void, Scope::Public} << true
+            << QStringLiteral("\r\n     public void sum") + body;
         QTest::newRow("private boolean, trimmed, kept open")
             << Call{function, " isDone ", JavaType::Boolean, Scope::Private, javaSource, true}
-            << false << Method("private boolean isDone()");
+            << false << QStringLiteral("\r\n     private boolean isDone") + body;
         QTest::newRow("a blank passes as a function name")
-            << Call{function, " ", intType, Scope::Public} << true << Method("public int ()");
+            << Call{function, " ", intType, Scope::Public} << true
+            << QStringLiteral("\r\n     public int ") + body;
         QTest::newRow("function document first")
             << Call{function, "", {}, {}, "import  java", true} << true << noJava;
         QTest::newRow("function empty name") << Call{function, "", intType, Scope::Public} << false
@@ -216,6 +264,20 @@ private slots:
         QCOMPARE(code.statement, statement);
     }
 
+    // The Insert Object dialog's lists, in order.
+    void objectChoices() {
+        QCOMPARE(TextLengthChoices(), QString("0 5 10 15 20 25 30 35 40 45 50").split(u' '));
+        QCOMPARE(FontFamilyChoices(),
+                 QStringList({"Courier", "Dialog", "Helvetica", "Symbol", "Times Roman"}));
+        QCOMPARE(FontStyleChoices(),
+                 QString("Font.PLAIN Font.BOLD Font.ITALIC Font.UNDERLINE").split(u' '));
+        QCOMPARE(FontSizeChoices(), QString("8 10 12 14 16 18 20 22 24 26 28 30 32 34 36 38 40 42 "
+                                            "44 46 48 50 52 54 56 58 60 62 64 66 68 70 72")
+                                        .split(u' '));
+        QCOMPARE(ScrollbarOrientationChoices(),
+                 QStringList({"Scrollbar.HORIZONTAL", "Scrollbar.VERTICAL"}));
+    }
+
     void insertObject_data() {
         QTest::addColumn<ObjectForm>("form");
         QTest::addColumn<bool>("closes");
@@ -241,6 +303,12 @@ private slots:
         QTest::newRow("radio button, group declared below")
             << radio << false << "" << Applet(button + group)
             << Applet(group + button + button, statements);
+        const QString markers = QStringLiteral("// Declare global variables here\r\n");
+        const QString rest =
+            QStringLiteral("import java.awt.*;\r\n// Execution code goes here\r\n");
+        QTest::newRow("radio button, the document starts with the marker")
+            << radio << false << "" << markers + group + rest
+            << markers + group + button + rest + statements;
         QTest::newRow("radio button, group declared above")
             << radio << false << "" << group + Applet() << group + Applet(button, statements);
         // Markers in any letters keep their own; the first one counts, mid-line or at the end.
@@ -289,5 +357,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestInsertRules)
-#include "tst_insertrules.moc"
+QTEST_APPLESS_MAIN(TestGeneratedCode)
+#include "tst_generatedcode.moc"

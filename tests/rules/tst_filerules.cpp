@@ -1,0 +1,159 @@
+#include "app/outsidefiles.h"
+#include "app/recentfiles.h"
+#include "document/editorfont.h"
+#include "document/parsepath.h"
+#include "document/printlayout.h"
+
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+
+using namespace orvane;
+
+Q_DECLARE_METATYPE(orvane::PathStyle)
+
+// Paths, files from outside, recent files, the editor font and the printed page.
+class TestFileRules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void splitsPath_data() {
+        QTest::addColumn<PathStyle>("style");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("expected");
+        const auto add = [](PathStyle style, const QString& path, int part, const QString& want) {
+            QTest::addRow("%d %s %d", int(style), qPrintable(path), part)
+                << style << path << part << want;
+        };
+        using enum PathStyle;
+        // The worked example; without a drive and with "/" it is the same on the other style.
+        const int parts[] = {1, 2, -2, 3, -3, 4, 5, -5, 6, 7, 0, -1, -4, -6, -7, 8};
+        const char* results[] = {
+            "C:",   "\\dir\\sub\\", "\\dir\\sub", "C:\\dir\\sub\\", "C:\\dir\\sub",
+            "file", ".txt",         "txt",        "file.txt",       "C:\\dir\\sub\\file"};
+        for (int i = 0; i < 16; ++i) {
+            const QString expected = i < 10 ? results[i] : "";
+            add(Windows, "C:\\dir\\sub\\file.txt", parts[i], expected);
+            add(Posix, "/dir/sub/file.txt", parts[i],
+                QString(expected).remove("C:").replace(u'\\', u'/'));
+        }
+        const std::tuple<const char*, int, const char*> bothStyles[] = {
+            {"file.txt", 6, "file.txt"}, {"file.txt", 2, ""}, {".profile", 4, ".profile"},
+            {".profile", 5, ""},         {"a.b.c", 4, "a.b"}, {"a.b.c", 5, ".c"}};
+        for (const auto& [path, part, expected] : bothStyles) {
+            add(Windows, path, part, expected);
+            add(Posix, path, part, expected);
+        }
+        add(Windows, "C:\\", 2, "\\");
+        add(Windows, "C:\\", 6, "");
+        add(Windows, "C:\\dir\\", -2, "\\dir");
+        add(Windows, "C:readme.txt", 6, "readme.txt");
+        add(Windows, "C:\\dir.d\\name", 5, "");
+        add(Posix, "/", 2, "/");
+        add(Posix, "C:readme.txt", 6, "C:readme.txt");
+    }
+
+    void splitsPath() {
+        QFETCH(PathStyle, style);
+        QFETCH(QString, path);
+        QFETCH(int, part);
+        QFETCH(QString, expected);
+        QCOMPARE(ParsePath(path, part, style), expected);
+    }
+
+    void commandLineNamesFullPaths_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("path");
+        const auto row = [](const char* name, const char* argument, const char* path) {
+            QTest::newRow(name) << QString::fromLatin1(argument) << QString::fromLatin1(path);
+        };
+        row("relative", "src/Hello.java", "/home/u/src/Hello.java");
+        row("up a folder", "../x.html", "/home/x.html");
+        row("absolute", "/tmp/a b.java", "/tmp/a b.java");
+        row("file url", "file:///tmp/a%20b.java", "/tmp/a b.java");
+        row("a name with a colon", "c:notes.txt", "/home/u/c:notes.txt");
+    }
+
+    void commandLineNamesFullPaths() {
+        QFETCH(QString, argument);
+        QFETCH(QString, path);
+        QCOMPARE(CommandLineFiles({argument}, "/home/u"), QStringList{path});
+    }
+
+    void dropsOnlyLocalFiles() {
+        QMimeData data;
+        data.setText("/tmp/not-a-drop.java");
+        QVERIFY(DroppedFiles(data).isEmpty());
+        data.setUrls({QUrl("https://example.org/a.java"), QUrl::fromLocalFile("/tmp/b.java")});
+        QCOMPARE(DroppedFiles(data), QStringList{"/tmp/b.java"});
+    }
+
+    // Qt takes point sizes from 1 to 1638.
+    void usableFontSizes() {
+        QVERIFY(IsUsableFontSize(" 1 ") && IsUsableFontSize("1638"));
+        QVERIFY(!IsUsableFontSize("0.9") && !IsUsableFontSize("1639") && !IsUsableFontSize("x"));
+    }
+
+    // The newest first, each once, eight at most; a path's own "&" is no access key.
+    void recentFiles() {
+        QStringList files;
+        for (const QString& path : QString("/a /b /c /d /e /f /g /h /i").split(u' '))
+            files = WithRecentFile(files, path);
+        QCOMPARE(files, QString("/i /h /g /f /e /d /c /b").split(u' '));
+        QCOMPARE(WithRecentFile(files, "/e"), QString("/e /i /h /g /f /d /c /b").split(u' '));
+        QCOMPARE(RecentFileCaption(0, "/R&D/a.java"), "&1 /R&&D/a.java");
+        QCOMPARE(RecentFileCaption(7, "/x"), "&8 /x");
+    }
+
+    // Every character 100 twips wide (but those in `zeroWide`) and lines 300 high, so tab stops
+    // lie at 750 + 1000 k. Each placed word reads "page x y text".
+    void laysOutText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("width");
+        QTest::addColumn<QStringList>("placed");
+        QTest::addColumn<QString>("zeroWide");
+        QTest::addColumn<double>("height");
+        const auto row = [](const char* name, const char* text, double width,
+                            const QStringList& placed, const char* zeroWide = "",
+                            double height = 1000) {
+            QTest::newRow(name) << text << width << placed << zeroWide << height;
+        };
+        row("wrap between words", "aaaa bbbb cccc", 1000,
+            {"0 0 0 aaaa", "0 500 0 bbbb", "0 0 300 cccc"});
+        row("long word broken at the edge", "abcdefghijklmno", 1000,
+            {"0 0 0 abcdefghij", "0 0 300 klmno"});
+        row("long word after others starts a line", "ab abcdefghijklmnopq", 1000,
+            {"0 0 0 ab", "0 0 300 abcdefghij", "0 0 600 klmnopq"});
+        row("LF, CR LF, lone CR", "a\nb\r\nc\rd", 1000,
+            {"0 0 0 a", "0 0 300 b", "0 0 600 c", "0 100 600 d"});
+        row("tabs from x = 0 and mid-line", "\ta\tb", 5000, {"0 1750 0 a", "0 2750 0 b"});
+        // The fourth line would end at 1200 on a page 1000 high, so it starts the next page.
+        row("page break before a line that does not fit", "a\nb\nc\nd\ne", 1000,
+            {"0 0 0 a", "0 0 300 b", "0 0 600 c", "1 0 0 d", "1 0 300 e"});
+        row("a line that ends at the page's foot stays", "a\nb\nc\nd", 1000,
+            {"0 0 0 a", "0 0 300 b", "0 0 600 c", "1 0 0 d"}, "", 900);
+        row("no width for 0: tab stops in blanks", "\ta\tb", 5000, {"0 1750 0 a", "0 2750 0 b"},
+            "0");
+        row("no width for 0 nor a blank: tabs stay", "a\tb", 5000, {"0 0 0 a", "0 100 0 b"}, "0 ");
+    }
+
+    void laysOutText() {
+        QFETCH(QString, text);
+        QFETCH(double, width);
+        QFETCH(QStringList, placed);
+        QFETCH(QString, zeroWide);
+        QFETCH(double, height);
+        const auto textWidth = [&zeroWide](QStringView part) {
+            return part.size() == 1 && zeroWide.contains(part.front()) ? 0.0 : part.size() * 100.0;
+        };
+        const PrintPages pages = LayOutPrintText(text, {width, height, 300, textWidth});
+        QStringList words;
+        for (const PrintedWord& word : pages.words)
+            words << QString::asprintf("%d %g %g ", word.page, word.x, word.y) + word.text;
+        QCOMPARE(words, placed);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFileRules)
+#include "tst_filerules.moc"
