@@ -205,7 +205,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(errorMarkers(editor) >= 0, coldStartMs);
         const int warnings = errorMarkers(editor);
 
-        typeAfter(*test, executionMarker, u"\n        int n = 1"_s);
+        typeAfter(*test, executionMarker, u"\nint n = 1"_s);
         QTRY_VERIFY_WITH_TIMEOUT(errorMarkers(editor) == warnings + 1, 2000);
         GoToNextError(test->frame());
         const DiagnosticMarkers& markers = *DiagnosticMarkers::Find(editor);
@@ -224,7 +224,8 @@ private slots:
     void nextErrorAfterCompile() {
         std::unique_ptr<test::TestFrame> test = appletFrame();
         DocumentWindow& window = *test->active();
-        typeAfter(*test, executionMarker, u"\n        undefinedCall();"_s);
+        // Enter keeps the marker line's indentation.
+        typeAfter(*test, executionMarker, u"\nundefinedCall();"_s);
         SaveDocument(test->frame(), window);
         CompileDocument(test->frame());
         QTRY_VERIFY_WITH_TIMEOUT(test->frame().findChild<OutputPane*>()->runningPrograms() == 0,
@@ -235,7 +236,7 @@ private slots:
             if (window.editor().textCursor().block().text().contains(u"undefinedCall"_s))
                 break;
         }
-        QCOMPARE(window.editor().textCursor().block().text(), u"        undefinedCall();"_s);
+        QCOMPARE(window.editor().textCursor().block().text().trimmed(), u"undefinedCall();"_s);
         QCOMPARE(
             test->frame().statusBar1().currentMessage(),
             u"Error: cannot find symbol; symbol:   method undefinedCall(); location: class MyApplet"_s);
