@@ -27,9 +27,6 @@ namespace orvane {
 
 namespace {
 
-// How long Orvane waits for an ended program to be gone when it closes.
-constexpr int stopWaitMs = 1000;
-
 bool isEndOfInputKey(const QEvent* event) {
     if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
         return false;
@@ -114,6 +111,8 @@ OutputPane::OutputPane(Workspace& workspace, QWidget& frame, const OutputLimits&
 }
 
 OutputPane::~OutputPane() {
+    // How long Orvane waits for an ended program to be gone when it closes.
+    constexpr int stopWaitMs = 1000;
     for (const qint64 group : lingeringGroups_)
         EndProgramGroup(group);
     for (const auto& block : blocks_) {
@@ -167,8 +166,7 @@ void OutputPane::followCompiler(QProcess& process, const QString& commandLine,
 }
 
 void OutputPane::noteFailedStart(const QString& commandLine) {
-    std::unique_ptr<Block> block = startBlock(commandLine);
-    endBlock(*block, QStringLiteral("Could not start the program"), EndFormat(true));
+    noteNotStarted(commandLine, QStringLiteral("Could not start the program"));
 }
 
 void OutputPane::noteNotStarted(const QString& commandLine, const QString& reason) {
