@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <optional>
+#include <tuple>
 #include <utility>
 
 using namespace orvane;
@@ -88,28 +89,26 @@ private slots:
     void writesExactText_data() {
         QTest::addColumn<Generator>("generator");
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("standard") << Generator(WriteStandardApplet) << "MyApplet"
-                                  << "standardapplet.java";
-        QTest::newRow("ActionListener") << Generator(WriteActionListenerApplet) << "MyApplet"
-                                        << "actionlistenerapplet.java";
-        QTest::newRow("MouseListener") << Generator(WriteMouseListenerApplet) << "MyApplet"
-                                       << "mouselistenerapplet.java";
-        QTest::newRow("Runnable") << Generator(WriteRunnableApplet) << "MyApplet"
-                                  << "runnableapplet.java";
-        QTest::newRow("application") << Generator(WriteFrameApplication) << "MyApp"
-                                     << "frameapplication.java";
-        QTest::newRow("page") << Generator(WriteAppletPage) << "MyApplet"
-                              << "appletpage.html";
+        QTest::addColumn<QString>("expected"); // the golden file's text
+        const std::tuple<const char*, Generator, const char*> rows[] = {
+            {"standard", WriteStandardApplet, "standardapplet.java"},
+            {"ActionListener", WriteActionListenerApplet, "actionlistenerapplet.java"},
+            {"MouseListener", WriteMouseListenerApplet, "mouselistenerapplet.java"},
+            {"Runnable", WriteRunnableApplet, "runnableapplet.java"},
+            {"application", WriteFrameApplication, "frameapplication.java"},
+            {"page", WriteAppletPage, "appletpage.html"}};
+        for (const auto& [tag, generator, file] : rows)
+            QTest::newRow(tag) << generator
+                               << (generator == WriteFrameApplication ? "MyApp" : "MyApplet")
+                               << test::ExpectedFile(file);
     }
 
     void writesExactText() {
         QFETCH(Generator, generator);
-        QFETCH(QString, name);
-        QFETCH(QString, file);
         ProjectValues values = sample;
+        QFETCH(QString, name);
         values.name = name;
-        QCOMPARE(generator(values, version), test::ExpectedFile(file));
+        QTEST(generator(values, version), "expected");
     }
 
     void writesValuesAsTyped() {
@@ -205,15 +204,13 @@ private slots:
 
     void outcome() {
         QFETCH(Call, call);
-        QFETCH(bool, closes);
-        QFETCH(QString, result);
         const InsertOutcome outcome = Outcome(call);
-        QCOMPARE(outcome.message ? outcome.message->text : outcome.text, result);
+        QTEST(outcome.message ? outcome.message->text : outcome.text, "result");
         QVERIFY(!outcome.message ||
                 (outcome.text.isEmpty() && outcome.message->title == u"Orvane" &&
                  outcome.message->icon == MessageIcon::Information &&
                  outcome.message->buttons == MessageButtons::Ok));
-        QCOMPARE(outcome.closesDialog, closes);
+        QTEST(outcome.closesDialog, "closes");
     }
 
     // The button's and the radio button's code is shown whole by the insertion rows below.
@@ -257,11 +254,9 @@ private slots:
     void buildObjectCode() {
         QFETCH(ObjectKind, kind);
         QFETCH(ObjectValues, values);
-        QFETCH(QString, declaration);
-        QFETCH(QString, statement);
         const ObjectCode code = BuildObjectCode(kind, values);
-        QCOMPARE(code.declaration, declaration);
-        QCOMPARE(code.statement, statement);
+        QTEST(code.declaration, "declaration");
+        QTEST(code.statement, "statement");
     }
 
     // The Insert Object dialog's lists, in order.
@@ -340,12 +335,10 @@ private slots:
 
     void insertObject() {
         QFETCH(ObjectForm, form);
-        QFETCH(bool, closes);
-        QFETCH(QString, message);
         QFETCH(QString, document);
         QFETCH(QString, result);
         const ObjectOutcome outcome = InsertObject(form, document);
-        QCOMPARE(outcome.message ? outcome.message->text : QString(), message);
+        QTEST(outcome.message ? outcome.message->text : QString(), "message");
         if (outcome.message)
             QVERIFY(outcome.message->title == u"Orvane" &&
                     outcome.message->icon == MessageIcon::Information);
@@ -353,7 +346,7 @@ private slots:
         for (const MarkerEdit& edit : outcome.edits)
             text = ApplyEdit(text, edit);
         QCOMPARE(text, result.isEmpty() ? document : result);
-        QCOMPARE(outcome.closesDialog, closes);
+        QTEST(outcome.closesDialog, "closes");
     }
 };
 
