@@ -144,8 +144,7 @@ private slots:
     void judgesEdges() {
         QFETCH(QString, file);
         QFETCH(QString, target);
-        QFETCH(QString, broken);
-        QCOMPARE(brokenEdge({file, 1, target, true}), broken);
+        QTEST(brokenEdge({file, 1, target, true}), "broken");
     }
 
     void includesPointDown() {

@@ -121,8 +121,7 @@ private slots:
     void colours() {
         QFETCH(SyntaxLanguage, language);
         QFETCH(QString, text);
-        QFETCH(QStringList, spans);
-        QCOMPARE(describe(language, text), spans);
+        QTEST(describe(language, text), "spans");
     }
 
     // A line too long to colour stays plain; the lines after it start in the state its first
@@ -155,8 +154,7 @@ private slots:
     void choosesLanguage() {
         QFETCH(QString, path);
         QFETCH(QString, text);
-        QFETCH(SyntaxLanguage, language);
-        QCOMPARE(ColouringLanguage(path, text), language);
+        QTEST(ColouringLanguage(path, text), "language");
     }
 };
 

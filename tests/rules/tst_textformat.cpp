@@ -57,12 +57,11 @@ private slots:
     void keepsEncodingAndBreaks() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, typed);
-        QFETCH(QByteArray, edited);
         const DecodedText decoded = DecodeDocumentBytes(bytes);
         QTEST(decoded.text, "read");
         QCOMPARE(EncodeDocumentText(decoded.text, decoded.format), bytes);
         if (!typed.isEmpty())
-            QCOMPARE(EncodeDocumentText(decoded.text + typed, decoded.format), edited);
+            QTEST(EncodeDocumentText(decoded.text + typed, decoded.format), "edited");
     }
 };
 
