@@ -40,27 +40,22 @@ struct Include {
     bool quoted;
 };
 
-QList<Include> includesOf(const QString& relativePath, const QByteArray& text) {
+QList<Include> allIncludes() {
     static const QRegularExpression pattern(
         QStringLiteral(R"(^\s*#\s*include\s*([<"])([^>"]+)[>"])"));
     QList<Include> found;
-    const QList<QByteArray> lines = text.split('\n');
-    for (int i = 0; i < lines.size(); ++i) {
-        const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(lines.at(i)));
-        if (match.hasMatch())
-            found.append({relativePath, i + 1, match.captured(2), match.captured(1) == u"\""});
-    }
-    return found;
-}
-
-QList<Include> allIncludes() {
-    QList<Include> found;
     QDirIterator it(sourceRoot(), {"*.h", "*.cpp"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            found += includesOf(path.mid(sourceRoot().size()), file.readAll());
+        QFile file(it.next());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> lines = file.readAll().split('\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            const QRegularExpressionMatch match = pattern.match(QString::fromUtf8(lines.at(i)));
+            if (match.hasMatch())
+                found.append({file.fileName().mid(sourceRoot().size()), i + 1, match.captured(2),
+                              match.captured(1) == u"\""});
+        }
     }
     return found;
 }
@@ -107,6 +102,11 @@ QString windowModuleOf(const QString& header) {
     return {};
 }
 
+// "src/file:line: " and what is wrong with the include.
+QString Fault(const Include& include, const QString& what) {
+    return QStringLiteral("src/%1:%2: ").arg(include.file).arg(include.line) + what;
+}
+
 QString report(const QStringList& faults) {
     return QStringLiteral("\n") + faults.join(u'\n');
 }
@@ -122,24 +122,19 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("broken");
-        QTest::newRow("subsystem into the frame") << "insert/objectdialog.cpp"
-                                                  << "app/mainframe.h"
-                                                  << "insert -> app";
-        QTest::newRow("document into a subsystem") << "document/documentwindow.cpp"
-                                                   << "settings/settingsstore.h"
-                                                   << "document -> settings";
-        QTest::newRow("platform into the document layer") << "platform/qtdesktop.cpp"
-                                                          << "document/workspace.h"
-                                                          << "platform -> document";
-        QTest::newRow("subsystem down to the document layer") << "search/searchdialog.cpp"
-                                                              << "document/workspace.h"
-                                                              << "";
-        QTest::newRow("frame into a subsystem") << "app/mainframe.cpp"
-                                                << "toolchain/outputpane.h"
-                                                << "";
-        QTest::newRow("generated header") << "about/versiontext.cpp"
-                                          << "buildversion.h"
-                                          << "";
+        const char* rows[][4] = {
+            {"subsystem into the frame", "insert/objectdialog.cpp", "app/mainframe.h",
+             "insert -> app"},
+            {"document into a subsystem", "document/documentwindow.cpp", "settings/settingsstore.h",
+             "document -> settings"},
+            {"platform into the document layer", "platform/qtdesktop.cpp", "document/workspace.h",
+             "platform -> document"},
+            {"subsystem down to the document layer", "search/searchdialog.cpp",
+             "document/workspace.h", ""},
+            {"frame into a subsystem", "app/mainframe.cpp", "toolchain/outputpane.h", ""},
+            {"generated header", "about/versiontext.cpp", "buildversion.h", ""}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2] << row[3];
     }
     void judgesEdges() {
         QFETCH(QString, file);
@@ -154,10 +149,9 @@ private slots:
         for (const Include& include : includes) {
             const QString edge = brokenEdge(include);
             if (!edge.isEmpty())
-                faults << QStringLiteral("src/%1:%2: includes %3, but %4 is not an allowed edge")
-                              .arg(include.file)
-                              .arg(include.line)
-                              .arg(include.target, edge);
+                faults << Fault(include,
+                                QStringLiteral("includes %1, but %2 is not an allowed edge")
+                                    .arg(include.target, edge));
         }
         QVERIFY2(faults.isEmpty(), qPrintable(report(faults)));
     }
@@ -173,19 +167,14 @@ private slots:
                 continue;
             if (include.quoted) {
                 if (include.target.contains(u'/') && !rules.contains(include.target))
-                    faults << QStringLiteral("src/%1:%2: a rules file includes \"%3\" of the "
-                                             "windows library")
-                                  .arg(include.file)
-                                  .arg(include.line)
-                                  .arg(include.target);
+                    faults << Fault(include, u"a rules file includes \"" + include.target +
+                                                 u"\" of the windows library");
                 continue;
             }
             const QString module = windowModuleOf(include.target);
             if (!module.isEmpty())
-                faults << QStringLiteral("src/%1:%2: a rules file includes <%3> from %4")
-                              .arg(include.file)
-                              .arg(include.line)
-                              .arg(include.target, module);
+                faults << Fault(include, QStringLiteral("a rules file includes <%1> from %2")
+                                             .arg(include.target, module));
         }
         QVERIFY2(faults.isEmpty(), qPrintable(report(faults)));
     }
