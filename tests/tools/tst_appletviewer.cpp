@@ -81,15 +81,12 @@ class TestAppletViewer : public QObject {
     static QString lifePage(QTemporaryDir& folder, const QString& applets) {
         QDir(folder.path()).mkdir("classes");
         const QString probe = qEnvironmentVariable("ORVANE_SOURCE_DIR") + "/tests/tools/probe/";
-        QProcess javac;
-        javac.start("javac",
-                    {"-Xlint:-removal", "-d", folder.filePath("classes"), probe + "Life.java"});
-        if (!javac.waitForFinished(120000) || javac.exitCode() != 0)
-            qFatal("cannot compile Life.java: %s", javac.readAllStandardError().constData());
+        const Finished javac = Run(
+            "javac", {"-Xlint:-removal", "-d", folder.filePath("classes"), probe + "Life.java"});
+        if (javac.exitCode != 0)
+            qFatal("cannot compile Life.java: %s", qPrintable(javac.errors));
         const QString page = folder.filePath("life.html");
-        QFile file(page);
-        if (!file.open(QIODevice::WriteOnly) ||
-            file.write(u"<html><body>%1</body></html>"_s.arg(applets).toUtf8()) < 0)
+        if (WriteDocumentFile(page, u"<html><body>%1</body></html>"_s.arg(applets), TextFormat()))
             qFatal("cannot write the page");
         return page;
     }
@@ -175,18 +172,15 @@ private slots:
     void foreignCodeRefused_data() {
         QTest::addColumn<QString>("attributes"); // %1: the port of a server on 127.0.0.1
         QTest::addColumn<QString>("refused");
-        QTest::newRow("http codebase") << "codebase=\"http://127.0.0.1:%1/\""
-                                       << "codebase";
-        QTest::newRow("https codebase") << "codebase=\"https://127.0.0.1:%1/\""
-                                        << "codebase";
-        QTest::newRow("jar codebase") << "codebase=\"jar:http://127.0.0.1:%1/a.jar!/\""
-                                      << "codebase";
-        QTest::newRow("ftp archive") << "archive=\"ftp://127.0.0.1:%1/a.jar\""
-                                     << "archive";
-        QTest::newRow("archive outside") << "archive=\"../outside.jar\""
-                                         << "archive";
-        QTest::newRow("code outside") << "codebase=\"../elsewhere\""
-                                      << "codebase";
+        const char* rows[][3] = {
+            {"http codebase", "codebase=\"http://127.0.0.1:%1/\"", "codebase"},
+            {"https codebase", "codebase=\"https://127.0.0.1:%1/\"", "codebase"},
+            {"jar codebase", "codebase=\"jar:http://127.0.0.1:%1/a.jar!/\"", "codebase"},
+            {"ftp archive", "archive=\"ftp://127.0.0.1:%1/a.jar\"", "archive"},
+            {"archive outside", "archive=\"../outside.jar\"", "archive"},
+            {"code outside", "codebase=\"../elsewhere\"", "codebase"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2];
     }
 
     void foreignCodeRefused() {
