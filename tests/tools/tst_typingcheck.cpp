@@ -50,12 +50,6 @@ bool ProcessRuns(qint64 id) {
     return id > 0 && ::kill(static_cast<pid_t>(id), 0) == 0;
 }
 
-void Write(const QString& path, const QString& text) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 } // namespace
 
 class TestTypingCheck : public QObject {
@@ -132,8 +126,11 @@ private slots:
         build_ = qEnvironmentVariable("ORVANE_BUILD_DIR");
         if (!QFileInfo::exists(build_ + u"/"_s + checkerFileName))
             QFAIL(qPrintable("the checker was not built in " + build_));
-        Write(folder_.filePath(u"Helper.java"_s),
-              u"public class Helper {\n    static int twice(int n) { return 2 * n; }\n}\n"_s);
+        QCOMPARE(
+            WriteDocumentFile(
+                folder_.filePath(u"Helper.java"_s),
+                "public class Helper {\n    static int twice(int n) { return 2 * n; }\n}\n"_ba),
+            0);
     }
 
     void checkerAnswers_data() {
