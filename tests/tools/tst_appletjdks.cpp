@@ -1,12 +1,7 @@
 #include "about/versiontext.h"
-#include "app/mainframe.h"
-#include "document/documentwindow.h"
-#include "fakedesktop.h"
-#include "settings/settingsstore.h"
 #include "templates/javatemplates.h"
 #include "testsettings.h"
 #include "toolchain/appletapichoice.h"
-#include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchainbench.h"
 
@@ -45,36 +40,18 @@ void MakeStandIn(const QString& folder, const QString& javaOptions) {
 }
 
 // Orvane with its viewer and applet classes beside it, the JDK at `sdk` chosen by its folder.
-struct Program {
-    test::FakeDesktop fake;
-    SettingsStore settings;
-    MainFrame frame{fake, settings};
-
-    Program(const QString& sdk, bool ownClasses) {
+struct Program : test::ToolchainBench {
+    Program(const QString& sdk, bool ownClasses) : ToolchainBench({u"SDKNormal"_s}, sdk) {
         const QString build = qEnvironmentVariable("ORVANE_BUILD_DIR");
         for (const QString& jar : {u"orvane-viewer.jar"_s, u"orvane-applet-api.jar"_s})
-            QFile::copy(build + u'/' + jar, QDir(fake.programFolderPath).filePath(jar));
-        frame.start();
-        settings.save(SettingKey::SDKLocation, sdk);
-        settings.save(u"SDKNormal"_s, u"True"_s);
+            QFile::copy(build + u'/' + jar, fake.programFolder() + u'/' + jar);
         if (ownClasses)
             settings.saveIn(javaSettingsSection, ownAppletApiKey, u"1"_s);
     }
 
-    OutputPane& pane() const { return *frame.findChild<OutputPane*>(); }
-    QString projects() const { return frame.projectsFolder(); }
-
-    void write(const QString& name, const QString& text) const {
-        QFile file(projects() + name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-            qFatal("cannot write %s", qPrintable(name));
-    }
-
     void compile(const QString& name, const QString& source) {
-        write(name, source);
+        saveAs(name, source.toUtf8());
         frame.activeDocument()->text().setText(source);
-        frame.activeDocument()->setDocumentPath(projects() + name);
-        frame.activeDocument()->setCaption(name.toUpper());
         CompileDocument(frame);
         waitForPrograms();
     }
@@ -88,8 +65,7 @@ struct Program {
     }
 
     void waitForPrograms() const {
-        QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
-                                 120000);
+        ToolchainBench::waitForPrograms();
         // What follows a program's end is told from a queued call.
         QCoreApplication::processEvents();
     }
@@ -164,7 +140,7 @@ private slots:
         program.compile(u"App.java"_s,
                         WriteFrameApplication({u"App"_s, u"Jane"_s, u"A test"_s, u"2001"_s},
                                               ProgramVersionText()));
-        program.write(u"page.html"_s, page);
+        program.write(u"page.html"_s, page.toUtf8());
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();
         program.run(u"App.class"_s, "optJava");
@@ -205,7 +181,7 @@ private slots:
         program.compile(u"Quit.java"_s,
                         u"public class Quit extends java.applet.Applet { public void init() { "_s +
                             applet + u" } }\r\n"_s);
-        program.write(u"page.html"_s, u"<applet code=Quit.class width=120 height=80></applet>"_s);
+        program.write(u"page.html"_s, "<applet code=Quit.class width=120 height=80></applet>");
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();
         QVERIFY2(program.pane().text().endsWith(u"\nExit status 3\n\n"_s),
