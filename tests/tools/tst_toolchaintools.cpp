@@ -95,32 +95,6 @@ private slots:
                      .arg(javac_, java, bench.projects(), bench.projects().chopped(1)));
     }
 
-    // A source read as single-byte text compiles in that encoding; a class using another class
-    // of its folder compiles with it, each class beside its source.
-    void compileAsRead_data() {
-        QTest::addColumn<QByteArray>("helper"); // Helper.java, when not empty
-        QTest::addColumn<QByteArray>("source"); // Main.java, the one compiled
-        QTest::newRow("single-byte source")
-            << QByteArray()
-            << QByteArray("public class Main { String caf\xe9 = \"cr\xe8me\"; }\r\n");
-        QTest::newRow("two-file project")
-            << QByteArray("class Helper { static String greet() { return \"hi\"; } }\r\n")
-            << QByteArray("public class Main { String s = Helper.greet(); }\r\n");
-    }
-
-    void compileAsRead() {
-        QFETCH(QByteArray, helper);
-        QFETCH(QByteArray, source);
-        Bench bench(javac_);
-        if (!helper.isEmpty())
-            bench.write("Helper.java", helper);
-        bench.write("Main.java", source);
-        bench.openAndCompile("Main.java");
-        QVERIFY2(QFileInfo::exists(bench.projects() + "Main.class"),
-                 qPrintable(bench.pane().text()));
-        QCOMPARE(QFileInfo::exists(bench.projects() + "Helper.class"), !helper.isEmpty());
-    }
-
     // A packaged source compiles with its package neighbours from the package root; Run lists
     // its class and runs it by its full name. A package line its folders don't spell is refused.
     void packagedClassCompilesAndRuns() {
@@ -147,19 +121,32 @@ private slots:
                  qPrintable(bench.pane().text()));
     }
 
-    // A source with a byte order mark compiles; the compiler is found at a JDK's folder or its
-    // bin folder, and a location without one is said so instead of using another JDK.
+    // A source read as single-byte text, or with a byte order mark, compiles in its encoding; a
+    // class using another class of its folder compiles with it, each class beside its source.
+    // The compiler is found at a JDK's folder or its bin folder, and a location without one is
+    // said so instead of using another JDK.
     void compileFromWhereChosen_data() {
-        QTest::addColumn<QString>("sdk"); // empty: the javac on the search path
-        QTest::addColumn<QByteArray>("source");
-        QTest::addColumn<QString>("pane"); // a part of what the pane shows
+        QTest::addColumn<QString>("sdk");       // empty: the javac on the search path
+        QTest::addColumn<QByteArray>("helper"); // Helper.java, when not empty
+        QTest::addColumn<QByteArray>("source"); // Main.java, the one compiled
+        QTest::addColumn<QString>("pane");      // a part of what the pane shows
         const QByteArray plain = "public class Main { }\r\n";
         const QString jdk = "/usr/lib/jvm/java-17-openjdk-amd64";
-        QTest::newRow("byte order mark") << QString() << "\xef\xbb\xbf" + plain << "Exit status 0";
-        QTest::newRow("JDK folder") << jdk << plain << jdk + "/bin/javac -encoding";
-        QTest::newRow("bin folder") << jdk + "/bin" << plain << jdk + "/bin/javac -encoding";
+        const QString done = "Exit status 0";
+        QTest::newRow("single-byte source")
+            << QString() << QByteArray()
+            << QByteArray("public class Main { String caf\xe9 = \"cr\xe8me\"; }\r\n") << done;
+        QTest::newRow("two-file project")
+            << QString()
+            << QByteArray("class Helper { static String greet() { return \"hi\"; } }\r\n")
+            << QByteArray("public class Main { String s = Helper.greet(); }\r\n") << done;
+        QTest::newRow("byte order mark")
+            << QString() << QByteArray() << "\xef\xbb\xbf" + plain << done;
+        QTest::newRow("JDK folder") << jdk << QByteArray() << plain << jdk + "/bin/javac -encoding";
+        QTest::newRow("bin folder")
+            << jdk + "/bin" << QByteArray() << plain << jdk + "/bin/javac -encoding";
         QTest::newRow("no javac there")
-            << "/usr/share" << plain
+            << "/usr/share" << QByteArray() << plain
             << "There is no javac at /usr/share/bin/javac, the compiler location chosen in View > "
                "Options (Compiler tab). Choose the javac of a JDK, its folder or its bin folder "
                "there.";
@@ -167,13 +154,17 @@ private slots:
 
     void compileFromWhereChosen() {
         QFETCH(QString, sdk);
+        QFETCH(QByteArray, helper);
         QFETCH(QByteArray, source);
         QFETCH(QString, pane);
         Bench bench(sdk.isEmpty() ? javac_ : sdk);
+        if (!helper.isEmpty())
+            bench.write("Helper.java", helper);
         bench.write("Main.java", source);
         bench.openAndCompile("Main.java");
         QVERIFY2(bench.pane().text().contains(pane), qPrintable(bench.pane().text()));
         QCOMPARE(QFileInfo::exists(bench.projects() + "Main.class"), !pane.startsWith("There"));
+        QCOMPARE(QFileInfo::exists(bench.projects() + "Helper.class"), !helper.isEmpty());
     }
 
     // A class file named like an option or an argument file is refused, not handed to java.
