@@ -61,11 +61,6 @@ private slots:
             QFAIL("javac is not installed: install the JDK (default-jdk)");
     }
 
-    // The applet templates compile in the viewer's tests, which show them too.
-    void generatedApplicationCompiles() {
-        compile(values.name, WriteFrameApplication(values, ProgramVersionText()));
-    }
-
     // A variable and a method inserted at a caret inside the class; the objects are below.
     void insertedCodeCompiles() {
         test::TestFrame t;
