@@ -87,16 +87,11 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("source"); // tests/rules/expected/<source>
-        QTest::newRow("1") << 1 << "MyApplet"
-                           << "standardapplet.java";
-        QTest::newRow("2") << 2 << "MyApplet"
-                           << "actionlistenerapplet.java";
-        QTest::newRow("3") << 3 << "MyApplet"
-                           << "mouselistenerapplet.java";
-        QTest::newRow("4") << 4 << "MyApplet"
-                           << "runnableapplet.java";
-        QTest::newRow("5") << 5 << "MyApp"
-                           << "frameapplication.java";
+        const char* sources[] = {"standardapplet", "actionlistenerapplet", "mouselistenerapplet",
+                                 "runnableapplet", "frameapplication"};
+        for (int kind = 1; kind <= 5; ++kind)
+            QTest::addRow("%d", kind) << kind << (kind == 5 ? "MyApp" : "MyApplet")
+                                      << QString::fromLatin1(sources[kind - 1]) + ".java";
     }
 
     void writesTheTemplates() {
@@ -219,19 +214,18 @@ private slots:
         QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        const auto row = [](const char* name, const char* box, Qt::FocusReason reason,
-                            const char* text, bool selected) {
-            QTest::newRow(name) << box << reason << text << (selected ? text : "");
-        };
-        row("name, Tab away and back", "txtProject", Qt::TabFocusReason, "MyName", true);
-        row("name, another window and back", "txtProject", Qt::ActiveWindowFocusReason, "My Name",
-            false);
-        row("name, its context menu and back", "txtProject", Qt::PopupFocusReason, "My Name",
-            false);
-        row("description, Tab away and back", "txtDescription", Qt::TabFocusReason, "My Name",
-            true);
-        row("description, another window and back", "txtDescription", Qt::ActiveWindowFocusReason,
-            "My Name", false);
+        using enum Qt::FocusReason;
+        QTest::newRow("name, Tab") << "txtProject" << TabFocusReason << "MyName"
+                                   << "MyName";
+        QTest::newRow("name, window") << "txtProject" << ActiveWindowFocusReason << "My Name"
+                                      << "";
+        QTest::newRow("name, context menu") << "txtProject" << PopupFocusReason << "My Name"
+                                            << "";
+        QTest::newRow("description, Tab") << "txtDescription" << TabFocusReason << "My Name"
+                                          << "My Name";
+        QTest::newRow("description, window")
+            << "txtDescription" << ActiveWindowFocusReason << "My Name"
+            << "";
     }
 
     // Leaving a box for another of the dialog's controls selects it on return (and takes the

@@ -2,10 +2,10 @@
 #include "document/documentwindow.h"
 #include "document/filecommands.h"
 #include "document/syntaxhighlighter.h"
+#include "filesession.h"
 #include "insert/insertcommands.h"
 #include "search/searchcommands.h"
 #include "settings/optionscommand.h"
-#include "testframe.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -34,12 +34,6 @@ const QString javaSource = QStringLiteral("import java.awt.*;\r\n"
                                           "        // Execution code goes here\r\n"
                                           "    }\r\n"
                                           "}");
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // A menu's items after the ones the design lists, as "-" for a separator and object names.
 QStringList itemsAfter(QMenu& menu, const QString& lastDesigned) {
@@ -101,7 +95,7 @@ private slots:
 
     // New items come after a separator at the end of their menus, in both menu bars.
     void newItemsFollowTheDesignedOnes() {
-        writeFile(file("a.txt"), "a");
+        writeBytes(file("a.txt"), "a");
         OpenDocumentFile(frame(), file("a.txt"));
         QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
@@ -201,21 +195,25 @@ private slots:
     void filesFromTheCommandLine_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("windows");
-        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("message"); // the one shown, %1 for the folder; empty: none
+        const QString tooLarge = "The file [%1/big.java] is too large to open.";
         QTest::newRow("two files") << QStringList{"Hello.java", "page.html"}
-                                   << QStringList{"HELLO.JAVA", "PAGE.HTML"} << 0;
+                                   << QStringList{"HELLO.JAVA", "PAGE.HTML"} << "";
         QTest::newRow("one too large")
-            << QStringList{"big.java", "Hello.java"} << QStringList{"HELLO.JAVA"} << 1;
-        QTest::newRow("only too large") << QStringList{"big.java"} << QStringList{"Untitled"} << 1;
+            << QStringList{"big.java", "Hello.java"} << QStringList{"HELLO.JAVA"} << tooLarge;
+        QTest::newRow("only too large")
+            << QStringList{"big.java"} << QStringList{"Untitled"} << tooLarge;
+        QTest::newRow("missing file") << QStringList{"gone.java"} << QStringList{"Untitled"}
+                                      << "The file [%1/gone.java] does not exist.";
     }
 
     void filesFromTheCommandLine() {
         QFETCH(QStringList, names);
         QFETCH(QStringList, windows);
-        QFETCH(int, messages);
-        writeFile(file("Hello.java"), javaSource.toUtf8());
-        writeFile(file("page.html"), "<p>hi</p>");
-        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        QFETCH(QString, message);
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("page.html"), "<p>hi</p>");
+        writeBytes(file("big.java"), QByteArray(65001, 'x'));
         QStringList paths;
         for (const QString& name : names)
             paths << folder_.filePath(name);
@@ -223,16 +221,14 @@ private slots:
         test_ = std::make_unique<TestFrame>();
         QVERIFY(test_->start(paths));
         QCOMPARE(openCaptions(), windows);
-        QCOMPARE(test_->desktop.messages.size(), messages);
-        if (messages)
-            QCOMPARE(test_->desktop.messages.first().text,
-                     "The file [" + file("big.java") + "] is too large to open.");
+        QCOMPARE(shownTexts(test_->desktop),
+                 message.isEmpty() ? QStringList() : QStringList{message.arg(folder_.path())});
     }
 
     // Opened from a file, Java shows coloured beside its line numbers; the Editor options turn
     // each off in every open window.
     void colouringAndGutterFollowTheOptions() {
-        writeFile(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
         OpenDocumentFile(frame(), file("Hello.java"));
         const CodeEditor& editor = active()->codeEditor();
         QCOMPARE(editor.highlighter().language(), SyntaxLanguage::Java);
@@ -257,8 +253,8 @@ private slots:
     }
 
     void droppedFilesOpenLikeOpen() {
-        writeFile(file("Hello.java"), javaSource.toUtf8());
-        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("big.java"), QByteArray(65001, 'x'));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file("Hello.java")),
                       QUrl::fromLocalFile(file("big.java")), QUrl("https://example.org/x.java")});
@@ -272,7 +268,7 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << file(qPrintable(QStringLiteral("f%1.txt").arg(i)));
-            writeFile(paths.last(), "x");
+            writeBytes(paths.last(), "x");
             OpenDocumentFile(frame(), paths.last());
         }
         OpenDocumentFile(frame(), paths[4]);
