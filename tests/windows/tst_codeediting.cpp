@@ -6,14 +6,9 @@
 #include "document/togglecomment.h"
 #include "filesession.h"
 #include "search/searchcommands.h"
-#include "settings/optionscommand.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -265,20 +260,6 @@ private slots:
         QVERIFY(last.layout()->formats().isEmpty());
         QTRY_VERIFY(!colouring.isColouring());
         QCOMPARE(last.layout()->formats().size(), 1);
-    }
-
-    void tabSettingsOnTheEditorTab() {
-        test_->desktop.driveDialog([](QDialog& d) {
-            QCOMPARE(d.findChild<QSpinBox*>("spnTabWidth")->value(), 4);
-            QVERIFY(d.findChild<QCheckBox*>("chkInsertSpaces")->isChecked());
-            d.findChild<QSpinBox*>("spnTabWidth")->setValue(2);
-            d.findChild<QCheckBox*>("chkInsertSpaces")->setChecked(false);
-            d.findChild<QPushButton*>("cmdOk")->click();
-        });
-        ShowOptionsDialog(frame(), OptionsTab::Editor);
-        QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
-        QCOMPARE(test_->store.getIn("Editor", "InsertSpaces"), QStringLiteral("0"));
-        QCOMPARE(active().codeEditor().indentStyle(), (IndentStyle{true, 2}));
     }
 };
 

@@ -226,7 +226,7 @@ private slots:
     }
 
     // Opened from a file, Java shows coloured beside its line numbers; the Editor options turn
-    // each off in every open window.
+    // each off in every open window, and set the tab stops.
     void colouringAndGutterFollowTheOptions() {
         writeBytes(file("Hello.java"), javaSource.toUtf8());
         OpenDocumentFile(frame(), file("Hello.java"));
@@ -240,6 +240,10 @@ private slots:
             d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
             QVERIFY(d.findChild<QCheckBox*>("chkCheckJava")->isChecked());
             d.findChild<QCheckBox*>("chkCheckJava")->setChecked(false);
+            QCOMPARE(d.findChild<QSpinBox*>("spnTabWidth")->value(), 4);
+            QVERIFY(d.findChild<QCheckBox*>("chkInsertSpaces")->isChecked());
+            d.findChild<QSpinBox*>("spnTabWidth")->setValue(2);
+            d.findChild<QCheckBox*>("chkInsertSpaces")->setChecked(false);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
@@ -248,8 +252,12 @@ private slots:
         QVERIFY(editor.showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
         QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
+        QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
+        QCOMPARE(test_->store.getIn("Editor", "InsertSpaces"), QStringLiteral("0"));
         QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
-        QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
+        const CodeEditor& fresh = frame().newDocumentWindow()->codeEditor();
+        QCOMPARE(fresh.gutterWidth(), 0);
+        QCOMPARE(fresh.indentStyle(), (IndentStyle{true, 2}));
     }
 
     void droppedFilesOpenLikeOpen() {
