@@ -58,8 +58,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, typed);
         QFETCH(QString, name);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString folder = t.frame().projectsFolder();
         QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
         if (kind == 5)
@@ -98,8 +97,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QString, source);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         t.desktop.driveDialog(Finish(name, "Jane Doe", "A test applet."));
         ShowDocumentWizard(t.frame(), QString::number(kind));
         QStringList texts;
@@ -113,8 +111,7 @@ private slots:
 
     // A file that was never written must not be claimed: the window stays Untitled.
     void failedWriteKeepsTheWindowUntitled() {
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString name = QStringLiteral("App");
         QVERIFY(QDir(t.frame().projectsFolder()).removeRecursively());
         t.desktop.answerMessage(MessageAnswer::Ignore);
@@ -178,8 +175,7 @@ private slots:
     void existingProjectAsksFirst() {
         QFETCH(QString, existing);
         QFETCH(MessageAnswer, answer);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString folder = t.frame().projectsFolder();
         test::writeBytes(folder + existing, "mine");
         test::writeBytes(folder + QStringLiteral("Document1.html"), "taken");
@@ -234,8 +230,7 @@ private slots:
     void focusMovesWithinTheDialogOnly() {
         QFETCH(QString, box);
         QFETCH(Qt::FocusReason, reason);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         QString text;
         QString selected;
         t.desktop.driveDialog([&](QDialog& d) {
@@ -262,8 +257,7 @@ private slots:
     // A click selects a box as Tab does; a year or a word typed into Copyright is not completed
     // from the list; the description keeps a non-breaking space.
     void keepsWhatWasTyped() {
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         QString clicked;
         QStringList copyrights;
         ProjectValues answers;
