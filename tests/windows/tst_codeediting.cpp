@@ -57,10 +57,7 @@ class TestCodeEditing : public QObject {
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     void indentation_data() {

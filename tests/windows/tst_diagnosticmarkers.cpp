@@ -72,8 +72,7 @@ class TestDiagnosticMarkers : public QObject {
 
 private slots:
     void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
+        QVERIFY((test_ = std::make_unique<TestFrame>())->start());
         editor().setPlainText(source);
     }
 

@@ -87,10 +87,7 @@ class TestEditor : public QObject {
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // New items come after a separator at the end of their menus, in both menu bars.

@@ -39,10 +39,7 @@ class TestInsertDialogs : public QObject {
     void trigger(const QString& menuItem) { s_->item(menuItem)->trigger(); }
 
 private slots:
-    void init() {
-        s_ = std::make_unique<test::TestFrame>();
-        QVERIFY(s_->start());
-    }
+    void init() { QVERIFY((s_ = std::make_unique<test::TestFrame>())->start()); }
     void cleanup() { s_.reset(); }
 
     void statementAtCaret_data() {

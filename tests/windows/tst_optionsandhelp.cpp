@@ -84,10 +84,7 @@ class TestOptionsAndHelp : public QObject {
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<test::TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<test::TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // Browse cancelled keeps the location.
