@@ -87,14 +87,20 @@ bool HandleIndentKey(QPlainTextEdit& editor, const QKeyEvent& key, const IndentS
     return false;
 }
 
-void IndentSelectedLines(QPlainTextEdit& editor, const IndentStyle& style, bool outdent) {
-    QTextDocument& document = *editor.document();
+std::pair<QTextBlock, QTextBlock> SelectedLines(const QPlainTextEdit& editor) {
+    const QTextDocument& document = *editor.document();
     const QTextCursor selection = editor.textCursor();
     const QTextBlock first = document.findBlock(selection.selectionStart());
     QTextBlock last = document.findBlock(selection.selectionEnd());
-    // A selection that ends at the start of a line leaves that line out.
     if (last != first && selection.selectionEnd() == last.position())
         last = last.previous();
+    return {first, last};
+}
+
+void IndentSelectedLines(QPlainTextEdit& editor, const IndentStyle& style, bool outdent) {
+    QTextDocument& document = *editor.document();
+    const QTextCursor selection = editor.textCursor();
+    const auto [first, last] = SelectedLines(editor);
     const bool wholeLines = selection.hasSelection();
     const QString unit = IndentUnit(style);
     QTextCursor edit(&document);

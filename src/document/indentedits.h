@@ -3,6 +3,10 @@
 #include "document/indentrules.h"
 #include "document/syntaxcolouring.h"
 
+#include <QTextBlock>
+
+#include <utility>
+
 class QKeyEvent;
 class QPlainTextEdit;
 
@@ -13,6 +17,10 @@ namespace orvane {
 // Each is one step for Undo. False for any other key, which the editor then handles itself.
 bool HandleIndentKey(QPlainTextEdit& editor, const QKeyEvent& key, const IndentStyle& style,
                      SyntaxLanguage language);
+
+// The first and last line `editor`'s selection touches; a selection that ends at the start of a
+// line leaves that line out.
+std::pair<QTextBlock, QTextBlock> SelectedLines(const QPlainTextEdit& editor);
 
 // One level more (or, with `outdent`, one less) on every line the selection touches; they stay
 // selected so the key can be pressed again.

@@ -3,6 +3,7 @@
 #include "document/codeeditor.h"
 #include "document/commenttoggle.h"
 #include "document/documentwindow.h"
+#include "document/indentedits.h"
 #include "document/indentrules.h"
 #include "document/syntaxhighlighter.h"
 #include "document/workspace.h"
@@ -34,11 +35,8 @@ void toggleHtml(QPlainTextEdit& editor) {
 
 void toggleLines(QPlainTextEdit& editor) {
     QTextDocument& document = *editor.document();
-    const QTextCursor selection = editor.textCursor();
-    const QTextBlock first = document.findBlock(selection.selectionStart());
-    QTextBlock last = document.findBlock(selection.selectionEnd());
-    if (last != first && selection.selectionEnd() == last.position())
-        last = last.previous();
+    const bool selected = editor.textCursor().hasSelection();
+    const auto [first, last] = SelectedLines(editor);
     QStringList lines;
     for (QTextBlock block = first;; block = block.next()) {
         lines << block.text();
@@ -57,7 +55,7 @@ void toggleLines(QPlainTextEdit& editor) {
         edit.insertText(toggled[i]);
     }
     edit.endEditBlock();
-    if (selection.hasSelection()) {
+    if (selected) {
         QTextCursor reselect(&document);
         reselect.setPosition(first.position());
         reselect.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);

@@ -156,45 +156,35 @@ private slots:
 
     void desktopTellsDismissalFromNo_data() {
         QTest::addColumn<MessageButtons>("buttons");
-        QTest::addColumn<bool>("escape"); // else the title bar's close button
+        QTest::addColumn<Qt::Key>("key"); // Key_unknown: the title bar's close button
+        QTest::addColumn<MessageAnswer>("defaultAnswer");
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::newRow("Yes/No, Escape")
-            << MessageButtons::YesNo << true << MessageAnswer::Dismissed;
-        QTest::newRow("Yes/No, close button")
-            << MessageButtons::YesNo << false << MessageAnswer::Dismissed;
+        using enum MessageAnswer;
+        const MessageButtons yesNo = MessageButtons::YesNo;
+        QTest::newRow("Yes/No, Escape") << yesNo << Qt::Key_Escape << Dismissed << Dismissed;
+        QTest::newRow("Yes/No, close button") << yesNo << Qt::Key_unknown << Dismissed << Dismissed;
         QTest::newRow("Abort/Retry/Ignore, Escape")
-            << MessageButtons::AbortRetryIgnore << true << MessageAnswer::Abort;
+            << MessageButtons::AbortRetryIgnore << Qt::Key_Escape << Dismissed << Abort;
+        // A question whose Yes throws text away: Enter answers No.
+        QTest::newRow("Yes/No, default No, Enter") << yesNo << Qt::Key_Return << No << No;
     }
 
     // The product's message boxes: Escape and the title bar answer neither Yes nor No.
     void desktopTellsDismissalFromNo() {
         QFETCH(MessageButtons, buttons);
-        QFETCH(bool, escape);
+        QFETCH(Qt::Key, key);
+        QFETCH(MessageAnswer, defaultAnswer);
         QtDesktop desktop;
-        QTimer::singleShot(0, [escape] {
+        QTimer::singleShot(0, [key] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             const QAbstractButton* cancel = box->button(QMessageBox::Cancel);
             QVERIFY(!cancel || !cancel->isVisible()); // the user sees Yes and No only
-            escape ? QTest::keyClick(box, Qt::Key_Escape) : void(box->close());
+            key == Qt::Key_unknown ? void(box->close()) : QTest::keyClick(box, key);
         });
         QTEST(desktop.showMessage({QStringLiteral("Sure?"), QStringLiteral("Orvane"), buttons,
-                                   MessageIcon::Question}),
+                                   MessageIcon::Question, defaultAnswer}),
               "answer");
-    }
-
-    // A question whose Yes throws text away: Enter answers No.
-    void enterTakesTheDefaultAnswer() {
-        QtDesktop desktop;
-        QTimer::singleShot(0, [] {
-            QWidget* box = QApplication::activeModalWidget();
-            QVERIFY(box);
-            QTest::keyClick(box, Qt::Key_Return);
-        });
-        QCOMPARE(
-            desktop.showMessage({QStringLiteral("Reload?"), QStringLiteral("Orvane"),
-                                 MessageButtons::YesNo, MessageIcon::Question, MessageAnswer::No}),
-            MessageAnswer::No);
     }
 
     // Ignore after a failure never throws text away nor claims a file that was not written or

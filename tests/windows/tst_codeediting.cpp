@@ -4,16 +4,11 @@
 #include "document/filecommands.h"
 #include "document/syntaxhighlighter.h"
 #include "document/togglecomment.h"
+#include "filesession.h"
 #include "search/searchcommands.h"
-#include "settings/optionscommand.h"
-#include "testframe.h"
 
-#include <QCheckBox>
-#include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QPushButton>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -55,19 +50,14 @@ class TestCodeEditing : public QObject {
     void open(const char* name, QString text) {
         const qsizetype caret = text.indexOf(u'|');
         text.remove(u'|');
-        QFile file(folder_.filePath(QString::fromLatin1(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(text.toUtf8());
-        file.close();
-        QVERIFY(OpenDocumentFile(frame(), file.fileName()));
+        const QString path = folder_.filePath(QString::fromLatin1(name));
+        writeBytes(path, text.toUtf8());
+        QVERIFY(OpenDocumentFile(frame(), path));
         active().text().setSelStart(int(std::max<qsizetype>(caret, 0)));
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     void indentation_data() {
@@ -167,11 +157,8 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(int, caret);
         QFETCH(QString, shown);
-        QFile file(folder_.filePath("s.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
-        QVERIFY(OpenDocumentFile(frame(), file.fileName()));
+        writeBytes(folder_.filePath("s.txt"), bytes);
+        QVERIFY(OpenDocumentFile(frame(), folder_.filePath("s.txt")));
         active().text().setSelStart(caret);
         auto* field = frame().statusBar1().findChild<QLabel*>("StatusBar1Caret");
         QCOMPARE(field->text(), shown);
@@ -270,30 +257,6 @@ private slots:
         QVERIFY(last.layout()->formats().isEmpty());
         QTRY_VERIFY(!colouring.isColouring());
         QCOMPARE(last.layout()->formats().size(), 1);
-    }
-
-    void unopenableFileNamed() {
-        const QString missing = folder_.filePath("gone.java");
-        test_.reset();
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start({missing}));
-        QCOMPARE(test_->desktop.messages.size(), 1);
-        QCOMPARE(test_->desktop.messages.first().text,
-                 "The file [" + missing + "] does not exist.");
-    }
-
-    void tabSettingsOnTheEditorTab() {
-        test_->desktop.driveDialog([](QDialog& d) {
-            QCOMPARE(d.findChild<QSpinBox*>("spnTabWidth")->value(), 4);
-            QVERIFY(d.findChild<QCheckBox*>("chkInsertSpaces")->isChecked());
-            d.findChild<QSpinBox*>("spnTabWidth")->setValue(2);
-            d.findChild<QCheckBox*>("chkInsertSpaces")->setChecked(false);
-            d.findChild<QPushButton*>("cmdOk")->click();
-        });
-        ShowOptionsDialog(frame(), OptionsTab::Editor);
-        QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
-        QCOMPARE(test_->store.getIn("Editor", "InsertSpaces"), QStringLiteral("0"));
-        QCOMPARE(active().codeEditor().indentStyle(), (IndentStyle{true, 2}));
     }
 };
 

@@ -1,7 +1,7 @@
 #include "document/codeeditor.h"
 #include "document/documentwindow.h"
 #include "document/filecommands.h"
-#include "testframe.h"
+#include "filesession.h"
 #include "toolchain/compilermarkers.h"
 #include "toolchain/diagnosticmarkers.h"
 #include "toolchain/errornavigation.h"
@@ -66,16 +66,13 @@ class TestDiagnosticMarkers : public QObject {
     }
 
     QString save(const QString& name, const QString& text) const {
-        QFile file(folder_.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-            qFatal("cannot write %s", qPrintable(name));
-        return file.fileName();
+        writeBytes(folder_.filePath(name), text.toUtf8());
+        return folder_.filePath(name);
     }
 
 private slots:
     void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
+        QVERIFY((test_ = std::make_unique<TestFrame>())->start());
         editor().setPlainText(source);
     }
 
@@ -183,9 +180,7 @@ private slots:
         const QString c = save(u"C.java"_s, source);
         for (const QString& path : {a, b, c})
             OpenDocumentFile(frame(), path);
-        DocumentWindow* windows[] = {frame().documentWindows().at(1),
-                                     frame().documentWindows().at(2),
-                                     frame().documentWindows().at(3)};
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
         MarkersOf(frame(), *windows[2]).show(Diagnostics({u"2|5|0|e|old"_s}));
         windows[2]->editor().appendPlainText(u"// unsaved"_s);
         ShowCompilerMarkers(

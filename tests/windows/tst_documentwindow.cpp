@@ -1,6 +1,6 @@
 #include "document/documentwindow.h"
+#include "filesession.h"
 #include "markedtext.h"
-#include "testframe.h"
 
 #include <QDir>
 #include <QMdiSubWindow>
@@ -59,8 +59,7 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, before);
         QFETCH(QString, clipboardBefore);
-        TestFrame test;
-        QVERIFY(test.start());
+        FileSession test;
         setMarked(test.active()->text(), before);
         if (clipboardBefore.isNull())
             QGuiApplication::clipboard()->clear();
@@ -77,8 +76,7 @@ private slots:
     // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
     // active one.
     void enablingFollowsTyping() {
-        TestFrame test;
-        QVERIFY(test.start());
+        FileSession test;
         DocumentWindow* window = test.active();
         QTest::keyClicks(&window->editor(), QStringLiteral("a"));
         checkEnabling(test.frame(), window, true);
@@ -111,8 +109,7 @@ private slots:
         QFETCH(MessageAnswer, answer);
         QFETCH(bool, frameClose);
         QFETCH(bool, closes);
-        TestFrame test;
-        QVERIFY(test.start());
+        FileSession test;
         DocumentWindow* window = test.active();
         QTest::keyClicks(&window->editor(), typed);
         test.desktop.answerMessage(answer);

@@ -58,8 +58,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(QString, typed);
         QFETCH(QString, name);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString folder = t.frame().projectsFolder();
         QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
         if (kind == 5)
@@ -87,24 +86,18 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("source"); // tests/rules/expected/<source>
-        QTest::newRow("1") << 1 << "MyApplet"
-                           << "standardapplet.java";
-        QTest::newRow("2") << 2 << "MyApplet"
-                           << "actionlistenerapplet.java";
-        QTest::newRow("3") << 3 << "MyApplet"
-                           << "mouselistenerapplet.java";
-        QTest::newRow("4") << 4 << "MyApplet"
-                           << "runnableapplet.java";
-        QTest::newRow("5") << 5 << "MyApp"
-                           << "frameapplication.java";
+        const char* sources[] = {"standardapplet", "actionlistenerapplet", "mouselistenerapplet",
+                                 "runnableapplet", "frameapplication"};
+        for (int kind = 1; kind <= 5; ++kind)
+            QTest::addRow("%d", kind) << kind << (kind == 5 ? "MyApp" : "MyApplet")
+                                      << QString::fromLatin1(sources[kind - 1]) + ".java";
     }
 
     void writesTheTemplates() {
         QFETCH(int, kind);
         QFETCH(QString, name);
         QFETCH(QString, source);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         t.desktop.driveDialog(Finish(name, "Jane Doe", "A test applet."));
         ShowDocumentWizard(t.frame(), QString::number(kind));
         QStringList texts;
@@ -118,8 +111,7 @@ private slots:
 
     // A file that was never written must not be claimed: the window stays Untitled.
     void failedWriteKeepsTheWindowUntitled() {
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString name = QStringLiteral("App");
         QVERIFY(QDir(t.frame().projectsFolder()).removeRecursively());
         t.desktop.answerMessage(MessageAnswer::Ignore);
@@ -183,8 +175,7 @@ private slots:
     void existingProjectAsksFirst() {
         QFETCH(QString, existing);
         QFETCH(MessageAnswer, answer);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         const QString folder = t.frame().projectsFolder();
         test::writeBytes(folder + existing, "mine");
         test::writeBytes(folder + QStringLiteral("Document1.html"), "taken");
@@ -219,19 +210,18 @@ private slots:
         QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        const auto row = [](const char* name, const char* box, Qt::FocusReason reason,
-                            const char* text, bool selected) {
-            QTest::newRow(name) << box << reason << text << (selected ? text : "");
-        };
-        row("name, Tab away and back", "txtProject", Qt::TabFocusReason, "MyName", true);
-        row("name, another window and back", "txtProject", Qt::ActiveWindowFocusReason, "My Name",
-            false);
-        row("name, its context menu and back", "txtProject", Qt::PopupFocusReason, "My Name",
-            false);
-        row("description, Tab away and back", "txtDescription", Qt::TabFocusReason, "My Name",
-            true);
-        row("description, another window and back", "txtDescription", Qt::ActiveWindowFocusReason,
-            "My Name", false);
+        using enum Qt::FocusReason;
+        QTest::newRow("name, Tab") << "txtProject" << TabFocusReason << "MyName"
+                                   << "MyName";
+        QTest::newRow("name, window") << "txtProject" << ActiveWindowFocusReason << "My Name"
+                                      << "";
+        QTest::newRow("name, context menu") << "txtProject" << PopupFocusReason << "My Name"
+                                            << "";
+        QTest::newRow("description, Tab") << "txtDescription" << TabFocusReason << "My Name"
+                                          << "My Name";
+        QTest::newRow("description, window")
+            << "txtDescription" << ActiveWindowFocusReason << "My Name"
+            << "";
     }
 
     // Leaving a box for another of the dialog's controls selects it on return (and takes the
@@ -240,8 +230,7 @@ private slots:
     void focusMovesWithinTheDialogOnly() {
         QFETCH(QString, box);
         QFETCH(Qt::FocusReason, reason);
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         QString text;
         QString selected;
         t.desktop.driveDialog([&](QDialog& d) {
@@ -268,8 +257,7 @@ private slots:
     // A click selects a box as Tab does; a year or a word typed into Copyright is not completed
     // from the list; the description keeps a non-breaking space.
     void keepsWhatWasTyped() {
-        test::TestFrame t;
-        QVERIFY(t.start());
+        test::FileSession t;
         QString clicked;
         QStringList copyrights;
         ProjectValues answers;

@@ -2,10 +2,10 @@
 #include "document/documentwindow.h"
 #include "document/filecommands.h"
 #include "document/syntaxhighlighter.h"
+#include "filesession.h"
 #include "insert/insertcommands.h"
 #include "search/searchcommands.h"
 #include "settings/optionscommand.h"
-#include "testframe.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -34,12 +34,6 @@ const QString javaSource = QStringLiteral("import java.awt.*;\r\n"
                                           "        // Execution code goes here\r\n"
                                           "    }\r\n"
                                           "}");
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // A menu's items after the ones the design lists, as "-" for a separator and object names.
 QStringList itemsAfter(QMenu& menu, const QString& lastDesigned) {
@@ -93,15 +87,12 @@ class TestEditor : public QObject {
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // New items come after a separator at the end of their menus, in both menu bars.
     void newItemsFollowTheDesignedOnes() {
-        writeFile(file("a.txt"), "a");
+        writeBytes(file("a.txt"), "a");
         OpenDocumentFile(frame(), file("a.txt"));
         QMenuBar& bar = frame().documentMenuBar();
         QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
@@ -201,21 +192,25 @@ private slots:
     void filesFromTheCommandLine_data() {
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("windows");
-        QTest::addColumn<int>("messages");
+        QTest::addColumn<QString>("message"); // the one shown, %1 for the folder; empty: none
+        const QString tooLarge = "The file [%1/big.java] is too large to open.";
         QTest::newRow("two files") << QStringList{"Hello.java", "page.html"}
-                                   << QStringList{"HELLO.JAVA", "PAGE.HTML"} << 0;
+                                   << QStringList{"HELLO.JAVA", "PAGE.HTML"} << "";
         QTest::newRow("one too large")
-            << QStringList{"big.java", "Hello.java"} << QStringList{"HELLO.JAVA"} << 1;
-        QTest::newRow("only too large") << QStringList{"big.java"} << QStringList{"Untitled"} << 1;
+            << QStringList{"big.java", "Hello.java"} << QStringList{"HELLO.JAVA"} << tooLarge;
+        QTest::newRow("only too large")
+            << QStringList{"big.java"} << QStringList{"Untitled"} << tooLarge;
+        QTest::newRow("missing file") << QStringList{"gone.java"} << QStringList{"Untitled"}
+                                      << "The file [%1/gone.java] does not exist.";
     }
 
     void filesFromTheCommandLine() {
         QFETCH(QStringList, names);
         QFETCH(QStringList, windows);
-        QFETCH(int, messages);
-        writeFile(file("Hello.java"), javaSource.toUtf8());
-        writeFile(file("page.html"), "<p>hi</p>");
-        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        QFETCH(QString, message);
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("page.html"), "<p>hi</p>");
+        writeBytes(file("big.java"), QByteArray(65001, 'x'));
         QStringList paths;
         for (const QString& name : names)
             paths << folder_.filePath(name);
@@ -223,16 +218,14 @@ private slots:
         test_ = std::make_unique<TestFrame>();
         QVERIFY(test_->start(paths));
         QCOMPARE(openCaptions(), windows);
-        QCOMPARE(test_->desktop.messages.size(), messages);
-        if (messages)
-            QCOMPARE(test_->desktop.messages.first().text,
-                     "The file [" + file("big.java") + "] is too large to open.");
+        QCOMPARE(shownTexts(test_->desktop),
+                 message.isEmpty() ? QStringList() : QStringList{message.arg(folder_.path())});
     }
 
     // Opened from a file, Java shows coloured beside its line numbers; the Editor options turn
-    // each off in every open window.
+    // each off in every open window, and set the tab stops.
     void colouringAndGutterFollowTheOptions() {
-        writeFile(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
         OpenDocumentFile(frame(), file("Hello.java"));
         const CodeEditor& editor = active()->codeEditor();
         QCOMPARE(editor.highlighter().language(), SyntaxLanguage::Java);
@@ -244,6 +237,10 @@ private slots:
             d.findChild<QCheckBox*>("chkLineNumbers")->setChecked(false);
             QVERIFY(d.findChild<QCheckBox*>("chkCheckJava")->isChecked());
             d.findChild<QCheckBox*>("chkCheckJava")->setChecked(false);
+            QCOMPARE(d.findChild<QSpinBox*>("spnTabWidth")->value(), 4);
+            QVERIFY(d.findChild<QCheckBox*>("chkInsertSpaces")->isChecked());
+            d.findChild<QSpinBox*>("spnTabWidth")->setValue(2);
+            d.findChild<QCheckBox*>("chkInsertSpaces")->setChecked(false);
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
@@ -252,13 +249,17 @@ private slots:
         QVERIFY(editor.showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
         QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
+        QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
+        QCOMPARE(test_->store.getIn("Editor", "InsertSpaces"), QStringLiteral("0"));
         QCOMPARE(test_->store.get("FontNameValue", "absent"), QStringLiteral("Courier New"));
-        QCOMPARE(frame().newDocumentWindow()->codeEditor().gutterWidth(), 0);
+        const CodeEditor& fresh = frame().newDocumentWindow()->codeEditor();
+        QCOMPARE(fresh.gutterWidth(), 0);
+        QCOMPARE(fresh.indentStyle(), (IndentStyle{true, 2}));
     }
 
     void droppedFilesOpenLikeOpen() {
-        writeFile(file("Hello.java"), javaSource.toUtf8());
-        writeFile(file("big.java"), QByteArray(65001, 'x'));
+        writeBytes(file("Hello.java"), javaSource.toUtf8());
+        writeBytes(file("big.java"), QByteArray(65001, 'x'));
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(file("Hello.java")),
                       QUrl::fromLocalFile(file("big.java")), QUrl("https://example.org/x.java")});
@@ -272,7 +273,7 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << file(qPrintable(QStringLiteral("f%1.txt").arg(i)));
-            writeFile(paths.last(), "x");
+            writeBytes(paths.last(), "x");
             OpenDocumentFile(frame(), paths.last());
         }
         OpenDocumentFile(frame(), paths[4]);

@@ -1,6 +1,7 @@
 #include "document/documentwindow.h"
 #include "expectedfile.h"
 #include "insert/insertcommands.h"
+#include "markedtext.h"
 #include "testframe.h"
 
 #include <QApplication>
@@ -12,22 +13,10 @@
 #include <QTabWidget>
 
 using namespace orvane;
+using test::marked;
+using test::setMarked;
 
 namespace {
-
-// A started frame with its first, empty document window active.
-struct Session : test::TestFrame {
-    Session() { (void)start(); }
-
-    DocumentText document() const { return active()->text(); }
-    void setDocument(const QString& text, int selStart, int selLength = 0) {
-        DocumentText doc = document();
-        doc.setText(text);
-        doc.setSelStart(selStart);
-        doc.setSelLength(selLength);
-    }
-    void trigger(const QString& menuItem) { item(menuItem)->trigger(); }
-};
 
 bool Activate(QDialog& dialog) {
     dialog.activateWindow();
@@ -44,7 +33,15 @@ void Click(QWidget* button) {
 class TestInsertDialogs : public QObject {
     Q_OBJECT
 
+    std::unique_ptr<test::TestFrame> s_;
+    test::FakeDesktop& desktop() { return s_->desktop; }
+    DocumentText document() { return s_->active()->text(); }
+    void trigger(const QString& menuItem) { s_->item(menuItem)->trigger(); }
+
 private slots:
+    void init() { QVERIFY((s_ = std::make_unique<test::TestFrame>())->start()); }
+    void cleanup() { s_.reset(); }
+
     void statementAtCaret_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("skeleton"); // tests/rules/expected/skeleton-<name>.txt
@@ -63,22 +60,17 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, skeleton);
         QFETCH(int, selLength);
-        Session s;
         const QString before = QStringLiteral("import java.awt.*;\r\n  a");
-        s.setDocument(before + QStringLiteral("SELb\r\n"), int(before.size()), selLength);
-        s.trigger(item);
+        setMarked(document(), before + (selLength ? "[SEL]b\r\n" : "|SELb\r\n"));
+        trigger(item);
         const QString expected = test::ExpectedFile("skeleton-" + skeleton + ".txt");
-        const QString after = QStringLiteral("SELb\r\n").mid(selLength);
-        QCOMPARE(s.document().text(), before + expected + after);
-        QCOMPARE(s.document().selStart(), int(before.size() + expected.size()));
-        QCOMPARE(s.document().selLength(), 0);
+        QCOMPARE(marked(document()), before + expected + u'|' + (selLength ? "b\r\n" : "SELb\r\n"));
     }
 
     // The type follows the focus; kept open, the second declaration follows the first.
     void variableDialog() {
-        Session s;
-        s.setDocument(QStringLiteral("import java.awt.*;\r\nSEL\r\n"), 20, 3);
-        s.desktop.driveDialog([&s](QDialog& d) {
+        setMarked(document(), QStringLiteral("import java.awt.*;\r\n[SEL]\r\n"));
+        desktop().driveDialog([this](QDialog& d) {
             QVERIFY(Activate(d));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("optInt"));
             QVERIFY(d.findChild<QRadioButton*>("optInt")->isChecked());
@@ -96,23 +88,22 @@ private slots:
             Click(ok); // the loss of focus removes fifteen of the sixteen blanks
             name->setText(QStringLiteral("   "));
             Click(ok);
-            QCOMPARE(s.desktop.messages.size(), 1);
-            QCOMPARE(s.desktop.messages[0].text, "Variable does not have a specified name.");
+            QCOMPARE(desktop().messages.size(), 1);
+            QCOMPARE(desktop().messages[0].text, "Variable does not have a specified name.");
             QVERIFY(d.isVisible());
             Click(d.findChild<QPushButton*>("cmdCancel"));
             QVERIFY(!d.isVisible());
         });
-        s.trigger(QStringLiteral("mnuInsertVariable"));
-        QCOMPARE(s.document().text(), QStringLiteral("import java.awt.*;\r\n"
-                                                     "        double myVariableName;\r\n"
-                                                     "        double a b;\r\n\r\n"));
+        trigger(QStringLiteral("mnuInsertVariable"));
+        QCOMPARE(document().text(), QStringLiteral("import java.awt.*;\r\n"
+                                                   "        double myVariableName;\r\n"
+                                                   "        double a b;\r\n\r\n"));
     }
 
     // Nothing is chosen at opening; the method follows the selection, which stays.
     void functionDialog() {
-        Session s;
-        s.setDocument(QStringLiteral("import java.awt.*;\r\nSEL"), 20, 3);
-        s.desktop.driveDialog([](QDialog& d) {
+        setMarked(document(), QStringLiteral("import java.awt.*;\r\n[SEL]"));
+        desktop().driveDialog([](QDialog& d) {
             QVERIFY(Activate(d));
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtFunction"));
             for (QRadioButton* option : d.findChildren<QRadioButton*>())
@@ -122,13 +113,13 @@ private slots:
             Click(d.findChild<QPushButton*>("cmdOK"));
             QVERIFY(!d.isVisible());
         });
-        s.trigger(QStringLiteral("mnuInsertFunction"));
+        trigger(QStringLiteral("mnuInsertFunction"));
         const QString method = QStringLiteral("\r\n     private long myFunctionName()\r\n     {\r\n"
                                               "        // Include function code here\r\n"
                                               "\r\n     }\r\n");
-        QCOMPARE(s.document().text(), QStringLiteral("import java.awt.*;\r\nSEL") + method);
-        QCOMPARE(s.document().selStart(), int(23 + method.size()));
-        QVERIFY(s.desktop.messages.isEmpty());
+        QCOMPARE(document().text(), QStringLiteral("import java.awt.*;\r\nSEL") + method);
+        QCOMPARE(document().selStart(), int(23 + method.size()));
+        QVERIFY(desktop().messages.isEmpty());
     }
 
     // Menu items by object name, toolbar buttons by key; the toolbar also presets an option.
@@ -155,8 +146,7 @@ private slots:
         QFETCH(QString, opener);
         QFETCH(int, page);
         QFETCH(QString, checked);
-        Session s;
-        s.desktop.driveDialog([&](QDialog& d) {
+        desktop().driveDialog([&](QDialog& d) {
             QCOMPARE(d.findChild<QTabWidget*>("SSTab")->currentIndex(), page);
             for (const char* option : {"optTextArea", "optTextField", "optCheckbox", "optRadio"})
                 QCOMPARE(d.findChild<QRadioButton*>(option)->isChecked(), checked == option);
@@ -164,21 +154,20 @@ private slots:
                      checked != "optTextArea");
         });
         if (opener.startsWith(u"mnu"))
-            s.trigger(opener);
+            trigger(opener);
         else
-            ShowObjectForToolbarKey(s.frame(), opener);
-        QCOMPARE(s.desktop.modalDialogs, page < 0 ? QList<QString>() : QList<QString>{"frmObject"});
-        QCOMPARE(s.desktop.busyDepth, 0);
+            ShowObjectForToolbarKey(s_->frame(), opener);
+        QCOMPARE(desktop().modalDialogs, page < 0 ? QList<QString>() : QList<QString>{"frmObject"});
+        QCOMPARE(desktop().busyDepth, 0);
     }
 
     // Kept open, each new object goes directly below the markers, above the one before.
     void objectKeptOpen() {
-        Session s;
         const QString applet = QStringLiteral("import java.applet.*;\r\n"
                                               "     // Declare global variables here\r\n"
                                               "          // Execution code goes here\r\n");
-        s.setDocument(applet, 0, int(applet.size()));
-        s.desktop.driveDialog([](QDialog& d) {
+        setMarked(document(), u'[' + applet + u']');
+        desktop().driveDialog([](QDialog& d) {
             QVERIFY(Activate(d));
             auto* ok = d.findChild<QPushButton*>("Command1");
             Click(d.findChild<QRadioButton*>("optTextArea"));
@@ -190,9 +179,9 @@ private slots:
             Click(ok);
             QVERIFY(d.isVisible());
         });
-        s.trigger(QStringLiteral("mnuInsertObjectText"));
+        trigger(QStringLiteral("mnuInsertObjectText"));
         QCOMPARE(
-            s.document().text(),
+            document().text(),
             QStringLiteral("import java.applet.*;\r\n"
                            "     // Declare global variables here\r\n"
                            "     TextField txtText2 = new TextField(\"10\");\r\n"
@@ -200,7 +189,7 @@ private slots:
                            "          // Execution code goes here\r\n"
                            "          add(txtText2);\r\n"
                            "          add(txtText1);\r\n"));
-        QVERIFY(s.desktop.messages.isEmpty());
+        QVERIFY(desktop().messages.isEmpty());
     }
 };
 

@@ -39,10 +39,7 @@ class TestMenus : public QObject {
     void arrange(const char* item) { test_->item(item)->trigger(); }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // The active window's menu bar shows; its Window menu lists every window.

@@ -84,10 +84,7 @@ class TestOptionsAndHelp : public QObject {
     }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<test::TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<test::TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // Browse cancelled keeps the location.
@@ -138,38 +135,27 @@ private slots:
 
     // A stored value the dialog never writes shows the dialog's default instead.
     void showsWhatIsStored_data() {
-        QTest::addColumn<QStringList>("stored"); // key, value, key, value...
+        QTest::addColumn<QString>("stored"); // key value key value...
         QTest::addColumn<QString>("shown");
-        QTest::newRow("last size") << QStringList{"FontSizeIndex", "6"}
+        QTest::newRow("last size") << "FontSizeIndex 6"
                                    << "Courier New 16 6 1 1 1 1 0 0 1 0 0 0 Unknown location";
         QTest::newRow("size index past the list")
-            << QStringList{"FontSizeIndex", "7", "FontNameSize", "13"}
+            << "FontSizeIndex 7 FontNameSize 13"
             << "Courier New 11 3 1 1 1 1 0 0 1 0 0 0 Unknown location";
         QTest::newRow("typed size, bars and browsers")
-            << QStringList{"FontSizeIndex",
-                           "-1",
-                           "FontNameSize",
-                           "13",
-                           "StatusbarValue",
-                           "0",
-                           "FormattingToolbarValue",
-                           "yes",
-                           "IEBrowser",
-                           "True",
-                           "SDKVerbose",
-                           "True",
-                           "SDKLocation",
-                           "/jdk/javac"}
+            << "FontSizeIndex -1 FontNameSize 13 StatusbarValue 0 FormattingToolbarValue yes "
+               "IEBrowser True SDKVerbose True SDKLocation /jdk/javac"
             << "Courier New 13 -1 1 1 0 0 1 0 0 0 0 1 /jdk/javac";
         QTest::newRow("no browser, no compile mode")
-            << QStringList{"DefaultBrowser", "False", "SDKNormal", "False"}
+            << "DefaultBrowser False SDKNormal False"
             << "Courier New 11 3 1 1 1 0 0 0 1 0 0 0 Unknown location";
     }
 
     void showsWhatIsStored() {
-        QFETCH(QStringList, stored);
-        for (qsizetype i = 0; i + 1 < stored.size(); i += 2)
-            test_->store.save(stored[i], stored[i + 1]);
+        QFETCH(QString, stored);
+        const QStringList pairs = stored.split(u' ');
+        for (qsizetype i = 0; i + 1 < pairs.size(); i += 2)
+            test_->store.save(pairs[i], pairs[i + 1]);
         QString seen;
         confirm([&](QDialog& d) { seen = shown(d); }, "cmdCancel");
         QTEST(seen, "shown");

@@ -67,10 +67,7 @@ class TestOutputPane : public QObject {
     void waitForPrograms() { QTRY_COMPARE_WITH_TIMEOUT(pane_->runningPrograms(), 0, 20000); }
 
 private slots:
-    void init() {
-        test_ = std::make_unique<TestFrame>();
-        QVERIFY(test_->start());
-    }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // A program printing without end, and a program it started: memory stays flat while the
