@@ -4,11 +4,10 @@
 #include "toolchain/appletapichoice.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchainbench.h"
+#include "xserver.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,7 +76,7 @@ class TestAppletJdks : public QObject {
     Q_OBJECT
 
     test::TemporarySettings store_;
-    QProcess display_;
+    test::XServer display_;
 
 private slots:
     void initTestCase() {
@@ -87,18 +86,7 @@ private slots:
                     u"the JDK %1 is not installed: these tests need JDK 17 and 25 there"_s.arg(
                         jdk)));
         }
-        const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
-        if (xvfb.isEmpty())
-            QFAIL("Xvfb is not installed (scripts/dependencies.sh installs xvfb)");
-        display_.start(xvfb, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
-        QVERIFY2(display_.waitForStarted(), qPrintable(display_.errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(display_.canReadLine(), 30000);
-        qputenv("DISPLAY", ":" + display_.readLine().trimmed());
-    }
-
-    void cleanupTestCase() {
-        display_.terminate();
-        display_.waitForFinished();
+        QVERIFY(display_.start());
     }
 
     void init() { store_.clear(); }

@@ -5,6 +5,7 @@
 #include "testsettings.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchainbench.h"
+#include "xserver.h"
 
 #include <QDir>
 #include <QProcess>
@@ -51,7 +52,7 @@ class TestAppletViewer : public QObject {
     QString javac_;
     QString java_;
     QString viewer_;
-    QProcess display_;
+    test::XServer display_;
 
     // Saves `source` as the wizard saves it and compiles it into `classes`.
     void compile(const QString& sourcePath, const QString& source, const QString& classes) {
@@ -90,19 +91,7 @@ private slots:
         viewer_ = qEnvironmentVariable("ORVANE_BUILD_DIR") + "/orvane-viewer.jar";
         if (!QFileInfo::exists(viewer_))
             QFAIL(qPrintable("the applet viewer was not built: " + viewer_));
-        const QString xvfb = QStandardPaths::findExecutable("Xvfb");
-        if (xvfb.isEmpty())
-            QFAIL("Xvfb is not installed (scripts/dependencies.sh installs xvfb)");
-        display_.start(xvfb,
-                       {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-        QVERIFY2(display_.waitForStarted(), qPrintable(display_.errorString()));
-        QTRY_VERIFY_WITH_TIMEOUT(display_.canReadLine(), 30000);
-        qputenv("DISPLAY", ":" + display_.readLine().trimmed());
-    }
-
-    void cleanupTestCase() {
-        display_.terminate();
-        display_.waitForFinished();
+        QVERIFY(display_.start({"-screen", "0", "1024x768x24"}));
     }
 
     // A page whose class was never compiled gets the viewer's word on it. The templates show in
