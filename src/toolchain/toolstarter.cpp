@@ -69,9 +69,9 @@ int StartTool(Workspace& workspace, const ToolCommand& command, const ToolRun& r
         pane.noteFailedStart(header);
         return ErrorNumber::FileNotFound;
     }
+    // The connection's copy keeps what the program needs alive until the process is gone.
     if (run.keptWhileRunning)
-        QObject::connect(process, &QProcess::finished, process,
-                         [kept = run.keptWhileRunning] { Q_UNUSED(kept); });
+        QObject::connect(process, &QObject::destroyed, [kept = run.keptWhileRunning] {});
     auto seen = std::make_shared<bool>(false);
     if (run.whenEnded)
         WatchOutput(*process, run.watchedLine, seen);
