@@ -33,7 +33,7 @@ void WatchOutput(QProcess& process, const QByteArray& line, const std::shared_pt
 } // namespace
 
 QString ChosenCompiler(const Workspace& workspace) {
-    const QString location = workspace.settings().get(SettingKey::SDKLocation).trimmed();
+    QString location = workspace.settings().get(SettingKey::SDKLocation).trimmed();
     if (location.isEmpty() || location == readerDefault(SettingKey::SDKLocation))
         return {};
     if (!QFileInfo(location).isDir())
