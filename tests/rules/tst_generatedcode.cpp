@@ -111,21 +111,6 @@ private slots:
         QTEST(generator(values, version), "expected");
     }
 
-    void writesValuesAsTyped() {
-        const ProjectValues noName{{}, sample.author, sample.description, sample.copyright};
-        QVERIFY(
-            WriteStandardApplet(noName, version).contains(u"\r\npublic class  extends Applet\r\n"));
-        const QString page = WriteAppletPage(noName, version);
-        QVERIFY(page.contains(u"<TITLE></TITLE>\r\n") && page.contains(u" code=\".class\"\r\n"));
-        const ProjectValues typed{QStringLiteral("my-app"), sample.author,
-                                  QStringLiteral("First line\r\nSecond line"),
-                                  QStringLiteral("None")};
-        const QString source = WriteRunnableApplet(typed, version);
-        QVERIFY(source.contains(u"     Descrpion: First line\r\nSecond line\r\n*/\r\n"));
-        QVERIFY(source.contains(QString::fromUtf8("     Copyright: ©None\r\n")));
-        QVERIFY(source.contains(u"\r\npublic class my-app extends Applet implements Runnable\r\n"));
-    }
-
     void versionText() {
         QCOMPARE(VersionText(2, 3, 0), QStringLiteral("2.30"));
         QCOMPARE(VersionText(1, 0, 14), QStringLiteral("1.014"));

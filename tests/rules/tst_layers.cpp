@@ -107,41 +107,12 @@ QString Fault(const Include& include, const QString& what) {
     return QStringLiteral("src/%1:%2: ").arg(include.file).arg(include.line) + what;
 }
 
-QString report(const QStringList& faults) {
-    return QStringLiteral("\n") + faults.join(u'\n');
-}
-
 } // namespace
 
 class TestLayers : public QObject {
     Q_OBJECT
 
 private slots:
-    // The table itself: a row that breaks it is caught, one it allows passes.
-    void judgesEdges_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("broken");
-        const char* rows[][4] = {
-            {"subsystem into the frame", "insert/objectdialog.cpp", "app/mainframe.h",
-             "insert -> app"},
-            {"document into a subsystem", "document/documentwindow.cpp", "settings/settingsstore.h",
-             "document -> settings"},
-            {"platform into the document layer", "platform/qtdesktop.cpp", "document/workspace.h",
-             "platform -> document"},
-            {"subsystem down to the document layer", "search/searchdialog.cpp",
-             "document/workspace.h", ""},
-            {"frame into a subsystem", "app/mainframe.cpp", "toolchain/outputpane.h", ""},
-            {"generated header", "about/versiontext.cpp", "buildversion.h", ""}};
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2] << row[3];
-    }
-    void judgesEdges() {
-        QFETCH(QString, file);
-        QFETCH(QString, target);
-        QTEST(brokenEdge({file, 1, target, true}), "broken");
-    }
-
     void includesPointDown() {
         const QList<Include> includes = allIncludes();
         QVERIFY2(includes.size() > 100, qPrintable(sourceRoot() + " holds no sources"));
@@ -153,7 +124,7 @@ private slots:
                                 QStringLiteral("includes %1, but %2 is not an allowed edge")
                                     .arg(include.target, edge));
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(report(faults)));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
     // Neither Qt's window modules nor any file of our own windows library: a rules file that
@@ -176,7 +147,7 @@ private slots:
                 faults << Fault(include, QStringLiteral("a rules file includes <%1> from %2")
                                              .arg(include.target, module));
         }
-        QVERIFY2(faults.isEmpty(), qPrintable(report(faults)));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
 
