@@ -5,10 +5,14 @@
 #include "document/syntaxhighlighter.h"
 #include "document/togglecomment.h"
 #include "filesession.h"
+#include "markedtext.h"
 #include "search/searchcommands.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -33,9 +37,16 @@ Keys type(const char* text) {
     };
 }
 
+void findRow(const char* name, bool replace, const QString& text, const QString& search,
+             const QString& replacement, int presses, const QString& expected, int noMatch = 0) {
+    QTest::newRow(name) << replace << text << search << replacement << presses << expected
+                        << noMatch;
+}
+
 } // namespace
 
-// Indentation, brackets, the caret's place, Find Next, comments, zoom and colouring as typed.
+// Indentation, brackets, the caret's place, Find and Replace, comments, zoom and colouring as
+// typed.
 class TestCodeEditing : public QObject {
     Q_OBJECT
 
@@ -187,6 +198,61 @@ private slots:
         FindNext(frame());
         QCOMPARE(test_->desktop.messages.last().text,
                  QStringLiteral("Sorry, no match could be found."));
+    }
+
+    void pressesFind_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<int>("presses"); // more than one ticks "keep open"
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("noMatch");
+
+        findRow("case beyond ASCII", false, "Kein Ärger\r\nПривет, МИР!", "мир", "", 1,
+                "Kein Ärger\r\nПривет, [МИР]!");
+        findRow("blanks trimmed, from the top", false, "abc x x", " X ", "", 1, "abc [x] x");
+        findRow("empty search", false, "abc", "", "", 1, "|abc");
+        findRow("not found stays open", false, "abc", "zzz", "", 1, "abc|", 1);
+        findRow("replace one per press", true, "a-a-a", "a", " b ", 2, "b-b|-a");
+        findRow("replacement holds the search", true, "xax", "A", "aa", 3, "xaa|aax");
+        findRow("empty replacement deletes", true, "hello world", "o", "", 1, "hell| world");
+        // A break typed or pasted into a box is one whole CR LF of the document.
+        findRow("LF in the search", true, "ab\r\ncdef", "b\ncd", "XY", 1, "aXY|ef");
+        findRow("lone CR in the search", true, "ab\r\ncdef", "b\rcd", "XY", 1, "aXY|ef");
+        findRow("search ends with a break", true, "ab\r\ncd", "b\n", "X", 1, "aX|cd");
+        findRow("search starts with a break", false, "ab\r\ncd", "\ncd", "", 1, "ab[\r\ncd]");
+        findRow("LF in the replacement", true, "ab\r\ncd", "b", "x\ny", 1, "ax\r\ny|\r\ncd");
+    }
+
+    void pressesFind() {
+        QFETCH(bool, replace);
+        QFETCH(QString, text);
+        QFETCH(QString, search);
+        QFETCH(QString, replacement);
+        QFETCH(int, presses);
+        QFETCH(int, noMatch);
+        DocumentText document = active().text();
+        document.setText(text);
+        document.setSelStart(int(text.size())); // a search from the caret would find nothing
+        bool stillOpen = false;
+        test_->desktop.driveDialog([&](QDialog& dialog) {
+            // The button waits for the search box's first change, also for an empty search.
+            dialog.findChild<QLineEdit*>("txtFind")->insert(QStringLiteral("x"));
+            dialog.findChild<QLineEdit*>("txtFind")->setText(search);
+            dialog.findChild<QLineEdit*>("txtReplace")->setText(replacement);
+            dialog.findChild<QCheckBox*>("chkOpen")->setChecked(presses > 1);
+            for (int i = 0; i < presses; ++i)
+                dialog.findChild<QPushButton*>("cmdFind")->click();
+            stillOpen = dialog.isVisible();
+        });
+        replace ? ShowReplaceDialog(frame()) : ShowFindDialog(frame());
+
+        QTEST(marked(document), "expected");
+        QCOMPARE(test_->desktop.messages.size(), noMatch);
+        for (const Message& message : std::as_const(test_->desktop.messages))
+            QCOMPARE(message.text, QStringLiteral("Sorry, no match could be found."));
+        QCOMPARE(stillOpen, presses > 1 || noMatch > 0);
     }
 
     void toggleComment_data() {

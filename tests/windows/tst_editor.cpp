@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 
@@ -34,19 +33,6 @@ const QString javaSource = QStringLiteral("import java.awt.*;\r\n"
                                           "        // Execution code goes here\r\n"
                                           "    }\r\n"
                                           "}");
-
-// A menu's items after the ones the design lists, as "-" for a separator and object names.
-QStringList itemsAfter(QMenu& menu, const QString& lastDesigned) {
-    emit menu.aboutToShow();
-    QStringList names;
-    bool after = false;
-    for (const QAction* item : menu.actions()) {
-        if (after)
-            names << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
-        after = after || item->objectName() == lastDesigned;
-    }
-    return names;
-}
 
 using Command = std::function<void(TestFrame&)>;
 
@@ -89,28 +75,6 @@ class TestEditor : public QObject {
 private slots:
     void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
-
-    // New items come after a separator at the end of their menus, in both menu bars.
-    void newItemsFollowTheDesignedOnes() {
-        writeBytes(file("a.txt"), "a");
-        OpenDocumentFile(frame(), file("a.txt"));
-        QMenuBar& bar = frame().documentMenuBar();
-        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuEdit"), "mnuEditReplace"),
-                 (QStringList{"-", "mnuEditUndo", "mnuEditRedo", "mnuEditGoTo", "-",
-                              "mnuEditFindNext", "mnuEditFindPrevious", "mnuEditToggleComment", "-",
-                              "mnuEditNextError", "mnuEditPreviousError"}));
-        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuView"), "mnuViewPreview"),
-                 (QStringList{"-", "mnuViewOutput", "-", "mnuViewZoomIn", "mnuViewZoomOut",
-                              "mnuViewZoomReset"}));
-        QCOMPARE(itemsAfter(*bar.findChild<QMenu*>("mnuFile"), "mnuFileExit"),
-                 (QStringList{"-", "mnuFileRecent"}));
-        QCOMPARE(itemsAfter(*frame().frameMenuBar().findChild<QMenu*>("mnuFile"), "mnuFileExit"),
-                 (QStringList{"-", "mnuFileRecent"}));
-        QCOMPARE(test_->item("mnuEditFindPrevious")->shortcut(), QKeySequence("Ctrl+Shift+L"));
-        QCOMPARE(test_->item("mnuEditToggleComment")->shortcut(), QKeySequence("Ctrl+/"));
-        QCOMPARE(test_->item("mnuEditRedo")->shortcuts(),
-                 (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-    }
 
     // The statement skeletons all go through one insertion; the dialogs each have their own.
     void undoRestoresEachCommandInOneStep_data() {

@@ -1,19 +1,44 @@
+// The menus and toolbars as the user meets them (every caption with its access letter, every
+// shortcut and separator, every toolbar key, tooltip and description), command enabling, the
+// Window and View menus, the edit commands (the clipboard's line breaks are LF here) and closing.
+
 #include "document/documenttext.h"
 #include "document/documentwindow.h"
+#include "markedtext.h"
 #include "testframe.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QToolBar>
 
 using namespace orvane;
 using namespace orvane::test;
 
 namespace {
+
+// One entry a line, "-" for a separator: a menu's "name|caption|shortcuts" (submenus by their own
+// row), a toolbar's "key|tooltip|description".
+QStringList entries(const QList<QAction*>& actions, bool toolbar = false) {
+    QStringList listed;
+    for (const QAction* action : actions) {
+        if (action->isSeparator())
+            listed << QStringLiteral("-");
+        else if (toolbar)
+            listed << action->data().toString() + u'|' + action->toolTip() + u'|' +
+                          action->statusTip();
+        else
+            listed << action->objectName() + u'|' + action->text() + u'|' +
+                          QKeySequence::listToString(action->shortcuts(),
+                                                     QKeySequence::PortableText);
+    }
+    return listed;
+}
 
 // The Window menu's list as the user sees it on opening the menu, "*" marking the checked entry;
 // then clicks the entry at `click`, if any.
@@ -29,6 +54,21 @@ QStringList windowList(MainFrame& frame, qsizetype click = -1) {
     return listed;
 }
 
+// The object toolbar and eight buttons, and eleven items of `window`'s menus, need text.
+void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
+    QCOMPARE(frame.objectToolbar().isEnabled(), enabled);
+    for (const char* key : {"Save", "Print", "Preview", "Run", "Cut", "Copy", "Paste", "Find"})
+        QVERIFY2(frame.toolbarButton(key)->isEnabled() == enabled, key);
+    QVERIFY(frame.toolbarButton("New")->isEnabled() && frame.toolbarButton("Help")->isEnabled());
+    if (!window)
+        return;
+    for (const char* name : {"mnuFileSave", "mnuFilePrint", "mnuEditCut", "mnuEditCopy",
+                             "mnuEditPaste", "mnuEditDelete", "mnuEditSelect", "mnuEditFind",
+                             "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
+        QVERIFY2(frame.command(name)->isEnabled() == enabled, name);
+    QVERIFY(frame.command("mnuFileOpen")->isEnabled());
+}
+
 } // namespace
 
 class TestMenus : public QObject {
@@ -41,6 +81,120 @@ class TestMenus : public QObject {
 private slots:
     void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
+
+    // Items added to the designed menus follow a separator at their end; menus are read as
+    // opened, with one recent file and one window.
+    void menus_data() {
+        QTest::addColumn<bool>("frameBar");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        const auto row = [](const char* name, bool frameBar, const char* menu,
+                            const QStringList& listed) {
+            QTest::newRow(name) << frameBar << QString::fromLatin1(menu) << listed;
+        };
+        row("frame bar", true, "", {"mnuFile|&File|", "mnuHelp|&Help|"});
+        row("frame File", true, "mnuFile",
+            {"mnuFileNew|&New|", "mnuFileOpen|&Open|Ctrl+O", "-", "mnuFileExit|E&xit|", "-",
+             "mnuFileRecent|&1 /r/A&&B.java|"});
+        row("frame File New", true, "mnuFileNew",
+            {"mnuFileNewDocument|New Document|", "mnuFileNewTemplate|Standard Template|", "-",
+             "mnuFileNewActionListener|ActionListener Template|",
+             "mnuFileNewMouseListener|MouseListener Template|",
+             "mnuFileNewRunnable|Runnable Template|", "-",
+             "mnuFileNewApplication|Application Template|"});
+        row("frame Help", true, "mnuHelp",
+            {"mnuHelpContents|&Contents|F1", "-", "mnuHelpMainWebsite|Brennick Software|",
+             "mnuHelpSupportWebsite|Orvane Support|", "-", "mnuHelpAbout|&About Orvane|"});
+        row("document bar", false, "",
+            {"mnuFile|&File|", "mnuEdit|&Edit|", "mnuView|&View|", "mnuInsert|&Insert|",
+             "mnuWindow|&Window|", "mnuHelp|&Help|"});
+        row("document File", false, "mnuFile",
+            {"mnuFilenew|New|", "mnuFileOpen|&Open|Ctrl+O", "mnuFileSave|&Save|Ctrl+S",
+             "mnuFilePrint|&Print|Ctrl+P", "-", "mnuFileExit|E&xit\tAlt+F4|", "-",
+             "mnuFileRecent|&1 /r/A&&B.java|"});
+        row("document File New", false, "mnuFilenew",
+            {"mnuFileNewSocument|New Document|", "mnuFileNewApplet|Standard Applet|Ctrl+N", "-",
+             "mnuFileNewActionListener|ActionListener Applet|",
+             "mnuFileNewMouseListener|MouseListener Applet|", "mnuFileNewRunnable|Runnable Applet|",
+             "-", "mnuFileNewApplication|Application Template|"});
+        row("document Edit", false, "mnuEdit",
+            {"mnuEditCut|Cut|Ctrl+X",
+             "mnuEditCopy|&Copy|Ctrl+C",
+             "mnuEditPaste|&Paste|Ctrl+V",
+             "mnuEditDelete|&Delete|Ctrl+D",
+             "-",
+             "mnuEditSelect|Select &All|Ctrl+A",
+             "-",
+             "mnuEditFind|&Find|Ctrl+F",
+             "mnuEditReplace|&Replace|Ctrl+R",
+             "-",
+             "mnuEditUndo|&Undo|Ctrl+Z",
+             "mnuEditRedo|Red&o|Ctrl+Y; Ctrl+Shift+Z",
+             "mnuEditGoTo|&Go to Line...|Ctrl+G",
+             "-",
+             "mnuEditFindNext|Find &Next|Ctrl+L",
+             "mnuEditFindPrevious|Find Pre&vious|Ctrl+Shift+L",
+             "mnuEditToggleComment|Toggle Co&mment|Ctrl+/",
+             "-",
+             "mnuEditNextError|Ne&xt Error|F8",
+             "mnuEditPreviousError|Previous &Error|Shift+F8"});
+        row("document View", false, "mnuView",
+            {"mnuViewStandard|Standard Toolbar|", "mnuViewObject|Object Toolbar|",
+             "mnuViewStatus|Status Bar|", "-", "mnuViewOptions|Options|F3", "-",
+             "mnuViewCompile|Compile|F4", "mnuViewPreview|&Preview|F5", "-",
+             "mnuViewOutput|Output|", "-", "mnuViewZoomIn|Zoom &In|Ctrl+=; Ctrl++",
+             "mnuViewZoomOut|Zoom O&ut|Ctrl+-", "mnuViewZoomReset|&Reset Zoom|Ctrl+0"});
+        row("document Insert", false, "mnuInsert",
+            {"mnuInsertVariable|Varia&ble...|Ctrl+B", "mnuInsertFunction|Func&tion...|Ctrl+T",
+             "mnuInsertStatements|Statement...|", "-", "mnuInsertObjectLabel|Label|",
+             "mnuInsertObjectText|Text|", "mnuInsertObjectFont|Font|", "-",
+             "mnuInsertObjectCheckbox|Checkbox|", "mnuInsertObjectRadio|Radio button|", "-",
+             "mnuInsertObjectButton|Button|", "mnuInsertObjectScrollbar|Scrollbar|"});
+        row("document Insert Statement", false, "mnuInsertStatements",
+            {"mnuInsertStatementIF|IF Statement|", "mnuInsertStatementIFELSE|IF ELSE Statement|",
+             "-", "mnuInsertStatementFORS|FOR Statement|", "-",
+             "mnuInsertStatementWHILES|WHILE Statement|",
+             "mnuInsertStatementDOM|DO WHILE Statement|", "-",
+             "mnuInsertStatementSWITCH|SWITCH Statement|", "-",
+             "mnuInsertStatementTRY|TRY CATCH Statement|",
+             "mnuInsertStatementFINALLY|TRY CATCH FINALLY Statement|"});
+        row("document Window", false, "mnuWindow",
+            {"mnuWindowCascade|Cascade|", "mnuWindowHorizontal|Tile Horizontal|",
+             "mnuWindowVertical|Tile Vertical|", "mnuWindowArrange|Arrange Icons|", "-",
+             "mnuWindowList|&1 Untitled|"});
+        row("document Help", false, "mnuHelp",
+            {"mnuHelpContents|&Contents|F1", "-", "mnuHelpWebsitesBrennick|Brennick Software|",
+             "mnuHelpWebsitesSupport|Orvane Support|", "-", "mnuHelpAbout|&About Orvane|"});
+    }
+
+    void menus() {
+        QFETCH(bool, frameBar);
+        QFETCH(QString, menu);
+        test_->store.saveList(QStringLiteral("RecentFiles"), {QStringLiteral("/r/A&B.java")});
+        const QMenuBar& bar = frameBar ? frame().frameMenuBar() : frame().documentMenuBar();
+        QMenu* found = menu.isEmpty() ? nullptr : bar.findChild<QMenu*>(menu);
+        if (found)
+            emit found->aboutToShow();
+        QTEST(entries(found ? found->actions() : bar.actions()), "entries");
+    }
+
+    void toolbars() {
+        QCOMPARE(
+            entries(frame().standardToolbar().actions(), true),
+            (QStringList{"New|New Document|Creates a new, blank document.", "-",
+                         "Open|Open Project or Document|Opens a project or document.",
+                         "Save|Save Project or Document|Saves a project or document.",
+                         "Print|Print Document|Prints a document.", "-", "Preview|Preview|",
+                         "Run|Run|", "-", "Cut|Cut|Cuts selected text to Clipboard",
+                         "Copy|Copy|Copies selected text to Clipboard",
+                         "Paste|Paste|Pastes text from Clipboard", "-",
+                         "Find|Find|Search document for a word or phrase.", "-", "Help|Help|"}));
+        QCOMPARE(entries(frame().objectToolbar().actions(), true),
+                 (QStringList{"Font|Font|", "-", "Label|Label|", "-", "TextEdit|TextEdit|",
+                              "TextField|TextField|", "-", "Checkbox|Checkbox|",
+                              "Radiobutton|Radiobutton|", "-", "Button|Button|", "-",
+                              "Scrollbar|Scrollbar|"}));
+    }
 
     // The active window's menu bar shows; its Window menu lists every window.
     void menusFollowTheWindows() {
@@ -199,6 +353,107 @@ private slots:
         QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));
         QCOMPARE(document.text(), QStringLiteral("document text"));
         QCOMPARE(document.selText(), QStringLiteral("document"));
+    }
+
+    void editCommands_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboardBefore"); // null: the clipboard holds no text
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboardAfter");
+        const auto row = [](const char* name, const char* item, QString before,
+                            QString clipboardBefore, QString after, QString clipboardAfter) {
+            QTest::newRow(name) << QStringLiteral("mnuEdit") + item << before << clipboardBefore
+                                << after << clipboardAfter;
+        };
+        row("cut across a line break", "Cut", "a[b\r\nc]d", "old", "a|d", "b\nc");
+        row("cut nothing empties the clipboard", "Cut", "a|bc", "old", "a|bc", "");
+        row("delete", "Delete", "[one ]two", "old", "|two", "one ");
+        row("copy", "Copy", "[a\u00A0b\r\nc]d", "old", "[a\u00A0b\r\nc]d", "a\u00A0b\nc");
+        row("paste at the caret", "Paste", "one| two", "X\nY", "oneX\r\nY| two", "X\nY");
+        row("paste over a selection", "Paste", "[x]", "a\r\nb\rc", "a\r\nb\r\nc|", "a\r\nb\rc");
+        row("paste with no text", "Paste", "[one ]two", nullptr, "|two", "");
+        row("select all", "Select", "ab|\r\ncd", "old", "[ab\r\ncd]", "old");
+    }
+
+    void editCommands() {
+        QFETCH(QString, item);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboardBefore);
+        setMarked(test_->active()->text(), before);
+        if (clipboardBefore.isNull())
+            QGuiApplication::clipboard()->clear();
+        else
+            QGuiApplication::clipboard()->setText(clipboardBefore);
+        test_->active()->applyCommandEnabling();
+        test_->item(item)->trigger();
+        QTEST(marked(test_->active()->text()), "after");
+        QTEST(QGuiApplication::clipboard()->text(), "clipboardAfter");
+        checkEnabling(frame(), test_->active(), !test_->active()->text().isEmpty());
+    }
+
+    // Typing enables the commands at once, not only when the editor next gets the focus, and
+    // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
+    // active one.
+    void enablingFollowsTyping() {
+        DocumentWindow* window = test_->active();
+        QTest::keyClicks(&window->editor(), QStringLiteral("a"));
+        checkEnabling(frame(), window, true);
+        checkEnabling(frame(), frame().newDocumentWindow(), false);
+        frame().activateDocument(*window);
+        checkEnabling(frame(), window, true);
+        test_->item(QStringLiteral("mnuEditSelect"))->trigger();
+        test_->item(QStringLiteral("mnuEditDelete"))->trigger();
+        checkEnabling(frame(), window, false);
+    }
+
+    void closeRule_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("frameClose"); // else the window alone
+        QTest::addColumn<bool>("closes");
+        using enum MessageAnswer;
+        QTest::newRow("empty: closes silently") << "" << Yes << false << true;
+        QTest::newRow("text, No: closes unsaved") << "class A {}" << No << false << true;
+        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << Yes << false << false;
+        QTest::newRow("text, no button: stays") << "draft" << Dismissed << false << false;
+        QTest::newRow("text, no button, frame close: stays")
+            << "draft" << Dismissed << true << false;
+    }
+
+    // A closed last window leaves nothing to save, print or insert into; nothing is written. A
+    // question closed with Escape or the title bar throws nothing away, nor ends the program.
+    void closeRule() {
+        QFETCH(QString, typed);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, frameClose);
+        QFETCH(bool, closes);
+        DocumentWindow* window = test_->active();
+        QTest::keyClicks(&window->editor(), typed);
+        test_->desktop.answerMessage(answer);
+        QCOMPARE(frameClose ? frame().close()
+                            : qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(),
+                 closes);
+        settle();
+        QCOMPARE(frame().documentWindows().size(), closes ? 0 : 1);
+        checkEnabling(frame(), closes ? nullptr : window, !closes);
+        if (!closes)
+            QCOMPARE(window->text().text(), typed);
+        QCOMPARE(test_->desktop.saveRequests.size(),
+                 closes || answer != MessageAnswer::Yes ? 0 : 1);
+        QCOMPARE(test_->desktop.endProgramCalls, 0);
+        QCOMPARE(test_->desktop.messages.size(), typed.isEmpty() ? 0 : 1);
+        for (const Message& asked : test_->desktop.messages) {
+            QCOMPARE(asked.text, "This document hasn't been saved.  Do you want to sve it now?");
+            QCOMPARE(asked.title, QStringLiteral("Orvane"));
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QCOMPARE(asked.icon, MessageIcon::Question);
+        }
+        const QDir folder(test_->desktop.programFolderPath);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Projects"});
+        frame().toolbarButton(QStringLiteral("New"))->trigger();
+        checkEnabling(frame(), test_->active(), false);
     }
 };
 
