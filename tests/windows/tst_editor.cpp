@@ -1,13 +1,18 @@
 #include "document/codeeditor.h"
 #include "document/documentwindow.h"
+#include "document/editorzoom.h"
 #include "document/filecommands.h"
 #include "document/syntaxhighlighter.h"
+#include "document/togglecomment.h"
 #include "expectedfile.h"
 #include "filesession.h"
 #include "insert/insertcommands.h"
 #include "markedtext.h"
 #include "search/searchcommands.h"
 #include "settings/optionscommand.h"
+#include "toolchain/compilermarkers.h"
+#include "toolchain/diagnosticmarkers.h"
+#include "toolchain/errornavigation.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,12 +27,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTextLayout>
 
 using namespace orvane;
 using namespace orvane::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -59,10 +67,52 @@ void Click(QWidget* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
+using Keys = std::function<void(QPlainTextEdit&)>;
+
+Keys press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    return [key, modifiers](QPlainTextEdit& e) {
+        QTest::keyClick(&e, key, modifiers);
+    };
+}
+
+void findRow(const char* name, bool replace, const QString& text, const QString& search,
+             const QString& replacement, int presses, const QString& expected, int noMatch = 0) {
+    QTest::newRow(name) << replace << text << search << replacement << presses << expected
+                        << noMatch;
+}
+
+const QString source = u"class A {\n    int x = 1\n    void f() { foo(); }\n    int y = z;\n}"_s;
+
+// "line|column|endColumn|kind|message" each; kind e, w or n.
+QList<CompilerDiagnostic> Diagnostics(const QStringList& rows) {
+    QList<CompilerDiagnostic> list;
+    for (const QString& row : rows) {
+        const QStringList f = row.split(u'|');
+        const DiagnosticKind kind = f[3] == u"e"   ? DiagnosticKind::Error
+                                    : f[3] == u"w" ? DiagnosticKind::Warning
+                                                   : DiagnosticKind::Note;
+        list.append({{}, f[0].toInt(), f[1].toInt(), f[2].toInt(), kind, f[4]});
+    }
+    return list;
+}
+
+// The editor's text with each underline between "[" and "]".
+QString Underlined(const CodeEditor& editor) {
+    QString text = editor.toPlainText();
+    QList<std::pair<int, int>> spans;
+    for (const QTextEdit::ExtraSelection& mark : editor.layer(EditorLayer::Diagnostics))
+        spans.append({mark.cursor.selectionStart(), mark.cursor.selectionEnd()});
+    for (auto span = spans.crbegin(); span != spans.crend(); ++span)
+        text.insert(span->second, u']').insert(span->first, u'[');
+    return text;
+}
+
 } // namespace
 
-// What Orvane adds to the designed editor (colouring, line numbers, Undo and Redo, Go to Line,
-// files from outside and recent files), and the Insert menu's statements and dialogs.
+// The code editor: indentation, brackets, the caret's place, Find and Replace, comments, zoom,
+// colouring as typed and the compiler's markers; what Orvane adds to the designed editor (line
+// numbers, Undo and Redo, Go to Line, files from outside and recent files); and the Insert menu's
+// statements and dialogs.
 class TestEditor : public QObject {
     Q_OBJECT
 
@@ -70,9 +120,9 @@ class TestEditor : public QObject {
     QTemporaryDir folder_;
 
     MainFrame& frame() { return test_->frame(); }
-    DocumentWindow* active() { return test_->active(); }
+    DocumentWindow& active() { return *test_->active(); }
     FakeDesktop& desktop() { return test_->desktop; }
-    DocumentText document() { return active()->text(); }
+    DocumentText document() { return active().text(); }
     void trigger(const QString& menuItem) { test_->item(menuItem)->trigger(); }
     QString file(const char* name) { return folder_.filePath(QString::fromLatin1(name)); }
     QStringList openCaptions() {
@@ -90,9 +140,413 @@ class TestEditor : public QObject {
         return out;
     }
 
+    CodeEditor& editor() { return *qobject_cast<CodeEditor*>(&active().editor()); }
+    DiagnosticMarkers& markers() { return MarkersOf(frame(), active()); }
+    QString status() { return frame().statusBar1().currentMessage(); }
+
+    // Line `line`'s middle, as the gutter sees it.
+    int lineY(int line) {
+        return editor()
+            .cursorRect(QTextCursor(editor().document()->findBlockByNumber(line - 1)))
+            .center()
+            .y();
+    }
+
+    // The sample class with `rows` shown as the compiler's diagnostics.
+    void showOnSource(const QStringList& rows) {
+        editor().setPlainText(source);
+        markers().show(Diagnostics(rows));
+    }
+
+    // Opens `text` from a file named `name`, the caret at the first "|" (taken out).
+    void open(const char* name, QString text) {
+        const qsizetype caret = text.indexOf(u'|');
+        text.remove(u'|');
+        const QString path = folder_.filePath(QString::fromLatin1(name));
+        writeBytes(path, text.toUtf8());
+        QVERIFY(OpenDocumentFile(frame(), path));
+        active().text().setSelStart(int(std::max<qsizetype>(caret, 0)));
+    }
+
 private slots:
     void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
+
+    void indentation_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Keys>("keys");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("enter keeps the indent")
+            << "class A {\r\n    int a;|\r\n}" << press(Qt::Key_Return)
+            << "class A {\r\n    int a;\r\n    \r\n}";
+        QTest::newRow("enter after { adds a level")
+            << "class A {|\r\n}" << press(Qt::Key_Return) << "class A {\r\n    \r\n}";
+        QTest::newRow("enter in a comment")
+            << "    // see {|" << press(Qt::Key_Return) << "    // see {\r\n    ";
+        QTest::newRow("} takes a level off")
+            << "class A {\r\n    void f() {|\r\n}" << Keys([](QPlainTextEdit& e) {
+                   QTest::keyClick(&e, Qt::Key_Return);
+                   QTest::keyClicks(&e, QStringLiteral("x();"));
+                   QTest::keyClick(&e, Qt::Key_Return);
+                   QTest::keyClicks(&e, QStringLiteral("}"));
+               })
+            << "class A {\r\n    void f() {\r\n        x();\r\n    }\r\n}";
+        QTest::newRow("} in a string stays")
+            << "    s = \"|" << press(Qt::Key_BraceRight) << "    s = \"}";
+        QTest::newRow("tab inserts blanks to the stop") << "ab|" << press(Qt::Key_Tab) << "ab  ";
+        QTest::newRow("a file indented with tabs keeps tabs")
+            << "class A {\r\n\tvoid f() {|\r\n\t}\r\n}" << press(Qt::Key_Return)
+            << "class A {\r\n\tvoid f() {\r\n\t\t\r\n\t}\r\n}";
+    }
+
+    void indentation() {
+        QFETCH(QString, text);
+        QFETCH(Keys, keys);
+        QFETCH(QString, result);
+        open("A.java", text);
+        keys(editor());
+        QCOMPARE(active().text().text(), result);
+    }
+
+    // Tab and Shift+Tab on selected lines, each one step for Undo, as is Enter's indent.
+    void tabOnSelectedLinesAndUndo() {
+        open("A.java", "a();\r\n  b();\r\n\r\nc();");
+        QTextCursor lines = editor().textCursor();
+        lines.setPosition(2);
+        lines.setPosition(editor().document()->findBlockByNumber(3).position() + 1,
+                          QTextCursor::KeepAnchor);
+        editor().setTextCursor(lines);
+        QTest::keyClick(&editor(), Qt::Key_Tab);
+        QCOMPARE(active().text().text(), QStringLiteral("    a();\r\n      b();\r\n\r\n    c();"));
+        QTest::keyClick(&editor(), Qt::Key_Backtab);
+        QTest::keyClick(&editor(), Qt::Key_Backtab);
+        QCOMPARE(active().text().text(), QStringLiteral("a();\r\nb();\r\n\r\nc();"));
+        editor().undo();
+        QCOMPARE(active().text().text(), QStringLiteral("a();\r\n    b();\r\n\r\nc();"));
+
+        active().text().setText(QStringLiteral("if (x) {"));
+        active().text().setSelStart(8);
+        QTest::keyClick(&editor(), Qt::Key_Return);
+        editor().undo();
+        QCOMPARE(active().text().text(), QStringLiteral("if (x) {"));
+    }
+
+    void brackets_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QList<int>>("marked");
+        QTest::addColumn<bool>("matched");
+        QTest::newRow("caret before an opening") << "f(|a[1], \")\")" << QList<int>{1, 11} << true;
+        QTest::newRow("caret after a closing") << "{ g(); }|" << QList<int>{7, 0} << true;
+        QTest::newRow("unmatched") << "f|((x)" << QList<int>{1} << false;
+        QTest::newRow("in a comment") << "// (|" << QList<int>{} << true;
+    }
+
+    void brackets() {
+        QFETCH(QString, text);
+        QFETCH(QList<int>, marked);
+        QFETCH(bool, matched);
+        open("B.java", text);
+        const QList<QTextEdit::ExtraSelection> marks = editor().layer(EditorLayer::Brackets);
+        QList<int> positions;
+        for (const QTextEdit::ExtraSelection& mark : marks)
+            positions << mark.cursor.selectionStart();
+        QCOMPARE(positions, marked);
+        if (!marks.isEmpty())
+            QCOMPARE(marks.first().format.fontWeight() == QFont::Bold, matched);
+    }
+
+    void statusField_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("caret");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("a tab counts as the tab width")
+            << QByteArray("a\r\n\tb;") << 5 << "Ln 2, Col 6    UTF-8 \u00b7 CR LF";
+        QTest::newRow("LF file in Windows-1252")
+            << QByteArray("caf\xe9\n\nx") << 6 << "Ln 2, Col 1    Windows-1252 \u00b7 LF";
+    }
+
+    void statusField() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, caret);
+        QFETCH(QString, shown);
+        writeBytes(folder_.filePath("s.txt"), bytes);
+        QVERIFY(OpenDocumentFile(frame(), folder_.filePath("s.txt")));
+        active().text().setSelStart(caret);
+        auto* field = frame().statusBar1().findChild<QLabel*>("StatusBar1Caret");
+        QCOMPARE(field->text(), shown);
+        frame().setBarVisible(Bar::Status, false);
+        QVERIFY(!field->isVisible());
+    }
+
+    void findAgain() {
+        open("F.java", "|one two\r\nOne\r\nx");
+        RememberSearch(QStringLiteral(" one "));
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 0);
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 9);
+        QCOMPARE(active().text().selText(), QStringLiteral("One"));
+        FindNext(frame());
+        QCOMPARE(active().text().selStart(), 0);
+        QCOMPARE(status(), QStringLiteral("Passed the end of the document: found from the top."));
+        FindPrevious(frame());
+        QCOMPARE(active().text().selStart(), 9);
+        RememberSearch(QStringLiteral("two\nOne"));
+        FindPrevious(frame());
+        QCOMPARE(active().text().selStart(), 4);
+        RememberSearch(QStringLiteral("absent"));
+        FindNext(frame());
+        QCOMPARE(test_->desktop.messages.last().text,
+                 QStringLiteral("Sorry, no match could be found."));
+    }
+
+    void pressesFind_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("search");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<int>("presses"); // more than one ticks "keep open"
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("noMatch");
+
+        findRow("case beyond ASCII", false, "Kein Ärger\r\nПривет, МИР!", "мир", "", 1,
+                "Kein Ärger\r\nПривет, [МИР]!");
+        findRow("blanks trimmed, from the top", false, "abc x x", " X ", "", 1, "abc [x] x");
+        findRow("empty search", false, "abc", "", "", 1, "|abc");
+        findRow("not found stays open", false, "abc", "zzz", "", 1, "abc|", 1);
+        findRow("replace one per press", true, "a-a-a", "a", " b ", 2, "b-b|-a");
+        findRow("replacement holds the search", true, "xax", "A", "aa", 3, "xaa|aax");
+        findRow("empty replacement deletes", true, "hello world", "o", "", 1, "hell| world");
+        // A break typed or pasted into a box is one whole CR LF of the document.
+        findRow("LF in the search", true, "ab\r\ncdef", "b\ncd", "XY", 1, "aXY|ef");
+        findRow("lone CR in the search", true, "ab\r\ncdef", "b\rcd", "XY", 1, "aXY|ef");
+        findRow("search ends with a break", true, "ab\r\ncd", "b\n", "X", 1, "aX|cd");
+        findRow("search starts with a break", false, "ab\r\ncd", "\ncd", "", 1, "ab[\r\ncd]");
+        findRow("LF in the replacement", true, "ab\r\ncd", "b", "x\ny", 1, "ax\r\ny|\r\ncd");
+    }
+
+    void pressesFind() {
+        QFETCH(bool, replace);
+        QFETCH(QString, text);
+        QFETCH(QString, search);
+        QFETCH(QString, replacement);
+        QFETCH(int, presses);
+        QFETCH(int, noMatch);
+        DocumentText document = active().text();
+        document.setText(text);
+        document.setSelStart(int(text.size())); // a search from the caret would find nothing
+        bool stillOpen = false;
+        test_->desktop.driveDialog([&](QDialog& dialog) {
+            // The button waits for the search box's first change, also for an empty search.
+            dialog.findChild<QLineEdit*>("txtFind")->insert(QStringLiteral("x"));
+            dialog.findChild<QLineEdit*>("txtFind")->setText(search);
+            dialog.findChild<QLineEdit*>("txtReplace")->setText(replacement);
+            dialog.findChild<QCheckBox*>("chkOpen")->setChecked(presses > 1);
+            for (int i = 0; i < presses; ++i)
+                dialog.findChild<QPushButton*>("cmdFind")->click();
+            stillOpen = dialog.isVisible();
+        });
+        replace ? ShowReplaceDialog(frame()) : ShowFindDialog(frame());
+
+        QTEST(marked(document), "expected");
+        QCOMPARE(test_->desktop.messages.size(), noMatch);
+        for (const Message& message : std::as_const(test_->desktop.messages))
+            QCOMPARE(message.text, QStringLiteral("Sorry, no match could be found."));
+        QCOMPARE(stillOpen, presses > 1 || noMatch > 0);
+    }
+
+    void toggleComment_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selectTo");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("java lines")
+            << "T.java"
+            << "|  a();\r\n    b();\r\nc();" << 9 << "  // a();\r\n  //   b();\r\nc();";
+        QTest::newRow("java caret line back") << "T.java"
+                                              << "x;\r\n  // |y;" << -1 << "x;\r\n  y;";
+        QTest::newRow("html selection") << "T.html"
+                                        << "<p>|<b>x</b></p>" << 11 << "<p><!-- <b>x</b> --></p>";
+        QTest::newRow("html caret line") << "T.html"
+                                         << "  <b>|x</b>" << -1 << "  <!-- <b>x</b> -->";
+    }
+
+    void toggleComment() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, selectTo);
+        QFETCH(QString, result);
+        open(name.toLatin1().constData(), text);
+        if (selectTo >= 0)
+            active().text().setSelLength(selectTo - active().text().selStart());
+        const QString before = active().text().text();
+        ToggleComment(frame());
+        QCOMPARE(active().text().text(), result);
+        editor().undo();
+        QCOMPARE(active().text().text(), before);
+    }
+
+    // Every window follows, new ones too; the wheel with Ctrl zooms; the stored font stays.
+    void zoom() {
+        DocumentWindow& first = active();
+        const qreal size = first.editor().font().pointSizeF();
+        ZoomIn(frame());
+        ZoomIn(frame());
+        DocumentWindow* second = frame().newDocumentWindow();
+        QCOMPARE(first.editor().font().pointSizeF(), size + 2);
+        QCOMPARE(second->editor().font().pointSizeF(), size + 2);
+        QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(second->editor().viewport(), &wheel);
+        QCOMPARE(first.editor().font().pointSizeF(), size + 1);
+        ZoomReset(frame());
+        QCOMPARE(second->editor().font().pointSizeF(), size);
+        QCOMPARE(test_->store.get("FontNameSize", "absent"), QStringLiteral("absent"));
+    }
+
+    // A keystroke on a line too long to colour recolours nothing of it; the next line is
+    // coloured.
+    void longLineLeftPlain() {
+        open("L.html", "|" + QStringLiteral("<b>x</b>").repeated(6000) + "\r\n<i>");
+        QTest::keyClicks(&editor(), QStringLiteral("<i>"));
+        const QTextBlock line = editor().document()->firstBlock();
+        QVERIFY(line.layout()->formats().isEmpty());
+        QCOMPARE(line.next().layout()->formats().size(), 2);
+    }
+
+    // Lines beyond the first screen are coloured while the program is idle.
+    void restColouredWhenIdle() {
+        open("I.java", QStringLiteral("int a;\r\n").repeated(3000));
+        const SyntaxHighlighter& colouring = active().codeEditor().highlighter();
+        const QTextBlock last = editor().document()->lastBlock().previous();
+        QVERIFY(colouring.isColouring());
+        QVERIFY(last.layout()->formats().isEmpty());
+        QTRY_VERIFY(!colouring.isColouring());
+        QCOMPARE(last.layout()->formats().size(), 1);
+    }
+
+    // Each diagnostic underlines its token and puts its sign beside its line; hovering either
+    // shows the message.
+    void markersPlaced_data() {
+        QTest::addColumn<QStringList>("diagnostics");
+        QTest::addColumn<QString>("underlined");
+        QTest::addColumn<int>("line"); // whose gutter sign is hovered
+        QTest::addColumn<QString>("gutterTip");
+        QTest::addColumn<QString>("textTip"); // hovering the first underline
+        QTest::newRow("caret past the end of the line")
+            << QStringList{u"2|14|0|e|';' expected"_s}
+            << u"class A {\n    int x = [1]\n    void f() { foo(); }\n    int y = z;\n}"_s << 2
+            << u"Error: ';' expected"_s << u"';' expected"_s;
+        QTest::newRow("error and warning in order, the checker's end column")
+            << QStringList{u"4|13|14|w|unused"_s, u"3|16|0|e|cannot find symbol\n  symbol: foo"_s}
+            << u"class A {\n    int x = 1\n    void f() { [foo](); }\n    int y = [z];\n}"_s << 4
+            << u"Warning: unused"_s << u"cannot find symbol\n  symbol: foo"_s;
+        QTest::newRow("two on one line, a line past the end left out")
+            << QStringList{u"3|10|0|n|first"_s, u"3|16|0|e|second"_s, u"9|1|0|e|gone"_s}
+            << u"class A {\n    int x = 1\n    void [f]() { [foo](); }\n    int y = z;\n}"_s << 3
+            << u"Note: first\nError: second"_s << u"first"_s;
+    }
+
+    void markersPlaced() {
+        QFETCH(QStringList, diagnostics);
+        showOnSource(diagnostics);
+        QTEST(Underlined(editor()), "underlined");
+        QFETCH(int, line);
+        QTEST(editor().gutterToolTip(lineY(line)), "gutterTip");
+        QCOMPARE(editor().gutterToolTip(lineY(1)), QString());
+        QTEST(markers().messageAt(markers().positions().first()), "textTip");
+    }
+
+    // A marker moves with its text and goes once its own line changes.
+    void markersFollowEdits_data() {
+        QTest::addColumn<int>("line"); // where the edit starts, at this line's start + column
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<QString>("inserted");
+        QTest::addColumn<QString>("underlined");
+        QTest::newRow("lines inserted above: kept")
+            << 2 << 0 << 0 << u"// one\n// two\n"_s
+            << u"class A {\n// one\n// two\n    int x = 1\n    void f() { [foo](); }\n    int y = [z];\n}"_s;
+        QTest::newRow("line above edited: kept")
+            << 2 << 4 << 3 << u"long"_s
+            << u"class A {\n    long x = 1\n    void f() { [foo](); }\n    int y = [z];\n}"_s;
+        QTest::newRow("its line typed in: dropped")
+            << 3 << 4 << 0 << u"static "_s
+            << u"class A {\n    int x = 1\n    static void f() { foo(); }\n    int y = [z];\n}"_s;
+        QTest::newRow("its line deleted: dropped")
+            << 3 << 0 << 24 << u""_s << u"class A {\n    int x = 1\n    int y = [z];\n}"_s;
+    }
+
+    void markersFollowEdits() {
+        QFETCH(int, line);
+        QFETCH(int, column);
+        QFETCH(int, removed);
+        QFETCH(QString, inserted);
+        showOnSource({u"3|16|0|e|a"_s, u"4|13|0|e|b"_s});
+        QTextCursor edit(editor().document()->findBlockByNumber(line - 1));
+        edit.setPosition(edit.position() + column);
+        edit.setPosition(edit.position() + removed, QTextCursor::KeepAnchor);
+        edit.insertText(inserted);
+        QTEST(Underlined(editor()), "underlined");
+    }
+
+    // F8 and Shift+F8 from the top: each marker in turn, round from the last to the first.
+    void nextAndPreviousError_data() {
+        QTest::addColumn<QString>("keys"); // n next, p previous
+        QTest::addColumn<QList<int>>("lines");
+        QTest::addColumn<QString>("status"); // for the caret's last line
+        QTest::newRow("next, wrapping") << u"nnnn"_s << QList<int>{2, 3, 4, 2} << u"Warning: a"_s;
+        QTest::newRow("previous wraps to the last")
+            << u"ppp"_s << QList<int>{4, 3, 2} << u"Warning: a"_s;
+        QTest::newRow("back and forth") << u"nnpn"_s << QList<int>{2, 3, 2, 3} << u"Error: b"_s;
+    }
+
+    void nextAndPreviousError() {
+        QFETCH(QString, keys);
+        showOnSource({u"4|13|0|e|c"_s, u"2|14|0|w|a"_s, u"3|16|0|e|b"_s});
+        QList<int> lines;
+        for (QChar key : keys) {
+            (key == u'n' ? GoToNextError : GoToPreviousError)(frame());
+            lines.append(editor().textCursor().blockNumber() + 1);
+        }
+        QTEST(lines, "lines");
+        QTEST(status(), "status");
+    }
+
+    void noMarkerToGoTo() {
+        showOnSource({});
+        GoToNextError(frame());
+        QCOMPARE(status(), u"No compiler messages are marked in this window."_s);
+        QCOMPARE(editor().textCursor().position(), 0);
+    }
+
+    // After a compile, each saved window shows what the compiler said about its file; a window
+    // with unsaved changes keeps what it had.
+    void compileMarksOpenFiles() {
+        const QString a = folder_.filePath(u"A.java"_s);
+        const QString c = folder_.filePath(u"C.java"_s);
+        writeBytes(a, source.toUtf8());
+        writeBytes(folder_.filePath(u"B.java"_s), "class B {\n    int k = 2\n}");
+        writeBytes(c, source.toUtf8());
+        for (const QString& path : {a, folder_.filePath(u"B.java"_s), c})
+            OpenDocumentFile(frame(), path);
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
+        MarkersOf(frame(), *windows[2]).show(Diagnostics({u"2|5|0|e|old"_s}));
+        windows[2]->editor().appendPlainText(u"// unsaved"_s);
+        ShowCompilerMarkers(
+            frame(),
+            u"B.java:2: error: ';' expected\n    int k = 2\n             ^\n"_s + c +
+                u":4: error: stale\n    int y = z;\n            ^\n"_s + a +
+                u":3: error: cannot find symbol\n    void f() { foo(); }\n               ^\n2 errors\n"_s,
+            folder_.path());
+        const auto underlined = [&](int i) {
+            return Underlined(*qobject_cast<CodeEditor*>(&windows[i]->editor()));
+        };
+        QCOMPARE(underlined(0),
+                 u"class A {\n    int x = 1\n    void f() { [foo](); }\n    int y = z;\n}"_s);
+        QCOMPARE(underlined(1), u"class B {\n    int k = [2]\n}"_s);
+        QVERIFY(underlined(2).startsWith(u"class A {\n    [int] x"_s));
+    }
 
     // The statement skeletons all go through one insertion; the dialogs each have their own.
     void undoRestoresEachCommandInOneStep_data() {
@@ -124,7 +578,7 @@ private slots:
 
     void undoRestoresEachCommandInOneStep() {
         QFETCH(Command, command);
-        DocumentText text = active()->text();
+        DocumentText text = active().text();
         text.setText(javaSource);
         text.setSelStart(int(javaSource.indexOf(u'{')) + 1);
         QAction* undo = test_->item("mnuEditUndo");
@@ -141,17 +595,16 @@ private slots:
 
     // Typing, then Edit > Paste: Undo takes back the paste alone.
     void pasteIsAStepOfItsOwn() {
-        QPlainTextEdit& editor = active()->editor();
-        QTest::keyClicks(&editor, QStringLiteral("abc"));
+        QTest::keyClicks(&editor(), QStringLiteral("abc"));
         test_->desktop.setClipboardText(QStringLiteral("XYZ"));
         test_->item("mnuEditPaste")->trigger();
-        QCOMPARE(active()->text().text(), QStringLiteral("abcXYZ"));
+        QCOMPARE(active().text().text(), QStringLiteral("abcXYZ"));
         test_->item("mnuEditUndo")->trigger();
-        QCOMPARE(active()->text().text(), QStringLiteral("abc"));
+        QCOMPARE(active().text().text(), QStringLiteral("abc"));
     }
 
     void goToLineMovesTheCaretToTheLinesStart() {
-        active()->text().setText(javaSource);
+        active().text().setText(javaSource);
         QString shownRange;
         test_->desktop.driveDialog([&](QDialog& d) {
             shownRange = d.findChild<QLabel*>("lblLine")->text();
@@ -160,13 +613,13 @@ private slots:
         });
         test_->item("mnuEditGoTo")->trigger();
         QCOMPARE(shownRange, QStringLiteral("&Line number (1 - 7):"));
-        QCOMPARE(active()->text().selStart(), int(javaSource.indexOf(u"    public void")));
+        QCOMPARE(active().text().selStart(), int(javaSource.indexOf(u"    public void")));
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QSpinBox*>("txtLine")->setValue(1);
             d.findChild<QPushButton*>("cmdCancel")->click();
         });
         test_->item("mnuEditGoTo")->trigger();
-        QCOMPARE(active()->editor().textCursor().blockNumber(), 3);
+        QCOMPARE(editor().textCursor().blockNumber(), 3);
     }
 
     // Named on the command line: each file in its own window by Open's rules, no empty window
@@ -207,12 +660,10 @@ private slots:
     // Opened from a file, Java shows coloured beside its line numbers; the Editor options turn
     // each off in every open window, and set the tab stops.
     void colouringAndGutterFollowTheOptions() {
-        writeBytes(file("Hello.java"), javaSource.toUtf8());
-        OpenDocumentFile(frame(), file("Hello.java"));
-        const CodeEditor& editor = active()->codeEditor();
-        QCOMPARE(editor.highlighter().language(), SyntaxLanguage::Java);
-        QVERIFY(!editor.document()->firstBlock().layout()->formats().isEmpty());
-        QVERIFY(editor.gutterWidth() > 0 && editor.showsCurrentLine());
+        open("Hello.java", javaSource);
+        QCOMPARE(editor().highlighter().language(), SyntaxLanguage::Java);
+        QVERIFY(!editor().document()->firstBlock().layout()->formats().isEmpty());
+        QVERIFY(editor().gutterWidth() > 0 && editor().showsCurrentLine());
 
         test_->desktop.driveDialog([](QDialog& d) {
             d.findChild<QCheckBox*>("chkColouring")->setChecked(false);
@@ -226,9 +677,9 @@ private slots:
             d.findChild<QPushButton*>("cmdOk")->click();
         });
         ShowOptionsDialog(frame(), OptionsTab::Editor);
-        QCOMPARE(editor.highlighter().language(), SyntaxLanguage::None);
-        QCOMPARE(editor.gutterWidth(), 0);
-        QVERIFY(editor.showsCurrentLine());
+        QCOMPARE(editor().highlighter().language(), SyntaxLanguage::None);
+        QCOMPARE(editor().gutterWidth(), 0);
+        QVERIFY(editor().showsCurrentLine());
         QCOMPARE(test_->store.getIn("Editor", "LineNumbers"), QStringLiteral("0"));
         QCOMPARE(test_->store.getIn("Editor", "CheckJavaAsIType"), QStringLiteral("0"));
         QCOMPARE(test_->store.getIn("Editor", "TabWidth"), QStringLiteral("2"));
