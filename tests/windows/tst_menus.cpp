@@ -1,20 +1,32 @@
 // The menus and toolbars as the user meets them (every caption with its access letter, every
 // shortcut and separator, every toolbar key, tooltip and description), command enabling, the
-// Window and View menus, the edit commands (the clipboard's line breaks are LF here) and closing.
+// Window and View menus, the edit commands (the clipboard's line breaks are LF here), closing,
+// and File > New's project wizard.
 
 #include "document/documenttext.h"
 #include "document/documentwindow.h"
+#include "expectedfile.h"
+#include "filesession.h"
 #include "markedtext.h"
+#include "templates/documentdialog.h"
+#include "templates/wizardcommand.h"
 #include "testframe.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QDockWidget>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 using namespace orvane;
@@ -67,6 +79,26 @@ void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
                              "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
         QVERIFY2(frame.command(name)->isEnabled() == enabled, name);
     QVERIFY(frame.command("mnuFileOpen")->isEnabled());
+}
+
+// Types each answer given (a null one stays as the wizard has it), leaves the project box, and
+// presses Finish.
+FakeDesktop::DialogDriver Finish(const QString& name, const QString& author = {},
+                                 const QString& description = {}) {
+    return [=](QDialog& d) {
+        auto* project = d.findChild<QLineEdit*>(QStringLiteral("txtProject"));
+        if (!name.isNull()) {
+            project->setText(name);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(project, &out);
+        }
+        if (!author.isNull())
+            d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"))->setText(author);
+        if (!description.isNull())
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(description);
+        d.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+    };
 }
 
 } // namespace
@@ -454,6 +486,238 @@ private slots:
                  QStringList{"Projects"});
         frame().toolbarButton(QStringLiteral("New"))->trigger();
         checkEnabling(frame(), test_->active(), false);
+    }
+
+    void finishWritesTheProject_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed"); // null: Finish at once
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("source"); // tests/rules/expected/<source>; empty: not compared
+        const char* sources[] = {"standardapplet", "actionlistenerapplet", "mouselistenerapplet",
+                                 "runnableapplet", "frameapplication"};
+        for (int kind = 1; kind <= 5; ++kind) {
+            const QString name = kind == 5 ? "MyApp" : "MyApplet";
+            QTest::addRow("%d", kind)
+                << kind << name << name << QString::fromLatin1(sources[kind - 1]) + ".java";
+        }
+        QTest::newRow("standard applet at once") << 1 << QString() << "Document1"
+                                                 << "";
+        QTest::newRow("application at once") << 5 << QString() << "Document1"
+                                             << "";
+        QTest::newRow("sixteen blanks") << 2 << "a" + QString(15, u' ') + "b c"
+                                        << "ab c"
+                                        << "";
+        QTest::newRow("blanks only") << 2 << QStringLiteral("   ") << ""
+                                     << "";
+    }
+
+    void finishWritesTheProject() {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, source);
+        const QString folder = frame().projectsFolder();
+        QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
+        if (kind == 5)
+            files.removeFirst();
+        const QString author = source.isEmpty() ? QString() : QStringLiteral("Jane Doe");
+        test_->desktop.driveDialog(
+            Finish(typed, author, source.isEmpty() ? QString() : "A test applet."));
+        ShowDocumentWizard(frame(), QString::number(kind));
+
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
+        QCOMPARE(windows.size(), files.size());
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(windows[i]->documentPath(), folder + files[i]);
+            QCOMPARE(windows[i]->caption(), files[i].toUpper());
+            QCOMPARE(readBytes(folder + files[i]), windows[i]->text().text().toUtf8());
+        }
+        QCOMPARE(test_->active(), windows.last());
+        QVERIFY(windows.last()->text().text().contains("\r\npublic class " + name + " extends "));
+        if (!source.isEmpty()) {
+            QCOMPARE(windows.last()->text().text(), ExpectedFile(source));
+            if (kind != 5)
+                QCOMPARE(windows[0]->text().text(), ExpectedFile("appletpage.html"));
+        }
+        QCOMPARE(test_->store.get(SettingKey::AuthorName),
+                 author.isNull() ? "Author's Name" : author);
+        QVERIFY(test_->desktop.messages.isEmpty());
+    }
+
+    // A file that was never written must not be claimed: the window stays Untitled.
+    void failedWriteKeepsTheWindowUntitled() {
+        const QString name = QStringLiteral("App");
+        QVERIFY(QDir(frame().projectsFolder()).removeRecursively());
+        test_->desktop.answerMessage(MessageAnswer::Ignore);
+        test_->desktop.answerMessage(MessageAnswer::Ignore);
+        test_->desktop.driveDialog(Finish(name));
+        ShowDocumentWizard(frame(), QStringLiteral("3"));
+
+        QCOMPARE(test_->desktop.messages.size(), 2); // one report for the page, one for the source
+        QCOMPARE(test_->desktop.messages[1].buttons, MessageButtons::AbortRetryIgnore);
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
+        QCOMPARE(windows.size(), 2);
+        for (DocumentWindow* window : windows) {
+            QCOMPARE(window->caption(), QStringLiteral("Untitled"));
+            QVERIFY(window->documentPath().isEmpty());
+        }
+        QVERIFY(windows[1]->text().text().contains(
+            "\r\npublic class App extends Applet implements MouseListener"));
+    }
+
+    void refusesNamesLeavingTheFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("three folders up") << "../../../x";
+        QTest::newRow("a sub-folder") << "sub/x";
+        QTest::newRow("a backslash") << "sub\\x";
+        QTest::newRow("dot dot") << "..";
+    }
+
+    // Finish says why and keeps the wizard open; nothing is written, here or three folders up.
+    void refusesNamesLeavingTheFolder() {
+        QFETCH(QString, name);
+        QTemporaryDir root;
+        test_ = std::make_unique<TestFrame>();
+        test_->desktop.programFolderPath = root.filePath(QStringLiteral("a/b/program"));
+        QVERIFY(QDir().mkpath(test_->desktop.programFolderPath + QStringLiteral("/Projects/sub")));
+        QVERIFY(test_->start());
+        bool stillOpen = false;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            Finish(name)(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QVERIFY(stillOpen);
+        QCOMPARE(shownTexts(test_->desktop),
+                 QStringList{"The project name [" + name +
+                             "] cannot contain \"/\", \"\\\" or \"..\", since the project's "
+                             "files are saved under this name in the projects folder."});
+        QVERIFY(!QDirIterator(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
+                     .hasNext());
+    }
+
+    void existingProjectAsksFirst_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("its source, No") << "Mine.java" << MessageAnswer::No;
+        QTest::newRow("its page, Escape") << "Mine.html" << MessageAnswer::Dismissed;
+        QTest::newRow("its source, Yes") << "Mine.java" << MessageAnswer::Yes;
+    }
+
+    // Only Yes replaces the user's project; otherwise the wizard stays open with the name typed.
+    // The name proposed is the first no project has taken.
+    void existingProjectAsksFirst() {
+        QFETCH(QString, existing);
+        QFETCH(MessageAnswer, answer);
+        const QString folder = frame().projectsFolder();
+        writeBytes(folder + existing, "mine");
+        writeBytes(folder + QStringLiteral("Document1.html"), "taken");
+        test_->desktop.answerMessage(answer);
+        bool stillOpen = false;
+        QString name;
+        QString proposed;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+            Finish(QStringLiteral("Mine"))(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+            name = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QCOMPARE(proposed, QStringLiteral("Document2"));
+        QCOMPARE(test_->desktop.messages.size(), 1);
+        const Message& asked = test_->desktop.messages.first();
+        QCOMPARE(asked.text, QStringLiteral("The project [Mine] already exists in the projects "
+                                            "folder. Replace its files?"));
+        QCOMPARE(asked.icon, MessageIcon::Question);
+        QCOMPARE(asked.buttons, MessageButtons::YesNo);
+        QCOMPARE(asked.defaultAnswer, MessageAnswer::No);
+        const bool replaced = answer == MessageAnswer::Yes;
+        QCOMPARE(stillOpen, !replaced);
+        QCOMPARE(name, QStringLiteral("Mine"));
+        QCOMPARE(readBytes(folder + existing) == "mine", !replaced);
+        QCOMPARE(frame().documentWindows().size(), replaced ? 3 : 1);
+    }
+
+    void focusMovesWithinTheDialogOnly_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        using enum Qt::FocusReason;
+        QTest::newRow("name, Tab") << "txtProject" << TabFocusReason << "MyName"
+                                   << "MyName";
+        QTest::newRow("name, window") << "txtProject" << ActiveWindowFocusReason << "My Name"
+                                      << "";
+        QTest::newRow("name, context menu") << "txtProject" << PopupFocusReason << "My Name"
+                                            << "";
+        QTest::newRow("description, Tab") << "txtDescription" << TabFocusReason << "My Name"
+                                          << "My Name";
+        QTest::newRow("description, window")
+            << "txtDescription" << ActiveWindowFocusReason << "My Name"
+            << "";
+    }
+
+    // Leaving a box for another of the dialog's controls selects it on return (and takes the
+    // blanks out of the name); leaving the window or opening a menu changes nothing, so the next
+    // key does not replace the whole box.
+    void focusMovesWithinTheDialogOnly() {
+        QFETCH(QString, box);
+        QFETCH(Qt::FocusReason, reason);
+        QString text;
+        QString selected;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            QWidget* widget = d.findChild<QWidget*>(box);
+            const auto focus = [widget](QEvent::Type type, Qt::FocusReason why) {
+                QFocusEvent event(type, why);
+                QCoreApplication::sendEvent(widget, &event);
+                settle();
+            };
+            focus(QEvent::FocusIn, Qt::TabFocusReason);
+            auto* line = qobject_cast<QLineEdit*>(widget);
+            auto* lines = qobject_cast<QPlainTextEdit*>(widget);
+            line ? line->setText(QStringLiteral("My Name")) : lines->setPlainText("My Name");
+            focus(QEvent::FocusOut, reason);
+            focus(QEvent::FocusIn, reason);
+            text = line ? line->text() : lines->toPlainText();
+            selected = line ? line->selectedText() : lines->textCursor().selectedText();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QTEST(text, "text");
+        QTEST(selected, "selected");
+    }
+
+    // A click selects a box as Tab does; a year or a word typed into Copyright is not completed
+    // from the list; the description keeps a non-breaking space.
+    void keepsWhatWasTyped() {
+        QString clicked;
+        QStringList copyrights;
+        ProjectValues answers;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            // The press must find the dialog active, or the focus only follows later.
+            d.activateWindow();
+            QVERIFY(QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }));
+            auto* author = d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"));
+            QTest::mouseClick(author, Qt::LeftButton, {}, author->rect().center());
+            settle();
+            clicked = author->selectedText();
+            // Typed as the user types: completion only follows keys into the focused box.
+            QLineEdit* copyright =
+                d.findChild<QComboBox*>(QStringLiteral("cboCopyright"))->lineEdit();
+            QTest::mouseClick(copyright, Qt::LeftButton);
+            for (const char* typed : {"200", "non"}) {
+                copyright->clear();
+                QTest::keyClicks(copyright, QString::fromLatin1(typed));
+                copyrights << copyright->text();
+            }
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(QStringLiteral("a\u00A0b\nc"));
+            answers = static_cast<DocumentDialog&>(d).answers();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QCOMPARE(clicked, QStringLiteral("Author's Name"));
+        QCOMPARE(copyrights, (QStringList{"200", "non"}));
+        QCOMPARE(answers.description, QStringLiteral("a\u00A0b\r\nc"));
     }
 };
 
