@@ -535,7 +535,8 @@ private slots:
         QVERIFY(underlined(2).startsWith(u"class A {\n    [int] x"_s));
     }
 
-    // The statement skeletons all go through one insertion; the dialogs each have their own.
+    // After typing, one Undo takes back the command alone and Redo brings it back. The statement
+    // skeletons all go through one insertion; the dialogs and Paste each have their own.
     void undoRestoresEachCommandInOneStep_data() {
         QTest::addColumn<Command>("command");
         QTest::newRow("statement") << Command(
@@ -561,6 +562,10 @@ private slots:
                 d.findChild<QPushButton*>("cmdFind")->click();
             })(t);
         });
+        QTest::newRow("paste") << Command([](TestFrame& t) {
+            t.desktop.setClipboardText(QStringLiteral("XYZ"));
+            t.item(QStringLiteral("mnuEditPaste"))->trigger();
+        });
     }
 
     void undoRestoresEachCommandInOneStep() {
@@ -570,24 +575,14 @@ private slots:
         text.setSelStart(int(javaSource.indexOf(u'{')) + 1);
         QAction* undo = test_->item("mnuEditUndo");
         QVERIFY(!undo->isEnabled());
+        QTest::keyClicks(&editor(), QStringLiteral(" x"));
+        const QString typed = text.text();
         command(*test_);
-        QVERIFY(text.text() != javaSource);
-        QVERIFY(undo->isEnabled());
+        QVERIFY(text.text() != typed);
         undo->trigger();
-        QCOMPARE(text.text(), javaSource);
-        QVERIFY(!undo->isEnabled());
+        QCOMPARE(text.text(), typed);
         test_->item("mnuEditRedo")->trigger();
-        QVERIFY(text.text() != javaSource);
-    }
-
-    // Typing, then Edit > Paste: Undo takes back the paste alone.
-    void pasteIsAStepOfItsOwn() {
-        QTest::keyClicks(&editor(), QStringLiteral("abc"));
-        test_->desktop.setClipboardText(QStringLiteral("XYZ"));
-        test_->item("mnuEditPaste")->trigger();
-        QCOMPARE(active().text().text(), QStringLiteral("abcXYZ"));
-        test_->item("mnuEditUndo")->trigger();
-        QCOMPARE(active().text().text(), QStringLiteral("abc"));
+        QVERIFY(text.text() != typed);
     }
 
     void goToLineMovesTheCaretToTheLinesStart() {
@@ -692,8 +687,7 @@ private slots:
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << file(qPrintable(QStringLiteral("f%1.txt").arg(i)));
-            writeBytes(paths.last(), "x");
-            OpenDocumentFile(frame(), paths.last());
+            open(qPrintable(QStringLiteral("f%1.txt").arg(i)), QStringLiteral("x"));
         }
         OpenDocumentFile(frame(), paths[4]);
         QStringList expected = {"&1 " + paths[4]};

@@ -547,11 +547,9 @@ private slots:
 
     // A file that was never written must not be claimed: the window stays Untitled.
     void failedWriteKeepsTheWindowUntitled() {
-        const QString name = QStringLiteral("App");
         QVERIFY(QDir(frame().projectsFolder()).removeRecursively());
-        test_->desktop.answerMessage(MessageAnswer::Ignore);
-        test_->desktop.answerMessage(MessageAnswer::Ignore);
-        test_->desktop.driveDialog(Finish(name));
+        test_->desktop.messageAnswers.append({MessageAnswer::Ignore, MessageAnswer::Ignore});
+        test_->desktop.driveDialog(Finish(QStringLiteral("App")));
         ShowDocumentWizard(frame(), QStringLiteral("3"));
 
         QCOMPARE(test_->desktop.messages.size(), 2); // one report for the page, one for the source
