@@ -287,8 +287,7 @@ private slots:
         QCOMPARE(active().text().selStart(), 4);
         RememberSearch(QStringLiteral("absent"));
         FindNext(frame());
-        QCOMPARE(test_->desktop.messages.last().text,
-                 QStringLiteral("Sorry, no match could be found."));
+        QCOMPARE(shownTexts(desktop()), QStringList{"Sorry, no match could be found."});
     }
 
     void pressesFind_data() {
@@ -340,9 +339,7 @@ private slots:
         replace ? ShowReplaceDialog(frame()) : ShowFindDialog(frame());
 
         QTEST(marked(document), "expected");
-        QCOMPARE(test_->desktop.messages.size(), noMatch);
-        for (const Message& message : std::as_const(test_->desktop.messages))
-            QCOMPARE(message.text, QStringLiteral("Sorry, no match could be found."));
+        QCOMPARE(shownTexts(desktop()), QStringList(noMatch, "Sorry, no match could be found."));
         QCOMPARE(stillOpen, presses > 1 || noMatch > 0);
     }
 
@@ -758,8 +755,8 @@ private slots:
             Click(ok); // the loss of focus removes fifteen of the sixteen blanks
             name->setText(QStringLiteral("   "));
             Click(ok);
-            QCOMPARE(desktop().messages.size(), 1);
-            QCOMPARE(desktop().messages[0].text, "Variable does not have a specified name.");
+            QCOMPARE(shownTexts(desktop()),
+                     QStringList{"Variable does not have a specified name."});
             QVERIFY(d.isVisible());
             Click(d.findChild<QPushButton*>("cmdCancel"));
             QVERIFY(!d.isVisible());

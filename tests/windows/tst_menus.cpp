@@ -234,8 +234,7 @@ private slots:
         frame().newDocumentWindow();
         QCOMPARE(windowList(frame(), 1),
                  (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
-        DocumentWindow* second = test_->active();
-        QCOMPARE(second->caption(), QStringLiteral("R&D.JAVA"));
+        QCOMPARE(test_->active()->caption(), QStringLiteral("R&D.JAVA"));
         QVERIFY(frame().documentMenuBar().isVisible() && !frame().frameMenuBar().isVisible());
         QVERIFY(frame().mdiArea().subWindowList().first()->close());
         settle();
@@ -576,6 +575,7 @@ private slots:
     void refusesNamesLeavingTheFolder() {
         QFETCH(QString, name);
         QTemporaryDir root;
+        test_.reset(); // first, as each frame points the settings at a place of its own
         test_ = std::make_unique<TestFrame>();
         test_->desktop.programFolderPath = root.filePath(QStringLiteral("a/b/program"));
         QVERIFY(QDir().mkpath(test_->desktop.programFolderPath + QStringLiteral("/Projects/sub")));
