@@ -3,39 +3,53 @@
 #include "about/versiontext.h"
 #include "app/helpcommands.h"
 #include "app/helplinks.h"
+#include "app/projectsfolder.h"
 #include "document/documentwindow.h"
 #include "document/openinbrowser.h"
 #include "settings/optionscommand.h"
+#include "templates/wizardcommand.h"
 #include "testframe.h"
+#include "toolchain/toolchaincommands.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRect>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
 
 using namespace orvane;
+using namespace orvane::test;
 using namespace Qt::StringLiterals;
 
 using Messages = QList<std::tuple<QString, QString, MessageIcon>>;
 
 namespace {
 
+// Every key, in the order the Options dialog writes its first fifteen.
+const QStringList keys =
+    u"FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
+    "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser SDKLocation "
+    "SDKNormal SDKDebug SDKOptimize SDKVerbose AuthorName UsedPreviousVersion"_s.split(u' ');
+
+QSettings raw() {
+    return QSettings(settingsApplication, settingsApplication);
+}
+
 template <typename Widget = QAbstractButton> Widget* child(QDialog& dialog, const char* name) {
     return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-// The dialog's fifteen keys, in the order they are written.
 QStringList storedOptions(const SettingsStore& settings) {
     QStringList values;
-    for (const QString& key :
-         u"FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
-         "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser SDKLocation "
-         "SDKNormal SDKDebug SDKOptimize SDKVerbose"_s.split(u' '))
+    for (const QString& key : keys.first(15))
         values << settings.get(key, QStringLiteral("absent"));
     return values;
 }
@@ -51,19 +65,15 @@ QString shown(QDialog& d) {
     return (state << child<QLineEdit>(d, "txtCompiler")->text()).join(u' ');
 }
 
-QStringList storedKeys() {
-    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane")).allKeys();
-}
-
 } // namespace
 
-// View > Options and the Help menus: About, the manual and the maker's web page.
+// The settings store, the start-up that reads it, View > Options and the Help menus.
 class TestOptionsAndHelp : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestFrame> test_;
+    std::unique_ptr<TestFrame> test_;
 
-    test::FakeDesktop& fake() const { return test_->desktop; }
+    FakeDesktop& fake() const { return test_->desktop; }
     MainFrame& frame() const { return test_->frame(); }
 
     // Opens the dialog on `tab`, lets `edit` work on it and presses `button`.
@@ -84,7 +94,7 @@ class TestOptionsAndHelp : public QObject {
     }
 
 private slots:
-    void init() { QVERIFY((test_ = std::make_unique<test::TestFrame>())->start()); }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // Browse cancelled keeps the location.
@@ -99,7 +109,7 @@ private slots:
                 child(d, "optVerbose")->setChecked(true);
             },
             "cmdCancel", OptionsTab::Compiler);
-        QCOMPARE(storedKeys(), QStringList());
+        QCOMPARE(raw().allKeys(), QStringList());
     }
 
     // Only the active window takes the font. A typed size comes back when the dialog reopens,
@@ -122,7 +132,7 @@ private slots:
             QStringLiteral("-1 1 0 1 False False True /opt/jdk/bin/javac False True False False")
                 .split(u' ');
         QCOMPARE(storedOptions(test_->store), saved);
-        QCOMPARE(storedKeys().size(), 15);
+        QCOMPARE(raw().allKeys().size(), 15);
         QCOMPARE(std::pair(active.font().family(), active.font().pointSizeF()),
                  std::pair(fonts.last(), 13.0));
         QCOMPARE(frame().documentWindows().constFirst()->editor().font(), otherFont);
@@ -188,8 +198,6 @@ private slots:
             cmdSysInfo->click();
         });
         ShowAboutBox(frame());
-        QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
-                 QStringLiteral("Version 1.01 for Microsoft Windows 95/98/ME/NT/2000"));
         QCOMPARE(VersionLine(VersionText(2, 3, 14), HostPlatform::Linux),
                  QStringLiteral("Version 2.314 for Linux"));
         QCOMPARE(messages(),
@@ -215,7 +223,6 @@ private slots:
             frame().command(item)->trigger();
         const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
         QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
-        QCOMPARE(MakerHomePage("/p", "https://example.org/orvane"), "https://example.org/orvane");
         QVERIFY(fake().messages.isEmpty());
     }
 
@@ -227,6 +234,143 @@ private slots:
             messages(),
             Messages({{QStringLiteral("An unexpected error occurred while launching Web browser."),
                        QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
+    }
+
+private slots:
+    // Rows follow the key order and are named with the exact spelling of their key. The stored
+    // texts look like lists, numbers or Qt's own markers, and must come back as written.
+    void eachKey_data() {
+        QTest::addColumn<SettingKey>("key");
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("stored");
+        int index = 0;
+        const auto row = [&index](const char* name, const char* reader, const char* options,
+                                  const char* stored) {
+            QTest::newRow(name) << static_cast<SettingKey>(index++) << QString::fromLatin1(reader)
+                                << QString::fromLatin1(options) << QString::fromUtf8(stored);
+        };
+        row("FontNameValue", "", "Courier New", "Zoë 日本");
+        row("FontNameSize", "", "", "13");
+        row("FontNameIndex", "", "", "");
+        row("FontSizeIndex", "3", "3", "  padded  ");
+        row("StandardToolbarValue", "1", "1", "0");
+        row("FormattingToolbarValue", "1", "1", "0");
+        row("StatusbarValue", "1", "1", "0");
+        row("DefaultBrowser", "True", "True", "False");
+        row("IEBrowser", "False", "False", "True");
+        row("NSBrowser", "False", "False", "True");
+        row("SDKLocation", "Unknown location", "Unknown location", R"(C:\jdk "1.3"\bin)");
+        row("SDKNormal", "", "False", "@Variant(x)");
+        row("SDKDebug", "", "False", "True");
+        row("SDKOptimize", "", "False", "True");
+        row("SDKVerbose", "", "False", "True");
+        row("AuthorName", "Author's Name", "Author's Name", "Doe, Jane");
+        row("UsedPreviousVersion", "100", "100", "one\r\ntwo");
+    }
+
+    void eachKey() {
+        QFETCH(SettingKey, key);
+        QFETCH(QString, stored);
+        const TemporarySettings firstRun;
+        SettingsStore store;
+        QTEST(store.get(key), "reader");
+        QTEST(store.getForOptions(key), "options");
+        QVERIFY(raw().allKeys().isEmpty());
+        store.save(key, stored);
+        QCOMPARE(raw().allKeys(),
+                 QStringList{QStringLiteral("Options/") + QTest::currentDataTag()});
+
+        // The next run parses the file afresh.
+        const QString file = raw().fileName();
+        const TemporarySettings secondRun;
+        QVERIFY(QDir().mkpath(QFileInfo(raw().fileName()).path()));
+        QVERIFY(QFile::copy(file, raw().fileName()));
+        QCOMPARE(SettingsStore().get(key), stored);
+    }
+
+    // A portable copy keeps its projects beside the program. Where nothing can be created there
+    // (below a regular file, as tests run as root) the user's data folder holds them, and only
+    // the first run shows the welcome. The wizard writes where the Run dialog looks, either way.
+    void startUp_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("fresh installation") << true;
+        QTest::newRow("Projects cannot be created") << false;
+    }
+
+    void startUp() {
+        QFETCH(bool, writable);
+        TestFrame test;
+        QFile file(test.desktop.programFolderPath + QStringLiteral("/file"));
+        if (!writable) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            test.desktop.programFolderPath = file.fileName() + QStringLiteral("/bin");
+        }
+        const QString expected = writable ? ProjectsFolderPath(test.desktop.programFolderPath)
+                                          : UserProjectsFolderPath();
+        QVERIFY(test.start());
+        QCOMPARE(test.frame().projectsFolder(), expected);
+        MainFrame(test.desktop, test.store).start(); // the next run
+        QCOMPARE(test.desktop.messages.size(), writable ? 0 : 1);
+        QCOMPARE(raw().value("Options/UsedPreviousVersion"),
+                 writable ? QVariant() : QVariant("101"));
+        for (const Message& welcome : test.desktop.messages) {
+            QCOMPARE(welcome.title, QStringLiteral("Welcome to Orvane [Service Release 1 (SR1)]"));
+            QCOMPARE(welcome.text,
+                     QStringLiteral("This Service Release corrected serveral known "
+                                    "issues discovered in the Gold Release.  For more "
+                                    "information, see the history.txt file for details."));
+            QCOMPARE(welcome.icon, MessageIcon::Information);
+        }
+
+        test.desktop.driveDialog([](QDialog& wizard) {
+            wizard.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+        });
+        ShowDocumentWizard(test.frame(), QStringLiteral("5"));
+        QVERIFY(QFileInfo::exists(expected + QStringLiteral("Document1.java")));
+        test.desktop.driveDialog([](QDialog& run) {
+            const auto* files = run.findChild<QListWidget*>(QStringLiteral("File1"));
+            QVERIFY(!files->findItems("Document1.java", Qt::MatchExactly).isEmpty());
+        });
+        ShowRunDialog(test.frame());
+        QVERIFY(test.desktop.dialogDrivers.isEmpty());
+    }
+
+    // Only "1" shows a bar. Readers take a value of the wrong form as the default or as text;
+    // the editor font falls back to Courier New 11 without a name or a usable size.
+    void startUpReadsTheSettings_data() {
+        QTest::addColumn<QString>("key"); // empty: every key; "none": no key
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QList<Bar>>("hidden");
+        QTest::addColumn<double>("points");
+        const auto row = [](const char* name, const char* key, const QVariant& stored,
+                            const QList<Bar>& hidden, double points) {
+            QTest::newRow(name) << QString::fromLatin1(key) << stored << hidden << points;
+        };
+        const QList<Bar> all{Bar::Standard, Bar::Object, Bar::Status};
+        row("nothing stored", "none", {}, {}, 11);
+        row("standard 0", "StandardToolbarValue", "0", {Bar::Standard}, 11);
+        row("object True", "FormattingToolbarValue", "True", {Bar::Object}, 11);
+        row("status 0", "StatusbarValue", "0", {Bar::Status}, 11);
+        row("lists", "", QStringList{"1", "0"}, {}, 11);
+        row("rectangles", "", QRect(1, 2, 3, 4), {}, 11);
+        row("whole numbers", "", 16, all, 16);
+        row("nan", "", "nan", all, 11);
+    }
+
+    void startUpReadsTheSettings() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QList<Bar>, hidden);
+        TestFrame test;
+        for (const QString& name : keys) {
+            if (key.isEmpty() || key == name)
+                raw().setValue(QStringLiteral("Options/") + name, stored);
+        }
+        QVERIFY(test.start());
+        for (Bar bar : {Bar::Standard, Bar::Object, Bar::Status})
+            QCOMPARE(test.frame().isBarVisible(bar), !hidden.contains(bar));
+        QTEST(test.active()->editor().font().pointSizeF(), "points");
     }
 };
 
