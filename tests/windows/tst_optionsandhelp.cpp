@@ -207,16 +207,14 @@ private slots:
         QCOMPARE(fake().detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
     }
 
-    // Letter case is kept where it matters.
-    void contentsShowsTheInstalledManual() {
+    // The manual's letter case is kept where it matters; every web item opens the maker's page,
+    // and a page the browser cannot open is reported.
+    void helpOpensTheManualAndTheMakersPage() {
         fake().programFolderPath = QStringLiteral("/opt/Orvane Tools");
         ShowHelpContents(frame());
         QCOMPARE(fake().helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
         QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
                  QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
-    }
-
-    void everyWebItemOpensTheMakersPage() {
         for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite"})
             frame().findChild<QAction*>(item)->trigger();
         for (const char* item : {"mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
@@ -224,69 +222,34 @@ private slots:
         const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
         QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
         QVERIFY(fake().messages.isEmpty());
-    }
-
-    void failedOpenIsReported() {
         fake().openUrlSucceeds = false;
         OpenInBrowser(fake(), QStringLiteral("/tmp/page.html"));
-        QCOMPARE(fake().openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
+        QCOMPARE(fake().openedUrls.constLast(), QUrl::fromLocalFile("/tmp/page.html"));
         QCOMPARE(
             messages(),
             Messages({{QStringLiteral("An unexpected error occurred while launching Web browser."),
                        QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
     }
 
-private slots:
-    // Rows follow the key order and are named with the exact spelling of their key. The stored
-    // texts look like lists, numbers or Qt's own markers, and must come back as written.
-    void eachKey_data() {
-        QTest::addColumn<SettingKey>("key");
-        QTest::addColumn<QString>("reader");
-        QTest::addColumn<QString>("options");
-        QTest::addColumn<QString>("stored");
-        int index = 0;
-        const auto row = [&index](const char* name, const char* reader, const char* options,
-                                  const char* stored) {
-            QTest::newRow(name) << static_cast<SettingKey>(index++) << QString::fromLatin1(reader)
-                                << QString::fromLatin1(options) << QString::fromUtf8(stored);
-        };
-        row("FontNameValue", "", "Courier New", "Zoë 日本");
-        row("FontNameSize", "", "", "13");
-        row("FontNameIndex", "", "", "");
-        row("FontSizeIndex", "3", "3", "  padded  ");
-        row("StandardToolbarValue", "1", "1", "0");
-        row("FormattingToolbarValue", "1", "1", "0");
-        row("StatusbarValue", "1", "1", "0");
-        row("DefaultBrowser", "True", "True", "False");
-        row("IEBrowser", "False", "False", "True");
-        row("NSBrowser", "False", "False", "True");
-        row("SDKLocation", "Unknown location", "Unknown location", R"(C:\jdk "1.3"\bin)");
-        row("SDKNormal", "", "False", "@Variant(x)");
-        row("SDKDebug", "", "False", "True");
-        row("SDKOptimize", "", "False", "True");
-        row("SDKVerbose", "", "False", "True");
-        row("AuthorName", "Author's Name", "Author's Name", "Doe, Jane");
-        row("UsedPreviousVersion", "100", "100", "one\r\ntwo");
-    }
-
-    void eachKey() {
-        QFETCH(SettingKey, key);
-        QFETCH(QString, stored);
+    // Texts that look like lists, numbers or Qt's own markers come back as written, each stored
+    // under its key's exact name, also in the next run, which parses the file afresh.
+    void storeKeepsTextsAsWritten() {
+        const QStringList texts{
+            "Zoë 日本",    "13",        "",          "  padded  ", R"(C:\jdk "1.3"\bin)",
+            "@Variant(x)", "Doe, Jane", "one\r\ntwo"};
         const TemporarySettings firstRun;
         SettingsStore store;
-        QTEST(store.get(key), "reader");
-        QTEST(store.getForOptions(key), "options");
-        QVERIFY(raw().allKeys().isEmpty());
-        store.save(key, stored);
-        QCOMPARE(raw().allKeys(),
-                 QStringList{QStringLiteral("Options/") + QTest::currentDataTag()});
-
-        // The next run parses the file afresh.
+        for (qsizetype key = 0; key < keys.size(); ++key) {
+            store.save(SettingKey(key), texts[key % texts.size()]);
+            QCOMPARE(raw().allKeys().size(), key + 1);
+            QVERIFY(raw().contains("Options/" + keys[key]));
+        }
         const QString file = raw().fileName();
         const TemporarySettings secondRun;
         QVERIFY(QDir().mkpath(QFileInfo(raw().fileName()).path()));
         QVERIFY(QFile::copy(file, raw().fileName()));
-        QCOMPARE(SettingsStore().get(key), stored);
+        for (qsizetype key = 0; key < keys.size(); ++key)
+            QCOMPARE(SettingsStore().get(SettingKey(key)), texts[key % texts.size()]);
     }
 
     // A portable copy keeps its projects beside the program. Where nothing can be created there
