@@ -326,10 +326,9 @@ private slots:
         QFETCH(QVariant, stored);
         QFETCH(QList<Bar>, hidden);
         TestFrame test;
-        for (const QString& name : keys) {
+        for (const QString& name : keys)
             if (key.isEmpty() || key == name)
                 raw().setValue(QStringLiteral("Options/") + name, stored);
-        }
         QVERIFY(test.start());
         for (Bar bar : {Bar::Standard, Bar::Object, Bar::Status})
             QCOMPARE(test.frame().isBarVisible(bar), !hidden.contains(bar));

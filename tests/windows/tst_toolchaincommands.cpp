@@ -18,7 +18,6 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 
@@ -70,19 +69,16 @@ class TestToolchainCommands : public QObject {
     Q_OBJECT
 
     TemporarySettings store_;
-    std::unique_ptr<Bench> bench_; // the pane tests' frame, made on first use
-    OutputPane* pane_ = nullptr;
+    std::unique_ptr<Bench> bench_; // the pane tests', made on first use
 
-    MainFrame& frame() {
+    Bench& bench() {
         if (!bench_)
             bench_ = std::make_unique<Bench>();
-        return bench_->frame;
+        return *bench_;
     }
     void start(const ToolCommand& command, const QString& compiledSource = QString()) {
-        QCOMPARE(StartTool(frame(), command, {.compiledSource = compiledSource}), 0);
-        pane_ = frame().findChild<OutputPane*>();
+        QCOMPARE(StartTool(bench().frame, command, {.compiledSource = compiledSource}), 0);
     }
-    void waitForPrograms() { QTRY_COMPARE_WITH_TIMEOUT(pane_->runningPrograms(), 0, 20000); }
 
 private slots:
     void init() { store_.clear(); }
@@ -91,23 +87,22 @@ private slots:
     // A program printing without end, and a program it started: memory stays flat while the
     // pane keeps only its limits, and Stop ends both.
     void endlessPrinterStaysBoundedAndStops() {
-        QTemporaryDir folder;
-        const QString childFile = folder.filePath(u"child"_s);
+        const QString childFile = bench().projects() + u"child"_s;
         start(shell(u"sleep 1000 & echo $! > \"$1\"; exec yes \"$2\""_s,
                     {childFile, QString(99, u'x')}));
-        auto* stop = pane_->findChild<QPushButton*>(u"cmdStop"_s);
+        auto* stop = bench().pane().findChild<QPushButton*>(u"cmdStop"_s);
         QVERIFY(!stop->isHidden());
 
-        QTRY_VERIFY_WITH_TIMEOUT(pane_->droppedLines() > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(bench().pane().droppedLines() > 0, 30000);
         QTest::qWait(500);
         const qint64 before = residentBytes();
-        const qint64 droppedBefore = pane_->droppedLines();
+        const qint64 droppedBefore = bench().pane().droppedLines();
         // A hundred megabytes more.
-        QTRY_VERIFY_WITH_TIMEOUT(pane_->droppedLines() - droppedBefore > 1000000, 120000);
+        QTRY_VERIFY_WITH_TIMEOUT(bench().pane().droppedLines() - droppedBefore > 1000000, 120000);
         const qint64 growth = residentBytes() - before;
         QVERIFY2(growth < 48 * 1024 * 1024, qPrintable(u"grew by %1 bytes"_s.arg(growth)));
         const OutputLimits limits;
-        const QTextDocument& shown = *pane_->view().document();
+        const QTextDocument& shown = *bench().pane().view().document();
         QVERIFY(shown.characterCount() <= limits.characters && shown.blockCount() <= limits.lines);
         QVERIFY(shown.firstBlock().text().contains(u"earlier lines dropped"_s));
 
@@ -116,8 +111,9 @@ private slots:
         const qint64 childId = child.readAll().trimmed().toLongLong();
         QVERIFY(processRuns(childId));
         stop->click();
-        waitForPrograms();
-        QVERIFY2(pane_->text().endsWith(u"\nStopped\n\n"_s), qPrintable(pane_->text().right(300)));
+        bench().waitForPrograms();
+        QVERIFY2(bench().pane().text().endsWith(u"\nStopped\n\n"_s),
+                 qPrintable(bench().pane().text().right(300)));
         QVERIFY(stop->isHidden());
         QTRY_VERIFY(!processRuns(childId));
     }
@@ -125,7 +121,7 @@ private slots:
     // Past its limits the pane drops the oldest lines down to nine tenths, says how many, and
     // keeps the command line of the program whose output stays.
     void historyKeepsTheNewestLines() {
-        OutputPane pane(frame(), frame(), {100, 100000, 4000});
+        OutputPane pane(bench().frame, bench().frame, {100, 100000, 4000});
         QProcess* seq = StartProgram({u"seq"_s, {u"1"_s, u"1000"_s}, {}}, &pane);
         pane.follow(*seq, u"seq 1 1000"_s);
         QTRY_COMPARE(pane.runningPrograms(), 0);
@@ -144,8 +140,8 @@ private slots:
     void newProgramsComeIntoView() {
         for (int run = 0; run < 3; ++run) {
             start(shell(u"seq 1 60"_s));
-            waitForPrograms();
-            QPlainTextEdit& view = pane_->view();
+            bench().waitForPrograms();
+            QPlainTextEdit& view = bench().pane().view();
             QTextBlock last = view.document()->lastBlock();
             while (!last.text().startsWith(u"Exit status"_s))
                 last = last.previous();
@@ -174,18 +170,17 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QString, expected);
         start(shell(script));
-        waitForPrograms();
-        const QStringList lines = pane_->text().split(u'\n');
+        bench().waitForPrograms();
+        const QStringList lines = bench().pane().text().split(u'\n');
         QCOMPARE(lines.mid(1).join(u'\n'), expected + u"Exit status 0\n\n"_s);
     }
 
     // A program that leaves another running behind: Stop stays offered, and ends that one.
     void stopOutlivesTheProgram() {
-        QTemporaryDir folder;
-        const QString childFile = folder.filePath(u"child"_s);
+        const QString childFile = bench().projects() + u"child"_s;
         start(shell(u"sleep 1000 >/dev/null 2>&1 & echo $! > \"$1\""_s, {childFile}));
-        waitForPrograms();
-        auto* stop = pane_->findChild<QPushButton*>(u"cmdStop"_s);
+        bench().waitForPrograms();
+        auto* stop = bench().pane().findChild<QPushButton*>(u"cmdStop"_s);
         QFile child(childFile);
         QVERIFY(child.open(QIODevice::ReadOnly));
         const qint64 childId = child.readAll().trimmed().toLongLong();
@@ -211,24 +206,21 @@ private slots:
         QFETCH(bool, compiler);
         QFETCH(QString, line);
         QFETCH(QString, expected);
-        QTemporaryDir folder;
-        const QString source = folder.filePath(u"A.java"_s);
-        QFile file(source);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("one\r\ntwo\r\n") == 10);
-        file.close();
-        start(shell(u"echo \"$1\""_s, {line.arg(folder.path())}), compiler ? source : QString());
-        waitForPrograms();
-        const DocumentWindow* before = frame().activeDocument();
+        const QString source = bench().write(u"A.java"_s, "one\r\ntwo\r\n");
+        start(shell(u"echo \"$1\""_s, {line.arg(bench().projects().chopped(1))}),
+              compiler ? source : QString());
+        bench().waitForPrograms();
+        const DocumentWindow* before = bench().frame.activeDocument();
 
-        QPlainTextEdit& view = pane_->view();
+        QPlainTextEdit& view = bench().pane().view();
         const QTextCursor at(view.document()->findBlockByNumber(1));
         QTest::mouseDClick(view.viewport(), Qt::LeftButton, {}, view.cursorRect(at).center());
         if (expected.isEmpty()) {
-            QCOMPARE(frame().activeDocument(), before);
-            QCOMPARE(frame().documentWindows().size(), 1);
+            QCOMPARE(bench().frame.activeDocument(), before);
+            QCOMPARE(bench().frame.documentWindows().size(), 1);
         } else {
-            QCOMPARE(frame().activeDocument()->documentPath(), folder.filePath(expected));
-            QCOMPARE(frame().activeDocument()->text().selStart(), 5); // line 2
+            QCOMPARE(bench().frame.activeDocument()->documentPath(), bench().projects() + expected);
+            QCOMPARE(bench().frame.activeDocument()->text().selStart(), 5); // line 2
         }
     }
 
@@ -333,7 +325,6 @@ private slots:
             << true << noClasses << "The JDK's applet viewer shows the page." << false;
         const QString builtIn = "This JDK has no applet viewer of its own: Orvane's applet viewer "
                                 "shows the page.";
-        QTest::newRow("Orvane's") << false << QByteArray("exit 0") << builtIn << false;
         QTest::newRow("applet ending with 3") << false << QByteArray("exit 3") << builtIn << false;
         QTest::newRow("no applet classes") << false << noClasses << builtIn << true;
     }
