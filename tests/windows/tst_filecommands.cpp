@@ -27,8 +27,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
-
 using namespace orvane;
 using namespace orvane::test;
 

@@ -23,7 +23,6 @@
 #include <QRect>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTest>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -113,7 +112,7 @@ private slots:
     }
 
     // Only the active window takes the font. A typed size comes back when the dialog reopens,
-    // so Ok on it unchanged keeps it.
+    // so Ok on it unchanged keeps it; a size that is no number is stored as 0, the font kept.
     void okWritesEverythingAndReopensWithIt() {
         fake().answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
         const QStringList fonts = QFontDatabase::families();
@@ -141,6 +140,12 @@ private slots:
             QCOMPARE(shown(d), fonts.last() + " 13 -1 1 0 1 0 0 1 0 1 0 0 /opt/jdk/bin/javac");
         });
         QCOMPARE(storedOptions(test_->store), saved);
+
+        frame().activeDocument()->setEditorFont({QStringLiteral("Serif"), 20});
+        const QFont before = active.font();
+        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
+        QCOMPARE(test_->store.get(SettingKey::FontNameSize), u"0"_s);
+        QCOMPARE(active.font(), before);
     }
 
     // A stored value the dialog never writes shows the dialog's default instead.
@@ -169,15 +174,6 @@ private slots:
         QString seen;
         confirm([&](QDialog& d) { seen = shown(d); }, "cmdCancel");
         QTEST(seen, "shown");
-    }
-
-    void sizeThatIsNoNumberIsStoredAsZeroAndKeepsTheFont() {
-        DocumentWindow* active = frame().activeDocument();
-        active->setEditorFont({QStringLiteral("Serif"), 20});
-        const QFont before = active->editor().font();
-        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
-        QCOMPARE(test_->store.get(SettingKey::FontNameSize), u"0"_s);
-        QCOMPARE(active->editor().font(), before);
     }
 
     // The version line names the platform; without a system-information tool on the search

@@ -1,9 +1,5 @@
-#include "app/mainframe.h"
-#include "document/documentwindow.h"
 #include "platform/programstarter.h"
-#include "settings/settingsstore.h"
 #include "testsettings.h"
-#include "toolchain/outputpane.h"
 #include "toolchain/toolchaincommands.h"
 #include "toolchain/toolstarter.h"
 #include "toolchainbench.h"
@@ -12,13 +8,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTabWidget>
-#include <QTest>
 #include <QTextBlock>
 
 #include <unistd.h>
@@ -339,12 +332,11 @@ private slots:
         const QString viewer = QDir(bench.fake.programFolderPath).filePath("orvane-viewer.jar");
         QCOMPARE(bench.calls(),
                  QStringList{tool + (jdkHasViewer ? QString() : " -jar " + viewer) + " " + page});
-        auto* pane = bench.frame.findChild<OutputPane*>();
-        QTRY_COMPARE(pane->runningPrograms(), 0);
+        bench.waitForPrograms();
         QCoreApplication::processEvents();
         QFETCH(QString, note);
         QFETCH(bool, told);
-        QVERIFY2(pane->text().startsWith(note + "\n"), qPrintable(pane->text()));
+        QVERIFY2(bench.pane().text().startsWith(note + "\n"), qPrintable(bench.pane().text()));
         QCOMPARE(bench.fake.messages.size(), told ? 1 : 0);
         if (told)
             QVERIFY(bench.messageTexts().constFirst().contains("no applet classes") &&
