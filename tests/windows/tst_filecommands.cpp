@@ -399,6 +399,7 @@ private slots:
 
         row("CR LF, final break", "class A {\r\n}\r\n", {}, "x\r\n", Yes, "",
             "class A {\r\n}\r\nx\r\n");
+        row("CR LF, no final break", "a\r\nb", {}, "x", Yes, "", "a\r\nbx");
         row("UTF-8, non-breaking space", "na\xC3\xAFve\xC2\xA0x\r\n", {}, "\u00E9", Yes, "",
             "na\xC3\xAFve\xC2\xA0x\r\n\xC3\xA9");
         row("Windows-1252 and a euro", "caf\xE9\xA0\r\n", {}, "\u20AC", Yes, "",
