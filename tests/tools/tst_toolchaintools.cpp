@@ -64,8 +64,8 @@ class TestToolchainTools : public QObject {
 private slots:
     void initTestCase() {
         javac_ = QStandardPaths::findExecutable("javac");
-        if (javac_.isEmpty() || QStandardPaths::findExecutable("java").isEmpty())
-            QFAIL("javac and java must be installed on the search path (scripts/dependencies.sh)");
+        QVERIFY2(!javac_.isEmpty() && !QStandardPaths::findExecutable("java").isEmpty(),
+                 "javac and java must be on the search path (scripts/dependencies.sh)");
     }
 
     void init() { store_.clear(); }
@@ -175,7 +175,8 @@ private slots:
         QCOMPARE(QFileInfo::exists(bench.projects() + "Helper.class"), !helper.isEmpty());
     }
 
-    // A class file named like an option or an argument file is refused, not handed to java.
+    // A class file named like an option or an argument file is refused, not handed to java (the
+    // refusal's wording is the run rules' test).
     void runRefusesNamesThatAreNoClassNames() {
         Bench bench(javac_);
         for (const QString name : {"-version", "@name"}) {
@@ -184,11 +185,8 @@ private slots:
         }
         QCOMPARE(bench.fake.programCalls.size(), 0);
         QCOMPARE(bench.fake.messages.size(), 2);
-        QCOMPARE(
-            bench.fake.messages.constLast().text,
-            "JavaViewer cannot run \"@name\": it is not a Java class name. A class name starts "
-            "with a letter, a currency sign such as \"$\" or a connector such as \"_\", and "
-            "goes on with those, digits and accents; rename the source and compile it again.");
+        QVERIFY(bench.fake.messages.constLast().text.startsWith(
+            "JavaViewer cannot run \"@name\": it is not a Java class name."));
     }
 
     // A console program reads two lines typed into the pane's input line, then sees the end of
