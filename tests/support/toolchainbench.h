@@ -5,6 +5,7 @@
 #include "fakedesktop.h"
 #include "settings/settingsstore.h"
 #include "toolchain/outputpane.h"
+#include "toolchain/toolchaincommands.h"
 
 #include <QDialog>
 #include <QFile>
@@ -80,6 +81,24 @@ struct ToolchainBench {
     void waitForPrograms() const {
         QTRY_VERIFY_WITH_TIMEOUT(frame.findChild<OutputPane*>() && pane().runningPrograms() == 0,
                                  120000);
+        QCoreApplication::processEvents(); // what follows a program's end is a queued call
+    }
+
+    // Compiles `source` saved as `name` of the projects folder, the active window's file.
+    void compile(const QString& name, const QByteArray& source) {
+        saveAs(name, source);
+        frame.activeDocument()->text().setText(QString::fromUtf8(source));
+        CompileDocument(frame);
+        waitForPrograms();
+    }
+
+    // Run > Begin on `file` with `option`; the applet viewer closes its windows by itself.
+    void run(const QString& file, const char* option) {
+        fake.driveDialog(BeginRun(file, option));
+        if (qstrcmp(option, "optApplet") == 0)
+            qputenv("JAVA_TOOL_OPTIONS", "-Dorvane.viewer.closeAfterStart=1000");
+        ShowRunDialog(frame);
+        qunsetenv("JAVA_TOOL_OPTIONS");
     }
 };
 

@@ -2,9 +2,7 @@
 #include "templates/javatemplates.h"
 #include "testsettings.h"
 #include "toolchain/appletapichoice.h"
-#include "toolchain/toolchaincommands.h"
 #include "toolchainbench.h"
-#include "xserver.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,27 +45,6 @@ struct Program : test::ToolchainBench {
         if (ownClasses)
             settings.saveIn(javaSettingsSection, ownAppletApiKey, u"1"_s);
     }
-
-    void compile(const QString& name, const QString& source) {
-        saveAs(name, source.toUtf8());
-        frame.activeDocument()->text().setText(source);
-        CompileDocument(frame);
-        waitForPrograms();
-    }
-
-    // Run > Begin on `file` with `option`, the viewer closing its windows by itself.
-    void run(const QString& file, const char* option) {
-        fake.driveDialog(test::BeginRun(file, option));
-        qputenv("JAVA_TOOL_OPTIONS", "-Dorvane.viewer.closeAfterStart=1000");
-        ShowRunDialog(frame);
-        qunsetenv("JAVA_TOOL_OPTIONS");
-    }
-
-    void waitForPrograms() const {
-        ToolchainBench::waitForPrograms();
-        // What follows a program's end is told from a queued call.
-        QCoreApplication::processEvents();
-    }
 };
 
 } // namespace
@@ -76,17 +53,11 @@ class TestAppletJdks : public QObject {
     Q_OBJECT
 
     test::TemporarySettings store_;
-    test::XServer display_;
 
 private slots:
     void initTestCase() {
-        for (const QString& jdk : {jdk17, jdk25}) {
-            if (!QFileInfo(jdk + u"/bin/javac"_s).isExecutable())
-                QFAIL(qPrintable(
-                    u"the JDK %1 is not installed: these tests need JDK 17 and 25 there"_s.arg(
-                        jdk)));
-        }
-        QVERIFY(display_.start());
+        for (const QString& jdk : {jdk17, jdk25})
+            QVERIFY2(QFileInfo(jdk + u"/bin/javac"_s).isExecutable(), qPrintable(jdk));
     }
 
     void init() { store_.clear(); }
@@ -112,22 +83,21 @@ private slots:
         MakeStandIn(standIn.path(), {});
         Program program(sdk == u"stand-in" ? standIn.path() : sdk, forced);
         const Generator templates[] = {WriteStandardApplet, WriteActionListenerApplet,
-                                       WriteMouseListenerApplet, WriteRunnableApplet};
-        QString page;
-        for (int i = 0; i < 4; ++i) {
-            const QString name = u"Applet%1"_s.arg(i);
+                                       WriteMouseListenerApplet, WriteRunnableApplet,
+                                       WriteFrameApplication};
+        QString page = u"<applet code=Swing.class width=120 height=80></applet>\n"_s;
+        program.compile(u"Swing.java"_s, "import javax.swing.*;\r\npublic class Swing extends "
+                                         "JApplet { public void init() { add(new JLabel(\"hi\"));"
+                                         " } }\r\n");
+        for (int i = 0; i < 5; ++i) {
+            const QString name = i < 4 ? u"Applet%1"_s.arg(i) : u"App"_s;
             program.compile(
                 name + u".java"_s,
-                templates[i]({name, u"Jane"_s, u"A test"_s, u"2001"_s}, ProgramVersionText()));
-            page += u"<applet code=%1.class width=120 height=80></applet>\n"_s.arg(name);
+                templates[i]({name, u"Jane"_s, u"A test"_s, u"2001"_s}, ProgramVersionText())
+                    .toUtf8());
+            if (i < 4)
+                page += u"<applet code=%1.class width=120 height=80></applet>\n"_s.arg(name);
         }
-        program.compile(u"Swing.java"_s, u"import javax.swing.*;\r\npublic class Swing extends "
-                                         "JApplet { public void init() { add(new JLabel(\"hi\"));"
-                                         " } }\r\n"_s);
-        page += u"<applet code=Swing.class width=120 height=80></applet>\n"_s;
-        program.compile(u"App.java"_s,
-                        WriteFrameApplication({u"App"_s, u"Jane"_s, u"A test"_s, u"2001"_s},
-                                              ProgramVersionText()));
         program.write(u"page.html"_s, page.toUtf8());
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();
@@ -153,22 +123,22 @@ private slots:
     // an exit status an applet chose.
     void noAppletClassesBox_data() {
         QTest::addColumn<QString>("javaOptions"); // for the stand-in's java
-        QTest::addColumn<QString>("applet");      // the body of init()
+        QTest::addColumn<QByteArray>("applet");   // the body of init()
         QTest::addColumn<int>("boxes");
-        QTest::newRow("applet ending with status 3") << QString() << u"System.exit(3);"_s << 0;
+        QTest::newRow("applet ending with status 3") << QString() << "System.exit(3);"_ba << 0;
         QTest::newRow("runtime without applet classes")
-            << u"--limit-modules java.base"_s << QString() << 1;
+            << u"--limit-modules java.base"_s << QByteArray() << 1;
     }
 
     void noAppletClassesBox() {
         QFETCH(QString, javaOptions);
-        QFETCH(QString, applet);
+        QFETCH(QByteArray, applet);
         QTemporaryDir standIn;
         MakeStandIn(standIn.path(), javaOptions);
         Program program(standIn.path(), false);
-        program.compile(u"Quit.java"_s,
-                        u"public class Quit extends java.applet.Applet { public void init() { "_s +
-                            applet + u" } }\r\n"_s);
+        program.compile(u"Quit.java"_s, "public class Quit extends java.applet.Applet { public "
+                                        "void init() { " +
+                                            applet + " } }\r\n");
         program.write(u"page.html"_s, "<applet code=Quit.class width=120 height=80></applet>");
         program.run(u"page.html"_s, "optApplet");
         program.waitForPrograms();

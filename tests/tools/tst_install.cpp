@@ -1,6 +1,7 @@
 #include "app/helplinks.h"
 #include "platform/helpwindow.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,49 +10,82 @@
 
 using namespace orvane;
 
-// Installs the build into a temporary prefix, as `cmake --install` would.
+// What a new user gets from the build: installed as `cmake --install` does, and as the Debian
+// package a packager builds with cpack.
 class TestInstall : public QObject {
     Q_OBJECT
 
-    QTemporaryDir prefix_;
+    const QString build_ = qEnvironmentVariable("ORVANE_BUILD_DIR");
+    QTemporaryDir home_;
+
+    // The tools and Orvane keep caches and settings in the home folder: give them one of their own.
+    QProcessEnvironment environment() const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        environment.insert("HOME", home_.path());
+        environment.insert("XDG_CONFIG_HOME", home_.filePath("config"));
+        environment.insert("XDG_DATA_HOME", home_.filePath("data"));
+        environment.remove("XDG_CACHE_HOME");
+        return environment;
+    }
+
+    // Runs a tool that must succeed and gives its output. A missing tool fails here:
+    // scripts/dependencies.sh installs every one of them.
+    QString run(const QString& program, const QStringList& arguments) const {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setProcessEnvironment(environment());
+        process.start(program, arguments);
+        if (!process.waitForStarted() || !process.waitForFinished(300000))
+            qFatal("%s could not be run", qPrintable(program));
+        const QString output = QString::fromLocal8Bit(process.readAll());
+        if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+            qFatal("%s failed:\n%s", qPrintable(program), qPrintable(output));
+        return output;
+    }
 
 private slots:
+    void initTestCase() { QVERIFY2(!build_.isEmpty(), "ORVANE_BUILD_DIR must name the build"); }
+
     void installedProgramStartsWithItsHelpAndViewer() {
-        const QString build = qEnvironmentVariable("ORVANE_BUILD_DIR");
-        QVERIFY2(!build.isEmpty(), "ORVANE_BUILD_DIR must name the build folder");
-        // -2: the tool is missing (scripts/dependencies.sh installs it).
-        QCOMPARE(QProcess::execute("cmake", {"--install", build, "--prefix", prefix_.path()}), 0);
-        const QString entry = prefix_.filePath("share/applications/orvane.desktop");
-        QCOMPARE(QProcess::execute("desktop-file-validate", {entry}), 0);
-        QVERIFY(
-            QFileInfo::exists(prefix_.filePath("share/icons/hicolor/scalable/apps/orvane.svg")));
-        const QString program = prefix_.filePath("bin/orvane");
+        QTemporaryDir prefix;
+        run("cmake", {"--install", build_, "--prefix", prefix.path()});
+        run("desktop-file-validate", {prefix.filePath("share/applications/orvane.desktop")});
+        QVERIFY(QFileInfo::exists(prefix.filePath("share/icons/hicolor/scalable/apps/orvane.svg")));
+        const QString program = prefix.filePath("bin/orvane");
         const QString folder = QFileInfo(program).canonicalPath();
-        QVERIFY(QFileInfo::exists(folder + "/orvane-viewer.jar"));
-        QVERIFY(QFileInfo::exists(folder + "/orvane-applet-api.jar"));
-        QVERIFY(QFileInfo::exists(folder + "/orvane-checker.jar"));
+        // The welcome box points to the release notes.
+        for (const char* file :
+             {"orvane-viewer.jar", "orvane-applet-api.jar", "orvane-checker.jar", "history.txt"})
+            QVERIFY2(QFileInfo::exists(folder + '/' + file), file);
         HelpWindow help;
         help.showDocument(HelpFilePath(folder, HostPlatform::Linux));
         QVERIFY(help.browser().toPlainText().contains("Compile"));
-        // The welcome box points to the release notes; the web items open the page beside them.
-        QVERIFY(QFileInfo::exists(folder + "/history.txt"));
-        QVERIFY(QFileInfo::exists(MakerHomePage(folder)));
+        QVERIFY(QFileInfo::exists(MakerHomePage(folder))); // the web items open the page beside
 
         // It comes up, makes its projects folder beside itself and runs until told to end.
-        QTemporaryDir home;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        environment.insert("HOME", home.path());
-        environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
-        environment.insert("XDG_DATA_HOME", home.filePath("data"));
         QProcess orvane;
-        orvane.setProcessEnvironment(environment);
+        orvane.setProcessEnvironment(environment());
         orvane.start(program, {});
         QVERIFY(orvane.waitForStarted());
         QVERIFY2(!orvane.waitForFinished(2000), orvane.readAllStandardError().constData());
         QVERIFY(QFileInfo(folder + "/Projects").isDir());
         orvane.terminate();
         QVERIFY(orvane.waitForFinished(10000));
+    }
+
+    void packageCarriesItsDocumentsAndPassesLintian() {
+        QTemporaryDir out;
+        run("cpack", {"-G", "DEB", "--config", build_ + "/CPackConfig.cmake", "-B", out.path()});
+        const QStringList debs = QDir(out.path()).entryList({"*.deb"});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = out.filePath(debs.first());
+        const QString contents = run("dpkg-deb", {"--contents", deb});
+        for (const char* file : {"./usr/lib/orvane/history.txt", "./usr/lib/orvane/orvane-web.html",
+                                 "./usr/lib/orvane/orvane.hlp", "./usr/share/doc/orvane/copyright",
+                                 "./usr/share/doc/orvane/changelog.gz"})
+            QVERIFY2(contents.contains(QString(file) + u'\n'), file);
+        run("lintian", {"--fail-on", "error", deb});
     }
 };
 

@@ -1,9 +1,6 @@
-#include "app/mainframe.h"
 #include "document/documentwindow.h"
 #include "document/printcommand.h"
-#include "fakedesktop.h"
-#include "settings/settingsstore.h"
-#include "testsettings.h"
+#include "testframe.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -34,9 +31,8 @@ QString longJavaText() {
 class TestPrintPdf : public QObject {
     Q_OBJECT
 
-    test::TemporarySettings settings_;
-    test::FakeDesktop fake_;
-    SettingsStore store_;
+    test::TestFrame test_;
+    test::FakeDesktop& fake_ = test_.desktop;
     QTemporaryDir folder_;
 
     // Answers Yes and prints; what pdftotext reads back, pages split by form feeds.
@@ -51,15 +47,15 @@ class TestPrintPdf : public QObject {
 
 private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-            QFAIL("pdftotext is missing: install poppler-utils");
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+                 "pdftotext is missing: install poppler-utils");
+        QVERIFY(test_.start());
     }
 
     // No prints nothing; Yes prints the selection, or the whole text when there is none, or
     // reports that there is no printer.
     void printsTheSelectionOrTheWholeText() {
-        MainFrame frame(fake_, store_);
-        frame.start();
+        MainFrame& frame = test_.frame();
         fake_.printerOutputFile = folder_.filePath(QStringLiteral("out.pdf"));
         DocumentText document = frame.activeDocument()->text();
         document.setText(longJavaText());

@@ -1,19 +1,56 @@
+// The menus and toolbars as the user meets them (every caption with its access letter, every
+// shortcut and separator, every toolbar key, tooltip and description), command enabling, the
+// Window and View menus, the edit commands (the clipboard's line breaks are LF here), closing,
+// and File > New's project wizard.
+
 #include "document/documenttext.h"
 #include "document/documentwindow.h"
+#include "expectedfile.h"
+#include "filesession.h"
+#include "markedtext.h"
+#include "templates/documentdialog.h"
+#include "templates/wizardcommand.h"
 #include "testframe.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
 #include <QDockWidget>
+#include <QFocusEvent>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolBar>
 
 using namespace orvane;
 using namespace orvane::test;
 
 namespace {
+
+// One entry a line, "-" for a separator: a menu's "name|caption|shortcuts" (submenus by their own
+// row), a toolbar's "key|tooltip|description".
+QStringList entries(const QList<QAction*>& actions, bool toolbar = false) {
+    QStringList listed;
+    for (const QAction* action : actions) {
+        if (action->isSeparator())
+            listed << QStringLiteral("-");
+        else if (toolbar)
+            listed << action->data().toString() + u'|' + action->toolTip() + u'|' +
+                          action->statusTip();
+        else
+            listed << action->objectName() + u'|' + action->text() + u'|' +
+                          QKeySequence::listToString(action->shortcuts(),
+                                                     QKeySequence::PortableText);
+    }
+    return listed;
+}
 
 // The Window menu's list as the user sees it on opening the menu, "*" marking the checked entry;
 // then clicks the entry at `click`, if any.
@@ -29,6 +66,41 @@ QStringList windowList(MainFrame& frame, qsizetype click = -1) {
     return listed;
 }
 
+// The object toolbar and eight buttons, and eleven items of `window`'s menus, need text.
+void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
+    QCOMPARE(frame.objectToolbar().isEnabled(), enabled);
+    for (const char* key : {"Save", "Print", "Preview", "Run", "Cut", "Copy", "Paste", "Find"})
+        QVERIFY2(frame.toolbarButton(key)->isEnabled() == enabled, key);
+    QVERIFY(frame.toolbarButton("New")->isEnabled() && frame.toolbarButton("Help")->isEnabled());
+    if (!window)
+        return;
+    for (const char* name : {"mnuFileSave", "mnuFilePrint", "mnuEditCut", "mnuEditCopy",
+                             "mnuEditPaste", "mnuEditDelete", "mnuEditSelect", "mnuEditFind",
+                             "mnuEditReplace", "mnuViewCompile", "mnuViewPreview"})
+        QVERIFY2(frame.command(name)->isEnabled() == enabled, name);
+    QVERIFY(frame.command("mnuFileOpen")->isEnabled());
+}
+
+// Types each answer given (a null one stays as the wizard has it), leaves the project box, and
+// presses Finish.
+FakeDesktop::DialogDriver Finish(const QString& name, const QString& author = {},
+                                 const QString& description = {}) {
+    return [=](QDialog& d) {
+        auto* project = d.findChild<QLineEdit*>(QStringLiteral("txtProject"));
+        if (!name.isNull()) {
+            project->setText(name);
+            QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+            QCoreApplication::sendEvent(project, &out);
+        }
+        if (!author.isNull())
+            d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"))->setText(author);
+        if (!description.isNull())
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(description);
+        d.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+    };
+}
+
 } // namespace
 
 class TestMenus : public QObject {
@@ -42,14 +114,127 @@ private slots:
     void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
+    // Items added to the designed menus follow a separator at their end; menus are read as
+    // opened, with one recent file and one window.
+    void menus_data() {
+        QTest::addColumn<bool>("frameBar");
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        const auto row = [](const char* name, bool frameBar, const char* menu,
+                            const QStringList& listed) {
+            QTest::newRow(name) << frameBar << QString::fromLatin1(menu) << listed;
+        };
+        row("frame bar", true, "", {"mnuFile|&File|", "mnuHelp|&Help|"});
+        row("frame File", true, "mnuFile",
+            {"mnuFileNew|&New|", "mnuFileOpen|&Open|Ctrl+O", "-", "mnuFileExit|E&xit|", "-",
+             "mnuFileRecent|&1 /r/A&&B.java|"});
+        row("frame File New", true, "mnuFileNew",
+            {"mnuFileNewDocument|New Document|", "mnuFileNewTemplate|Standard Template|", "-",
+             "mnuFileNewActionListener|ActionListener Template|",
+             "mnuFileNewMouseListener|MouseListener Template|",
+             "mnuFileNewRunnable|Runnable Template|", "-",
+             "mnuFileNewApplication|Application Template|"});
+        row("frame Help", true, "mnuHelp",
+            {"mnuHelpContents|&Contents|F1", "-", "mnuHelpMainWebsite|Brennick Software|",
+             "mnuHelpSupportWebsite|Orvane Support|", "-", "mnuHelpAbout|&About Orvane|"});
+        row("document bar", false, "",
+            {"mnuFile|&File|", "mnuEdit|&Edit|", "mnuView|&View|", "mnuInsert|&Insert|",
+             "mnuWindow|&Window|", "mnuHelp|&Help|"});
+        row("document File", false, "mnuFile",
+            {"mnuFilenew|New|", "mnuFileOpen|&Open|Ctrl+O", "mnuFileSave|&Save|Ctrl+S",
+             "mnuFilePrint|&Print|Ctrl+P", "-", "mnuFileExit|E&xit\tAlt+F4|", "-",
+             "mnuFileRecent|&1 /r/A&&B.java|"});
+        row("document File New", false, "mnuFilenew",
+            {"mnuFileNewSocument|New Document|", "mnuFileNewApplet|Standard Applet|Ctrl+N", "-",
+             "mnuFileNewActionListener|ActionListener Applet|",
+             "mnuFileNewMouseListener|MouseListener Applet|", "mnuFileNewRunnable|Runnable Applet|",
+             "-", "mnuFileNewApplication|Application Template|"});
+        row("document Edit", false, "mnuEdit",
+            {"mnuEditCut|Cut|Ctrl+X",
+             "mnuEditCopy|&Copy|Ctrl+C",
+             "mnuEditPaste|&Paste|Ctrl+V",
+             "mnuEditDelete|&Delete|Ctrl+D",
+             "-",
+             "mnuEditSelect|Select &All|Ctrl+A",
+             "-",
+             "mnuEditFind|&Find|Ctrl+F",
+             "mnuEditReplace|&Replace|Ctrl+R",
+             "-",
+             "mnuEditUndo|&Undo|Ctrl+Z",
+             "mnuEditRedo|Red&o|Ctrl+Y; Ctrl+Shift+Z",
+             "mnuEditGoTo|&Go to Line...|Ctrl+G",
+             "-",
+             "mnuEditFindNext|Find &Next|Ctrl+L",
+             "mnuEditFindPrevious|Find Pre&vious|Ctrl+Shift+L",
+             "mnuEditToggleComment|Toggle Co&mment|Ctrl+/",
+             "-",
+             "mnuEditNextError|Ne&xt Error|F8",
+             "mnuEditPreviousError|Previous &Error|Shift+F8"});
+        row("document View", false, "mnuView",
+            {"mnuViewStandard|Standard Toolbar|", "mnuViewObject|Object Toolbar|",
+             "mnuViewStatus|Status Bar|", "-", "mnuViewOptions|Options|F3", "-",
+             "mnuViewCompile|Compile|F4", "mnuViewPreview|&Preview|F5", "-",
+             "mnuViewOutput|Output|", "-", "mnuViewZoomIn|Zoom &In|Ctrl+=; Ctrl++",
+             "mnuViewZoomOut|Zoom O&ut|Ctrl+-", "mnuViewZoomReset|&Reset Zoom|Ctrl+0"});
+        row("document Insert", false, "mnuInsert",
+            {"mnuInsertVariable|Varia&ble...|Ctrl+B", "mnuInsertFunction|Func&tion...|Ctrl+T",
+             "mnuInsertStatements|Statement...|", "-", "mnuInsertObjectLabel|Label|",
+             "mnuInsertObjectText|Text|", "mnuInsertObjectFont|Font|", "-",
+             "mnuInsertObjectCheckbox|Checkbox|", "mnuInsertObjectRadio|Radio button|", "-",
+             "mnuInsertObjectButton|Button|", "mnuInsertObjectScrollbar|Scrollbar|"});
+        row("document Insert Statement", false, "mnuInsertStatements",
+            {"mnuInsertStatementIF|IF Statement|", "mnuInsertStatementIFELSE|IF ELSE Statement|",
+             "-", "mnuInsertStatementFORS|FOR Statement|", "-",
+             "mnuInsertStatementWHILES|WHILE Statement|",
+             "mnuInsertStatementDOM|DO WHILE Statement|", "-",
+             "mnuInsertStatementSWITCH|SWITCH Statement|", "-",
+             "mnuInsertStatementTRY|TRY CATCH Statement|",
+             "mnuInsertStatementFINALLY|TRY CATCH FINALLY Statement|"});
+        row("document Window", false, "mnuWindow",
+            {"mnuWindowCascade|Cascade|", "mnuWindowHorizontal|Tile Horizontal|",
+             "mnuWindowVertical|Tile Vertical|", "mnuWindowArrange|Arrange Icons|", "-",
+             "mnuWindowList|&1 Untitled|"});
+        row("document Help", false, "mnuHelp",
+            {"mnuHelpContents|&Contents|F1", "-", "mnuHelpWebsitesBrennick|Brennick Software|",
+             "mnuHelpWebsitesSupport|Orvane Support|", "-", "mnuHelpAbout|&About Orvane|"});
+    }
+
+    void menus() {
+        QFETCH(bool, frameBar);
+        QFETCH(QString, menu);
+        test_->store.saveList(QStringLiteral("RecentFiles"), {QStringLiteral("/r/A&B.java")});
+        const QMenuBar& bar = frameBar ? frame().frameMenuBar() : frame().documentMenuBar();
+        QMenu* found = menu.isEmpty() ? nullptr : bar.findChild<QMenu*>(menu);
+        if (found)
+            emit found->aboutToShow();
+        QTEST(entries(found ? found->actions() : bar.actions()), "entries");
+    }
+
+    void toolbars() {
+        QCOMPARE(
+            entries(frame().standardToolbar().actions(), true),
+            (QStringList{"New|New Document|Creates a new, blank document.", "-",
+                         "Open|Open Project or Document|Opens a project or document.",
+                         "Save|Save Project or Document|Saves a project or document.",
+                         "Print|Print Document|Prints a document.", "-", "Preview|Preview|",
+                         "Run|Run|", "-", "Cut|Cut|Cuts selected text to Clipboard",
+                         "Copy|Copy|Copies selected text to Clipboard",
+                         "Paste|Paste|Pastes text from Clipboard", "-",
+                         "Find|Find|Search document for a word or phrase.", "-", "Help|Help|"}));
+        QCOMPARE(entries(frame().objectToolbar().actions(), true),
+                 (QStringList{"Font|Font|", "-", "Label|Label|", "-", "TextEdit|TextEdit|",
+                              "TextField|TextField|", "-", "Checkbox|Checkbox|",
+                              "Radiobutton|Radiobutton|", "-", "Button|Button|", "-",
+                              "Scrollbar|Scrollbar|"}));
+    }
+
     // The active window's menu bar shows; its Window menu lists every window.
     void menusFollowTheWindows() {
         frame().newDocumentWindow()->setCaption(QStringLiteral("R&D.JAVA"));
         frame().newDocumentWindow();
         QCOMPARE(windowList(frame(), 1),
                  (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
-        DocumentWindow* second = test_->active();
-        QCOMPARE(second->caption(), QStringLiteral("R&D.JAVA"));
+        QCOMPARE(test_->active()->caption(), QStringLiteral("R&D.JAVA"));
         QVERIFY(frame().documentMenuBar().isVisible() && !frame().frameMenuBar().isVisible());
         QVERIFY(frame().mdiArea().subWindowList().first()->close());
         settle();
@@ -199,6 +384,338 @@ private slots:
         QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));
         QCOMPARE(document.text(), QStringLiteral("document text"));
         QCOMPARE(document.selText(), QStringLiteral("document"));
+    }
+
+    void editCommands_data() {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("clipboardBefore"); // null: the clipboard holds no text
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("clipboardAfter");
+        const auto row = [](const char* name, const char* item, QString before,
+                            QString clipboardBefore, QString after, QString clipboardAfter) {
+            QTest::newRow(name) << QStringLiteral("mnuEdit") + item << before << clipboardBefore
+                                << after << clipboardAfter;
+        };
+        row("cut across a line break", "Cut", "a[b\r\nc]d", "old", "a|d", "b\nc");
+        row("cut nothing empties the clipboard", "Cut", "a|bc", "old", "a|bc", "");
+        row("delete", "Delete", "[one ]two", "old", "|two", "one ");
+        row("copy", "Copy", "[a\u00A0b\r\nc]d", "old", "[a\u00A0b\r\nc]d", "a\u00A0b\nc");
+        row("paste at the caret", "Paste", "one| two", "X\nY", "oneX\r\nY| two", "X\nY");
+        row("paste over a selection", "Paste", "[x]", "a\r\nb\rc", "a\r\nb\r\nc|", "a\r\nb\rc");
+        row("paste with no text", "Paste", "[one ]two", nullptr, "|two", "");
+        row("select all", "Select", "ab|\r\ncd", "old", "[ab\r\ncd]", "old");
+    }
+
+    void editCommands() {
+        QFETCH(QString, item);
+        QFETCH(QString, before);
+        QFETCH(QString, clipboardBefore);
+        setMarked(test_->active()->text(), before);
+        if (clipboardBefore.isNull())
+            QGuiApplication::clipboard()->clear();
+        else
+            QGuiApplication::clipboard()->setText(clipboardBefore);
+        test_->active()->applyCommandEnabling();
+        test_->item(item)->trigger();
+        QTEST(marked(test_->active()->text()), "after");
+        QTEST(QGuiApplication::clipboard()->text(), "clipboardAfter");
+        checkEnabling(frame(), test_->active(), !test_->active()->text().isEmpty());
+    }
+
+    // Typing enables the commands at once, not only when the editor next gets the focus, and
+    // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
+    // active one.
+    void enablingFollowsTyping() {
+        DocumentWindow* window = test_->active();
+        QTest::keyClicks(&window->editor(), QStringLiteral("a"));
+        checkEnabling(frame(), window, true);
+        checkEnabling(frame(), frame().newDocumentWindow(), false);
+        frame().activateDocument(*window);
+        checkEnabling(frame(), window, true);
+        test_->item(QStringLiteral("mnuEditSelect"))->trigger();
+        test_->item(QStringLiteral("mnuEditDelete"))->trigger();
+        checkEnabling(frame(), window, false);
+    }
+
+    void closeRule_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::addColumn<bool>("frameClose"); // else the window alone
+        QTest::addColumn<bool>("closes");
+        using enum MessageAnswer;
+        QTest::newRow("empty: closes silently") << "" << Yes << false << true;
+        QTest::newRow("text, No: closes unsaved") << "class A {}" << No << false << true;
+        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << Yes << false << false;
+        QTest::newRow("text, no button: stays") << "draft" << Dismissed << false << false;
+        QTest::newRow("text, no button, frame close: stays")
+            << "draft" << Dismissed << true << false;
+    }
+
+    // A closed last window leaves nothing to save, print or insert into; nothing is written. A
+    // question closed with Escape or the title bar throws nothing away, nor ends the program.
+    void closeRule() {
+        QFETCH(QString, typed);
+        QFETCH(MessageAnswer, answer);
+        QFETCH(bool, frameClose);
+        QFETCH(bool, closes);
+        DocumentWindow* window = test_->active();
+        QTest::keyClicks(&window->editor(), typed);
+        test_->desktop.answerMessage(answer);
+        QCOMPARE(frameClose ? frame().close()
+                            : qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(),
+                 closes);
+        settle();
+        QCOMPARE(frame().documentWindows().size(), closes ? 0 : 1);
+        checkEnabling(frame(), closes ? nullptr : window, !closes);
+        if (!closes)
+            QCOMPARE(window->text().text(), typed);
+        QCOMPARE(test_->desktop.saveRequests.size(),
+                 closes || answer != MessageAnswer::Yes ? 0 : 1);
+        QCOMPARE(test_->desktop.endProgramCalls, 0);
+        QCOMPARE(test_->desktop.messages.size(), typed.isEmpty() ? 0 : 1);
+        for (const Message& asked : test_->desktop.messages) {
+            QCOMPARE(asked.text, "This document hasn't been saved.  Do you want to sve it now?");
+            QCOMPARE(asked.title, QStringLiteral("Orvane"));
+            QCOMPARE(asked.buttons, MessageButtons::YesNo);
+            QCOMPARE(asked.icon, MessageIcon::Question);
+        }
+        const QDir folder(test_->desktop.programFolderPath);
+        QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Projects"});
+        frame().toolbarButton(QStringLiteral("New"))->trigger();
+        checkEnabling(frame(), test_->active(), false);
+    }
+
+    void finishWritesTheProject_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed"); // null: Finish at once
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("source"); // tests/rules/expected/<source>; empty: not compared
+        const char* sources[] = {"standardapplet", "actionlistenerapplet", "mouselistenerapplet",
+                                 "runnableapplet", "frameapplication"};
+        for (int kind = 1; kind <= 5; ++kind) {
+            const QString name = kind == 5 ? "MyApp" : "MyApplet";
+            QTest::addRow("%d", kind)
+                << kind << name << name << QString::fromLatin1(sources[kind - 1]) + ".java";
+        }
+        QTest::newRow("standard applet at once") << 1 << QString() << "Document1"
+                                                 << "";
+        QTest::newRow("application at once") << 5 << QString() << "Document1"
+                                             << "";
+        QTest::newRow("sixteen blanks") << 2 << "a" + QString(15, u' ') + "b c"
+                                        << "ab c"
+                                        << "";
+        QTest::newRow("blanks only") << 2 << QStringLiteral("   ") << ""
+                                     << "";
+    }
+
+    void finishWritesTheProject() {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QString, name);
+        QFETCH(QString, source);
+        const QString folder = frame().projectsFolder();
+        QStringList files = {name + QStringLiteral(".html"), name + QStringLiteral(".java")};
+        if (kind == 5)
+            files.removeFirst();
+        const QString author = source.isEmpty() ? QString() : QStringLiteral("Jane Doe");
+        test_->desktop.driveDialog(
+            Finish(typed, author, source.isEmpty() ? QString() : "A test applet."));
+        ShowDocumentWizard(frame(), QString::number(kind));
+
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), files);
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
+        QCOMPARE(windows.size(), files.size());
+        for (qsizetype i = 0; i < files.size(); ++i) {
+            QCOMPARE(windows[i]->documentPath(), folder + files[i]);
+            QCOMPARE(windows[i]->caption(), files[i].toUpper());
+            QCOMPARE(readBytes(folder + files[i]), windows[i]->text().text().toUtf8());
+        }
+        QCOMPARE(test_->active(), windows.last());
+        QVERIFY(windows.last()->text().text().contains("\r\npublic class " + name + " extends "));
+        if (!source.isEmpty()) {
+            QCOMPARE(windows.last()->text().text(), ExpectedFile(source));
+            if (kind != 5)
+                QCOMPARE(windows[0]->text().text(), ExpectedFile("appletpage.html"));
+        }
+        QCOMPARE(test_->store.get(SettingKey::AuthorName),
+                 author.isNull() ? "Author's Name" : author);
+        QVERIFY(test_->desktop.messages.isEmpty());
+    }
+
+    // A file that was never written must not be claimed: the window stays Untitled.
+    void failedWriteKeepsTheWindowUntitled() {
+        QVERIFY(QDir(frame().projectsFolder()).removeRecursively());
+        test_->desktop.messageAnswers.append({MessageAnswer::Ignore, MessageAnswer::Ignore});
+        test_->desktop.driveDialog(Finish(QStringLiteral("App")));
+        ShowDocumentWizard(frame(), QStringLiteral("3"));
+
+        QCOMPARE(test_->desktop.messages.size(), 2); // one report for the page, one for the source
+        QCOMPARE(test_->desktop.messages[1].buttons, MessageButtons::AbortRetryIgnore);
+        const QList<DocumentWindow*> windows = frame().documentWindows().mid(1);
+        QCOMPARE(windows.size(), 2);
+        for (DocumentWindow* window : windows) {
+            QCOMPARE(window->caption(), QStringLiteral("Untitled"));
+            QVERIFY(window->documentPath().isEmpty());
+        }
+        QVERIFY(windows[1]->text().text().contains(
+            "\r\npublic class App extends Applet implements MouseListener"));
+    }
+
+    void refusesNamesLeavingTheFolder_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("three folders up") << "../../../x";
+        QTest::newRow("a sub-folder") << "sub/x";
+        QTest::newRow("a backslash") << "sub\\x";
+        QTest::newRow("dot dot") << "..";
+    }
+
+    // Finish says why and keeps the wizard open; nothing is written, here or three folders up.
+    void refusesNamesLeavingTheFolder() {
+        QFETCH(QString, name);
+        QTemporaryDir root;
+        test_.reset(); // first, as each frame points the settings at a place of its own
+        test_ = std::make_unique<TestFrame>();
+        test_->desktop.programFolderPath = root.filePath(QStringLiteral("a/b/program"));
+        QVERIFY(QDir().mkpath(test_->desktop.programFolderPath + QStringLiteral("/Projects/sub")));
+        QVERIFY(test_->start());
+        bool stillOpen = false;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            Finish(name)(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QVERIFY(stillOpen);
+        QCOMPARE(shownTexts(test_->desktop),
+                 QStringList{"The project name [" + name +
+                             "] cannot contain \"/\", \"\\\" or \"..\", since the project's "
+                             "files are saved under this name in the projects folder."});
+        QVERIFY(!QDirIterator(root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories)
+                     .hasNext());
+    }
+
+    void existingProjectAsksFirst_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<MessageAnswer>("answer");
+        QTest::newRow("its source, No") << "Mine.java" << MessageAnswer::No;
+        QTest::newRow("its page, Escape") << "Mine.html" << MessageAnswer::Dismissed;
+        QTest::newRow("its source, Yes") << "Mine.java" << MessageAnswer::Yes;
+    }
+
+    // Only Yes replaces the user's project; otherwise the wizard stays open with the name typed.
+    // The name proposed is the first no project has taken.
+    void existingProjectAsksFirst() {
+        QFETCH(QString, existing);
+        QFETCH(MessageAnswer, answer);
+        const QString folder = frame().projectsFolder();
+        writeBytes(folder + existing, "mine");
+        writeBytes(folder + QStringLiteral("Document1.html"), "taken");
+        test_->desktop.answerMessage(answer);
+        bool stillOpen = false;
+        QString name;
+        QString proposed;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            proposed = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+            Finish(QStringLiteral("Mine"))(d);
+            stillOpen = d.isVisible() && d.result() != QDialog::Accepted;
+            name = d.findChild<QLineEdit*>(QStringLiteral("txtProject"))->text();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QCOMPARE(proposed, QStringLiteral("Document2"));
+        QCOMPARE(test_->desktop.messages.size(), 1);
+        const Message& asked = test_->desktop.messages.first();
+        QCOMPARE(asked.text, QStringLiteral("The project [Mine] already exists in the projects "
+                                            "folder. Replace its files?"));
+        QCOMPARE(asked.icon, MessageIcon::Question);
+        QCOMPARE(asked.buttons, MessageButtons::YesNo);
+        QCOMPARE(asked.defaultAnswer, MessageAnswer::No);
+        const bool replaced = answer == MessageAnswer::Yes;
+        QCOMPARE(stillOpen, !replaced);
+        QCOMPARE(name, QStringLiteral("Mine"));
+        QCOMPARE(readBytes(folder + existing) == "mine", !replaced);
+        QCOMPARE(frame().documentWindows().size(), replaced ? 3 : 1);
+    }
+
+    void focusMovesWithinTheDialogOnly_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        using enum Qt::FocusReason;
+        QTest::newRow("name, Tab") << "txtProject" << TabFocusReason << "MyName"
+                                   << "MyName";
+        QTest::newRow("name, window") << "txtProject" << ActiveWindowFocusReason << "My Name"
+                                      << "";
+        QTest::newRow("name, context menu") << "txtProject" << PopupFocusReason << "My Name"
+                                            << "";
+        QTest::newRow("description, Tab") << "txtDescription" << TabFocusReason << "My Name"
+                                          << "My Name";
+        QTest::newRow("description, window")
+            << "txtDescription" << ActiveWindowFocusReason << "My Name"
+            << "";
+    }
+
+    // Leaving a box for another of the dialog's controls selects it on return (and takes the
+    // blanks out of the name); leaving the window or opening a menu changes nothing, so the next
+    // key does not replace the whole box.
+    void focusMovesWithinTheDialogOnly() {
+        QFETCH(QString, box);
+        QFETCH(Qt::FocusReason, reason);
+        QString text;
+        QString selected;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            QWidget* widget = d.findChild<QWidget*>(box);
+            const auto focus = [widget](QEvent::Type type, Qt::FocusReason why) {
+                QFocusEvent event(type, why);
+                QCoreApplication::sendEvent(widget, &event);
+                settle();
+            };
+            focus(QEvent::FocusIn, Qt::TabFocusReason);
+            auto* line = qobject_cast<QLineEdit*>(widget);
+            auto* lines = qobject_cast<QPlainTextEdit*>(widget);
+            line ? line->setText(QStringLiteral("My Name")) : lines->setPlainText("My Name");
+            focus(QEvent::FocusOut, reason);
+            focus(QEvent::FocusIn, reason);
+            text = line ? line->text() : lines->toPlainText();
+            selected = line ? line->selectedText() : lines->textCursor().selectedText();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QTEST(text, "text");
+        QTEST(selected, "selected");
+    }
+
+    // A click selects a box as Tab does; a year or a word typed into Copyright is not completed
+    // from the list; the description keeps a non-breaking space.
+    void keepsWhatWasTyped() {
+        QString clicked;
+        QStringList copyrights;
+        ProjectValues answers;
+        test_->desktop.driveDialog([&](QDialog& d) {
+            // The press must find the dialog active, or the focus only follows later.
+            d.activateWindow();
+            QVERIFY(QTest::qWaitFor([&d] { return QApplication::activeWindow() == &d; }));
+            auto* author = d.findChild<QLineEdit*>(QStringLiteral("txtAuthor"));
+            QTest::mouseClick(author, Qt::LeftButton, {}, author->rect().center());
+            settle();
+            clicked = author->selectedText();
+            // Typed as the user types: completion only follows keys into the focused box.
+            QLineEdit* copyright =
+                d.findChild<QComboBox*>(QStringLiteral("cboCopyright"))->lineEdit();
+            QTest::mouseClick(copyright, Qt::LeftButton);
+            for (const char* typed : {"200", "non"}) {
+                copyright->clear();
+                QTest::keyClicks(copyright, QString::fromLatin1(typed));
+                copyrights << copyright->text();
+            }
+            d.findChild<QPlainTextEdit*>(QStringLiteral("txtDescription"))
+                ->setPlainText(QStringLiteral("a\u00A0b\nc"));
+            answers = static_cast<DocumentDialog&>(d).answers();
+        });
+        ShowDocumentWizard(frame(), QStringLiteral("1"));
+        QCOMPARE(clicked, QStringLiteral("Author's Name"));
+        QCOMPARE(copyrights, (QStringList{"200", "non"}));
+        QCOMPARE(answers.description, QStringLiteral("a\u00A0b\r\nc"));
     }
 };
 

@@ -3,39 +3,52 @@
 #include "about/versiontext.h"
 #include "app/helpcommands.h"
 #include "app/helplinks.h"
+#include "app/projectsfolder.h"
 #include "document/documentwindow.h"
 #include "document/openinbrowser.h"
 #include "settings/optionscommand.h"
+#include "templates/wizardcommand.h"
 #include "testframe.h"
+#include "toolchain/toolchaincommands.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRect>
 #include <QSettings>
 #include <QTabWidget>
-#include <QTest>
 
 using namespace orvane;
+using namespace orvane::test;
 using namespace Qt::StringLiterals;
 
 using Messages = QList<std::tuple<QString, QString, MessageIcon>>;
 
 namespace {
 
+// Every key, in the order the Options dialog writes its first fifteen.
+const QStringList keys =
+    u"FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
+    "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser SDKLocation "
+    "SDKNormal SDKDebug SDKOptimize SDKVerbose AuthorName UsedPreviousVersion"_s.split(u' ');
+
+QSettings raw() {
+    return QSettings(settingsApplication, settingsApplication);
+}
+
 template <typename Widget = QAbstractButton> Widget* child(QDialog& dialog, const char* name) {
     return dialog.findChild<Widget*>(QString::fromLatin1(name));
 }
 
-// The dialog's fifteen keys, in the order they are written.
 QStringList storedOptions(const SettingsStore& settings) {
     QStringList values;
-    for (const QString& key :
-         u"FontNameValue FontNameSize FontNameIndex FontSizeIndex StandardToolbarValue "
-         "FormattingToolbarValue StatusbarValue DefaultBrowser IEBrowser NSBrowser SDKLocation "
-         "SDKNormal SDKDebug SDKOptimize SDKVerbose"_s.split(u' '))
+    for (const QString& key : keys.first(15))
         values << settings.get(key, QStringLiteral("absent"));
     return values;
 }
@@ -51,19 +64,22 @@ QString shown(QDialog& d) {
     return (state << child<QLineEdit>(d, "txtCompiler")->text()).join(u' ');
 }
 
-QStringList storedKeys() {
-    return QSettings(QStringLiteral("Orvane"), QStringLiteral("Orvane")).allKeys();
+Messages messages(const FakeDesktop& desktop) {
+    Messages shown;
+    for (const Message& message : desktop.messages)
+        shown.append({message.text, message.title, message.icon});
+    return shown;
 }
 
 } // namespace
 
-// View > Options and the Help menus: About, the manual and the maker's web page.
+// The settings store, the start-up that reads it, View > Options and the Help menus.
 class TestOptionsAndHelp : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::TestFrame> test_;
+    std::unique_ptr<TestFrame> test_;
 
-    test::FakeDesktop& fake() const { return test_->desktop; }
+    FakeDesktop& fake() const { return test_->desktop; }
     MainFrame& frame() const { return test_->frame(); }
 
     // Opens the dialog on `tab`, lets `edit` work on it and presses `button`.
@@ -76,15 +92,8 @@ class TestOptionsAndHelp : public QObject {
         ShowOptionsDialog(frame(), tab);
     }
 
-    Messages messages() const {
-        Messages shown;
-        for (const Message& message : fake().messages)
-            shown.append({message.text, message.title, message.icon});
-        return shown;
-    }
-
 private slots:
-    void init() { QVERIFY((test_ = std::make_unique<test::TestFrame>())->start()); }
+    void init() { QVERIFY((test_ = std::make_unique<TestFrame>())->start()); }
     void cleanup() { test_.reset(); }
 
     // Browse cancelled keeps the location.
@@ -99,11 +108,11 @@ private slots:
                 child(d, "optVerbose")->setChecked(true);
             },
             "cmdCancel", OptionsTab::Compiler);
-        QCOMPARE(storedKeys(), QStringList());
+        QCOMPARE(raw().allKeys(), QStringList());
     }
 
     // Only the active window takes the font. A typed size comes back when the dialog reopens,
-    // so Ok on it unchanged keeps it.
+    // so Ok on it unchanged keeps it; a size that is no number is stored as 0, the font kept.
     void okWritesEverythingAndReopensWithIt() {
         fake().answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
         const QStringList fonts = QFontDatabase::families();
@@ -122,7 +131,7 @@ private slots:
             QStringLiteral("-1 1 0 1 False False True /opt/jdk/bin/javac False True False False")
                 .split(u' ');
         QCOMPARE(storedOptions(test_->store), saved);
-        QCOMPARE(storedKeys().size(), 15);
+        QCOMPARE(raw().allKeys().size(), 15);
         QCOMPARE(std::pair(active.font().family(), active.font().pointSizeF()),
                  std::pair(fonts.last(), 13.0));
         QCOMPARE(frame().documentWindows().constFirst()->editor().font(), otherFont);
@@ -131,6 +140,12 @@ private slots:
             QCOMPARE(shown(d), fonts.last() + " 13 -1 1 0 1 0 0 1 0 1 0 0 /opt/jdk/bin/javac");
         });
         QCOMPARE(storedOptions(test_->store), saved);
+
+        frame().activeDocument()->setEditorFont({QStringLiteral("Serif"), 20});
+        const QFont before = active.font();
+        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
+        QCOMPARE(test_->store.get(SettingKey::FontNameSize), u"0"_s);
+        QCOMPARE(active.font(), before);
     }
 
     // A stored value the dialog never writes shows the dialog's default instead.
@@ -161,15 +176,6 @@ private slots:
         QTEST(seen, "shown");
     }
 
-    void sizeThatIsNoNumberIsStoredAsZeroAndKeepsTheFont() {
-        DocumentWindow* active = frame().activeDocument();
-        active->setEditorFont({QStringLiteral("Serif"), 20});
-        const QFont before = active->editor().font();
-        confirm([](QDialog& d) { child<QComboBox>(d, "cboSize")->setEditText(u"abc"_s); });
-        QCOMPARE(test_->store.get(SettingKey::FontNameSize), u"0"_s);
-        QCOMPARE(active->editor().font(), before);
-    }
-
     // The version line names the platform; without a system-information tool on the search
     // path the box says so and stays open. A tool found is started to outlive Orvane.
     void aboutBox() {
@@ -188,45 +194,137 @@ private slots:
             cmdSysInfo->click();
         });
         ShowAboutBox(frame());
-        QCOMPARE(VersionLine(VersionText(1, 0, 1), HostPlatform::Windows),
-                 QStringLiteral("Version 1.01 for Microsoft Windows 95/98/ME/NT/2000"));
         QCOMPARE(VersionLine(VersionText(2, 3, 14), HostPlatform::Linux),
                  QStringLiteral("Version 2.314 for Linux"));
-        QCOMPARE(messages(),
+        QCOMPARE(messages(fake()),
                  Messages({{QStringLiteral("System Information Is Unavailable At This Time"),
                             QString(), MessageIcon::None}}));
         QCOMPARE(fake().detachedCalls.size(), 1);
         QCOMPARE(fake().detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
     }
 
-    // Letter case is kept where it matters.
-    void contentsShowsTheInstalledManual() {
+    // The manual's letter case is kept where it matters; every web item opens the maker's page,
+    // and a page the browser cannot open is reported.
+    void helpOpensTheManualAndTheMakersPage() {
         fake().programFolderPath = QStringLiteral("/opt/Orvane Tools");
         ShowHelpContents(frame());
         QCOMPARE(fake().helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
         QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
                  QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
-    }
-
-    void everyWebItemOpensTheMakersPage() {
         for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite"})
             frame().findChild<QAction*>(item)->trigger();
         for (const char* item : {"mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
             frame().command(item)->trigger();
         const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
         QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
-        QCOMPARE(MakerHomePage("/p", "https://example.org/orvane"), "https://example.org/orvane");
         QVERIFY(fake().messages.isEmpty());
-    }
-
-    void failedOpenIsReported() {
         fake().openUrlSucceeds = false;
         OpenInBrowser(fake(), QStringLiteral("/tmp/page.html"));
-        QCOMPARE(fake().openedUrls, QList<QUrl>{QUrl::fromLocalFile("/tmp/page.html")});
+        QCOMPARE(fake().openedUrls.constLast(), QUrl::fromLocalFile("/tmp/page.html"));
         QCOMPARE(
-            messages(),
+            messages(fake()),
             Messages({{QStringLiteral("An unexpected error occurred while launching Web browser."),
                        QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
+    }
+
+    // Texts that look like lists, numbers or Qt's own markers come back as written, each stored
+    // under its key's exact name, also in the next run, which parses the file afresh.
+    void storeKeepsTextsAsWritten() {
+        const QStringList texts{
+            "Zoë 日本",    "13",        "",          "  padded  ", R"(C:\jdk "1.3"\bin)",
+            "@Variant(x)", "Doe, Jane", "one\r\ntwo"};
+        const TemporarySettings firstRun;
+        SettingsStore store;
+        for (qsizetype key = 0; key < keys.size(); ++key) {
+            store.save(SettingKey(key), texts[key % texts.size()]);
+            QCOMPARE(raw().allKeys().size(), key + 1);
+            QVERIFY(raw().contains("Options/" + keys[key]));
+        }
+        const QString file = raw().fileName();
+        const TemporarySettings secondRun;
+        QVERIFY(QDir().mkpath(QFileInfo(raw().fileName()).path()));
+        QVERIFY(QFile::copy(file, raw().fileName()));
+        for (qsizetype key = 0; key < keys.size(); ++key)
+            QCOMPARE(SettingsStore().get(SettingKey(key)), texts[key % texts.size()]);
+    }
+
+    // Projects live beside the program, else (nothing can be made there) in the user's data
+    // folder, where only the first run welcomes; the wizard writes where Run looks, either way.
+    void startUp_data() {
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("fresh installation") << true;
+        QTest::newRow("Projects cannot be created") << false;
+    }
+
+    void startUp() {
+        QFETCH(bool, writable);
+        TestFrame test;
+        QFile file(test.desktop.programFolderPath + QStringLiteral("/file"));
+        if (!writable) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            test.desktop.programFolderPath = file.fileName() + QStringLiteral("/bin");
+        }
+        const QString expected = writable ? ProjectsFolderPath(test.desktop.programFolderPath)
+                                          : UserProjectsFolderPath();
+        QVERIFY(test.start());
+        QCOMPARE(test.frame().projectsFolder(), expected);
+        MainFrame(test.desktop, test.store).start(); // the next run
+        QCOMPARE(raw().value("Options/UsedPreviousVersion"),
+                 writable ? QVariant() : QVariant("101"));
+        const Messages welcome{{"This Service Release corrected serveral known issues discovered "
+                                "in the Gold Release.  For more information, see the history.txt "
+                                "file for details.",
+                                "Welcome to Orvane [Service Release 1 (SR1)]",
+                                MessageIcon::Information}};
+        QCOMPARE(messages(test.desktop), writable ? Messages() : welcome);
+
+        test.desktop.driveDialog([](QDialog& wizard) {
+            wizard.findChild<QPushButton*>(QStringLiteral("cmdFinish"))->click();
+        });
+        ShowDocumentWizard(test.frame(), QStringLiteral("5"));
+        QVERIFY(QFileInfo::exists(expected + QStringLiteral("Document1.java")));
+        test.desktop.driveDialog([](QDialog& run) {
+            const auto* files = run.findChild<QListWidget*>(QStringLiteral("File1"));
+            QVERIFY(!files->findItems("Document1.java", Qt::MatchExactly).isEmpty());
+        });
+        ShowRunDialog(test.frame());
+        QVERIFY(test.desktop.dialogDrivers.isEmpty());
+    }
+
+    // Only "1" shows a bar. Readers take a value of the wrong form as the default or as text;
+    // the editor font falls back to Courier New 11 without a name or a usable size.
+    void startUpReadsTheSettings_data() {
+        QTest::addColumn<QString>("key"); // empty: every key; "none": no key
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<QList<Bar>>("hidden");
+        QTest::addColumn<double>("points");
+        const auto row = [](const char* name, const char* key, const QVariant& stored,
+                            const QList<Bar>& hidden, double points) {
+            QTest::newRow(name) << QString::fromLatin1(key) << stored << hidden << points;
+        };
+        const QList<Bar> all{Bar::Standard, Bar::Object, Bar::Status};
+        row("nothing stored", "none", {}, {}, 11);
+        row("standard 0", "StandardToolbarValue", "0", {Bar::Standard}, 11);
+        row("object True", "FormattingToolbarValue", "True", {Bar::Object}, 11);
+        row("status 0", "StatusbarValue", "0", {Bar::Status}, 11);
+        row("lists", "", QStringList{"1", "0"}, {}, 11);
+        row("rectangles", "", QRect(1, 2, 3, 4), {}, 11);
+        row("whole numbers", "", 16, all, 16);
+        row("nan", "", "nan", all, 11);
+    }
+
+    void startUpReadsTheSettings() {
+        QFETCH(QString, key);
+        QFETCH(QVariant, stored);
+        QFETCH(QList<Bar>, hidden);
+        TestFrame test;
+        for (const QString& name : keys)
+            if (key.isEmpty() || key == name)
+                raw().setValue(QStringLiteral("Options/") + name, stored);
+        QVERIFY(test.start());
+        for (Bar bar : {Bar::Standard, Bar::Object, Bar::Status})
+            QCOMPARE(test.frame().isBarVisible(bar), !hidden.contains(bar));
+        QTEST(test.active()->editor().font().pointSizeF(), "points");
     }
 };
 

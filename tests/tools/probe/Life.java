@@ -32,8 +32,6 @@ public class Life extends Applet {
                 System.out.println(e);
             }
         }
-        if (getParameter("exit") != null)
-            System.exit(3);
         System.out.println("init " + name + " ended");
     }
 
