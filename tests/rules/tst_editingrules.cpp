@@ -156,16 +156,16 @@ private slots:
         QTest::addColumn<int>("selStart");
         QTest::addColumn<int>("selLength");
         QTest::addColumn<bool>("forward");
-        QTest::addColumn<int>("found");
+        QTest::addColumn<QString>("found"); // "start+length"
         QTest::addColumn<bool>("wrapped");
         // "ab\r\nAB ab": matches at 0, 4 and 7.
-        QTest::newRow("next after the selected match") << "ab" << 0 << 2 << true << 4 << false;
-        QTest::newRow("next from the caret") << " aB " << 5 << 0 << true << 7 << false;
-        QTest::newRow("next wraps to the top") << "ab" << 7 << 2 << true << 0 << true;
-        QTest::newRow("previous") << "ab" << 7 << 2 << false << 4 << false;
-        QTest::newRow("previous wraps to the bottom") << "ab" << 0 << 2 << false << 7 << true;
-        QTest::newRow("a line break is one CR LF") << "b\nA" << 0 << 0 << true << 1 << false;
-        QTest::newRow("not found") << "zz" << 0 << 0 << true << -1 << false;
+        QTest::newRow("next after the selected match") << "ab" << 0 << 2 << true << "4+2" << false;
+        QTest::newRow("next from the caret") << " aB " << 5 << 0 << true << "7+2" << false;
+        QTest::newRow("next wraps to the top") << "ab" << 7 << 2 << true << "0+2" << true;
+        QTest::newRow("previous") << "ab" << 7 << 2 << false << "4+2" << false;
+        QTest::newRow("previous wraps to the bottom") << "ab" << 0 << 2 << false << "7+2" << true;
+        QTest::newRow("a line break is one CR LF") << "b\nA" << 0 << 0 << true << "1+4" << false;
+        QTest::newRow("not found") << "zz" << 0 << 0 << true << "" << false;
     }
 
     void findAgain() {
@@ -175,7 +175,8 @@ private slots:
         QFETCH(bool, forward);
         const std::optional<FoundAgain> result =
             FindAgain(QStringLiteral("ab\r\nAB ab"), search, selStart, selLength, forward);
-        QTEST(result ? result->start : -1, "found");
+        QTEST(result ? QStringLiteral("%1+%2").arg(result->start).arg(result->length) : QString(),
+              "found");
         if (result)
             QTEST(!result->wrapNote.isEmpty(), "wrapped");
     }

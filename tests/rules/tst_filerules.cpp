@@ -4,6 +4,7 @@
 #include "document/parsepath.h"
 #include "document/printlayout.h"
 #include "document/textformat.h"
+#include "settings/optionsrules.h"
 
 #include <QMimeData>
 #include <QTest>
@@ -53,6 +54,10 @@ private slots:
         row("CR LF with a lone CR inside a line", "a\rb\r\nc\r\n", "a\u240Db\r\nc\r\n", "d",
             "a\rb\r\nc\r\nd");
         row("mostly LF, one CR LF", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n", "d", "a\nb\nc\nd");
+        row("as many LF as lone CR: LF", "a\nb\r", "a\r\nb\u240D", "c", "a\nb\rc");
+        row("CR LF ending in a lone CR", "a\r\nb\r", "a\r\nb\u240D", "c", "a\r\nb\rc");
+        row("UTF-8 with a cut 4-byte lead", "\xC3\xA9\xC3\xA9 \xF0x", "\u00E9\u00E9 \u00F0x", "",
+            {});
         row("mostly CR", "a\rb\rc\n", "a\r\nb\r\nc\r\n", "d", "a\rb\rc\rd");
         row("CR at the very end", "a\rb\r", "a\r\nb\r\n", "c", "a\rb\rc");
         row("no break yet", "ab", "ab", "\r\nc", "ab\r\nc");
@@ -145,10 +150,13 @@ private slots:
         QCOMPARE(DroppedFiles(data), QStringList{"/tmp/b.java"});
     }
 
-    // Qt takes point sizes from 1 to 1638.
-    void usableFontSizes() {
+    // Qt takes point sizes from 1 to 1638; a size typed is read as its leading number.
+    void fontSizes() {
         QVERIFY(IsUsableFontSize(" 1 ") && IsUsableFontSize("1638"));
         QVERIFY(!IsUsableFontSize("0.9") && !IsUsableFontSize("1639") && !IsUsableFontSize("x"));
+        QCOMPARE(NumericValueText(" 12.5pt"), "12.5");
+        QCOMPARE(NumericValueText("1.2345678901234567"), "1.23456789012346");
+        QCOMPARE(NumericValueText("pt"), "0");
     }
 
     // The newest first, each once, eight at most; a path's own "&" is no access key.
@@ -191,6 +199,9 @@ private slots:
             {"0 0 0 a", "0 0 300 b", "0 0 600 c", "1 0 0 d"}, "", 900);
         row("no width for 0: tab stops in blanks", "\ta\tb", 5000, {"0 1750 0 a", "0 2750 0 b"},
             "0");
+        QTest::newRow("a lone high surrogate at the end")
+            << QString(u"ab" + QChar(0xD800)) << 1000.0 << QStringList{u"0 0 0 ab" + QChar(0xD800)}
+            << QString() << 1000.0;
         row("no width for 0 nor a blank: tabs stay", "a\tb", 5000, {"0 0 0 a", "0 100 0 b"}, "0 ");
     }
 

@@ -23,7 +23,8 @@ QStringList describe(SyntaxLanguage language, const QString& text) {
     for (const QString& line : text.split(u'\n')) {
         const ColouredLine coloured = ColourLine(language, line, state);
         for (const SyntaxSpan& span : coloured.spans)
-            out << kindName(span.kind) + u':' + line.mid(span.start, span.length);
+            out << kindName(span.kind) + u':' + line.mid(span.start, span.length) +
+                       (span.start + span.length > line.size() ? "<past the end>" : "");
         state = coloured.endState;
     }
     return out;
@@ -64,8 +65,10 @@ private slots:
              {"string:\"say \\\"hi\\\"\"", "escape:\\\"", "escape:\\\"", "number:1"});
         java("backslash before the closing quote", "s = \"C:\\\\\"; t = \"x\";",
              {"string:\"C:\\\\\"", "escape:\\\\", "string:\"x\""});
-        java("character literals with escapes", "c = '\\''; d = '\\u0041';",
-             {"char:'\\''", "escape:\\'", "char:'\\u0041'", "escape:\\u0041"});
+        java("character literals with escapes", "c = '\\''; d = '\\u0041'; e = '\\101';",
+             {"char:'\\''", "escape:\\'", "char:'\\u0041'", "escape:\\u0041", "char:'\\101'",
+              "escape:\\101"});
+        java("a backslash ends the line", "s = \"a\\", {"string:\"a\\", "escape:\\"});
         java("unterminated string ends with its line", "s = \"open\nint x;",
              {"string:\"open", "keyword:int"});
         java("comment markers inside a string", "url = \"http://x/*y*/\"; // real",
@@ -79,8 +82,9 @@ private slots:
              {"doc:/**", "doc: * @param x", "doc: */", "keyword:void"});
         java("empty block comment is not documentation", "/**/ int x;",
              {"comment:/**/", "keyword:int"});
-        java("numbers", "x = 0x1F + 3.5e-2f + .5 + 1_000L + a1;",
-             {"number:0x1F", "number:3.5e-2f", "number:.5", "number:1_000L"});
+        java("numbers", "x = 0x1F + 3.5e-2f + .5 + 1_000L + a1 + 0x1p-3 + 0.5e-3;",
+             {"number:0x1F", "number:3.5e-2f", "number:.5", "number:1_000L", "number:0x1p-3",
+              "number:0.5e-3"});
         java("annotations", "@Override @java.lang.Deprecated void f() {}",
              {"annot:@Override", "annot:@java.lang.Deprecated", "keyword:void"});
         java("text block over lines", "s = \"\"\"\n  a \"b\" \\n\n  \"\"\"; int",

@@ -71,6 +71,8 @@ private slots:
             << u"/w/p/A.java:3: error: ';' expected"_s << posix << u"/w/p/A.java 3"_s;
         QTest::newRow("relative, beside it")
             << u"p/Helper.java:12: error: x"_s << posix << u"/w/p/Helper.java 12"_s;
+        QTest::newRow("first line")
+            << u"/w/p/A.java:1: warning: x"_s << posix << u"/w/p/A.java 1"_s;
         QTest::newRow("another folder") << u"/etc/hostname:1:"_s << posix << QString();
         QTest::newRow("climbing out") << u"/w/p/../../etc/passwd:1:"_s << posix << QString();
         QTest::newRow("windows letter case")
@@ -85,6 +87,20 @@ private slots:
             CompilerJumpTarget(line, windows ? u"C:\\w\\p\\A.java"_s : u"/w/p/A.java"_s,
                                windows ? u"C:\\w"_s : u"/w"_s, style);
         QTEST(target ? target->path + u' ' + QString::number(target->line) : QString(), "expected");
+    }
+
+    // A line past the end is the end.
+    void lineStart() {
+        QCOMPARE(LineStartPosition(u"ab\r\ncd"_s, 2), 4);
+        QCOMPARE(LineStartPosition(u"ab\r\ncd"_s, 3), 6);
+    }
+
+    // Escape sequences go whole, even across chunks; a CR LF becomes LF.
+    void terminalText() {
+        TerminalText terminal;
+        QCOMPARE(terminal.feed(u"a\x1b[1mb\x1b]0;title\x1b\\c\x1b]2;t\ad\x1b["_s), u"abcd"_s);
+        QCOMPARE(terminal.feed(u"0me\r"_s), u"e"_s);
+        QCOMPARE(terminal.feed(u"\nf"_s), u"\nf"_s);
     }
 
     // Lines of at most 5 characters; the history holds `lines` lines and `characters` characters.
