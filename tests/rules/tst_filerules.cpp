@@ -199,8 +199,9 @@ private slots:
             {"0 0 0 a", "0 0 300 b", "0 0 600 c", "1 0 0 d"}, "", 900);
         row("no width for 0: tab stops in blanks", "\ta\tb", 5000, {"0 1750 0 a", "0 2750 0 b"},
             "0");
-        QTest::newRow("a lone high surrogate at the end")
-            << QString(u"ab" + QChar(0xD800)) << 1000.0 << QStringList{u"0 0 0 ab" + QChar(0xD800)}
+        QTest::newRow("a long word ending in a lone high surrogate")
+            << QString(u"abcdefghijklmnopqrst" + QChar(0xD800)) << 1000.0
+            << QStringList{"0 0 0 abcdefghij", "0 0 300 klmnopqrst", u"0 0 600 " + QChar(0xD800)}
             << QString() << 1000.0;
         row("no width for 0 nor a blank: tabs stay", "a\tb", 5000, {"0 0 0 a", "0 100 0 b"}, "0 ");
     }
