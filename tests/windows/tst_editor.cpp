@@ -540,8 +540,10 @@ private slots:
                 d.findChild<QPushButton*>("cmdFind")->click();
             })(t);
         });
-        QTest::newRow("enter with its indent") << Command(
-            [](TestFrame& t) { QTest::keyClick(&t.active()->editor(), Qt::Key_Return); });
+        QTest::newRow("enter with its indent") << Command([](TestFrame& t) {
+            t.active()->text().setSelStart(int(t.active()->text().text().indexOf(u"() {")) + 4);
+            QTest::keyClick(&t.active()->editor(), Qt::Key_Return);
+        });
         QTest::newRow("paste") << Command([](TestFrame& t) {
             t.desktop.setClipboardText(QStringLiteral("XYZ"));
             t.item(QStringLiteral("mnuEditPaste"))->trigger();
