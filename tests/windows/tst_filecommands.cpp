@@ -34,19 +34,16 @@ namespace {
 
 const char* undefined = "Application-defined or object-defined error";
 
-QString numbered(const QString& heading, int number, const QString& description) {
-    return heading + "\r\n\r\nError Number: " + QString::number(number) +
+QString systemFile(int number, const char* description,
+                   const char* heading = "A system file error has occured.") {
+    return QString::fromLatin1(heading) + "\r\n\r\nError Number: " + QString::number(number) +
            "\r\nDescription: " + description;
 }
 
 QString unexpected(int number, const char* description, bool support = false) {
-    return numbered("An unexpected error has occured.", number, description) + "\r\n\r\n" +
+    return systemFile(number, description, "An unexpected error has occured.") + "\r\n\r\n" +
            (support ? "Write down the number and message \r\nand then contact technical support."
                     : "");
-}
-
-QString systemFile(int number, const char* description) {
-    return numbered("A system file error has occured.", number, description);
 }
 
 // A folder that takes no new files, root or not: immutable for root, read-only for others.
@@ -66,39 +63,6 @@ void keepNewFiles(const QString& folder, bool allowed) {
 }
 
 const QDateTime longAgo(QDate(2001, 1, 1), QTime(12, 0), Qt::UTC);
-
-bool closeWindow(DocumentWindow* window) {
-    const bool closed = window->parentWidget()->close();
-    settle();
-    return closed;
-}
-
-// Another program, or another window, changes the file at `path` as `how` says.
-void changeOnDisk(const QString& how, const QString& path, FileSession& session) {
-    if (how == u"folder" || how == u"pipe" || how == u"deleted")
-        QVERIFY(QFile::remove(path));
-    if (how == u"twice")
-        writeBytes(path, "one");
-    if (how == u"new" || how == u"twice") {
-        writeBytes(path, how.toUtf8());
-    } else if (how == u"renamed") {
-        writeBytes(path + ".new", "renamed");
-        QVERIFY(::rename(qPrintable(path + ".new"), qPrintable(path)) == 0);
-    } else if (how == u"theirs") {
-        DocumentWindow* other = session.open(path);
-        other->text().setText(QStringLiteral("theirs"));
-        QVERIFY(SaveDocument(session.frame(), *other));
-        delete other->parentWidget();
-    } else if (how == u"grown") {
-        writeBytes(path, QByteArray(70000, 'x'));
-    } else if (how == u"folder") {
-        QVERIFY(QDir().mkdir(path));
-    } else if (how == u"pipe") {
-        QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
-    } else if (how == u"unreadable") {
-        QVERIFY(QFile::setPermissions(path, {}));
-    }
-}
 
 // Switches away from `window` and back, which makes the frame look at its file on disk.
 void lookAtDisk(FileSession& session, DocumentWindow& window) {
@@ -134,18 +98,6 @@ int runTypingProgram(int argc, char* argv[]) {
         QTest::qWait(50);
     QTextStream(stdout) << (copies().size() == 2 ? "ready" : "no copies") << Qt::endl;
     return QApplication::exec();
-}
-
-// Kills the typing program after its copies are on disk.
-void typeAndKill(const QString& file) {
-    QProcess program;
-    program.start(QCoreApplication::applicationFilePath(),
-                  {QStringLiteral("--typing-program"), QCoreApplication::applicationName(), file});
-    QVERIFY(program.waitForReadyRead(20000));
-    QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("ready"));
-    program.kill();
-    QVERIFY(program.waitForFinished());
-    QCOMPARE(program.exitStatus(), QProcess::CrashExit);
 }
 
 } // namespace
@@ -415,7 +367,8 @@ private slots:
         session.desktop.answerMessage(answer);
 
         const bool stays = !question.isEmpty() && answer != MessageAnswer::Yes;
-        QCOMPARE(closeWindow(window), !stays);
+        QCOMPARE(window->parentWidget()->close(), !stays);
+        settle();
         QTEST(readBytes(path), "file");
         if (typed.isEmpty() || stays)
             QCOMPARE(QFileInfo(path).lastModified(), before);
@@ -470,7 +423,8 @@ private slots:
         QVERIFY(QDir(session.path(QStringLiteral("gone"))).removeRecursively());
         for (int i = 0; i < 3; ++i)
             session.desktop.answerMessage(MessageAnswer::Ignore);
-        QVERIFY(!closeWindow(titled));
+        QVERIFY(!titled->parentWidget()->close());
+        settle();
         QCOMPARE(titled->text().text(), QStringLiteral("class Hello {}\r\nx"));
 
         DocumentWindow* untitled = session.frame().newDocumentWindow();
@@ -487,7 +441,7 @@ private slots:
     }
 
     void eachDiskStateOnce_data() {
-        QTest::addColumn<QString>("how"); // what happens to the file, see changeOnDisk()
+        QTest::addColumn<QString>("how"); // what another program or window does to the file
         QTest::addColumn<MessageAnswer>("answer");
         QTest::addColumn<QString>("text");    // the window's afterwards
         QTest::addColumn<QString>("message"); // the one box, %1 the path; empty: none
@@ -539,7 +493,29 @@ private slots:
         session.desktop.answerMessage(answer);
         QElapsedTimer clock;
         clock.start();
-        changeOnDisk(how, path, session);
+        if (how == u"folder" || how == u"pipe" || how == u"deleted")
+            QVERIFY(QFile::remove(path));
+        if (how == u"twice")
+            writeBytes(path, "one");
+        if (how == u"new" || how == u"twice") {
+            writeBytes(path, how.toUtf8());
+        } else if (how == u"renamed") {
+            writeBytes(path + ".new", "renamed");
+            QVERIFY(::rename(qPrintable(path + ".new"), qPrintable(path)) == 0);
+        } else if (how == u"theirs") {
+            DocumentWindow* other = session.open(path);
+            other->text().setText(QStringLiteral("theirs"));
+            QVERIFY(SaveDocument(session.frame(), *other));
+            delete other->parentWidget();
+        } else if (how == u"grown") {
+            writeBytes(path, QByteArray(70000, 'x'));
+        } else if (how == u"folder") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (how == u"pipe") {
+            QCOMPARE(::mkfifo(qPrintable(path), 0600), 0);
+        } else if (how == u"unreadable") {
+            QVERIFY(QFile::setPermissions(path, {}));
+        }
         lookAtDisk(session, *window);
         lookAtDisk(session, *window);
         QVERIFY2(clock.elapsed() < 1000, "the check must not wait on the file");
@@ -680,7 +656,15 @@ private slots:
         QTemporaryDir folder;
         const QString file = folder.filePath(QStringLiteral("A.java"));
         writeBytes(file, "class A {}\n");
-        typeAndKill(file);
+        QProcess program;
+        program.start(
+            QCoreApplication::applicationFilePath(),
+            {QStringLiteral("--typing-program"), QCoreApplication::applicationName(), file});
+        QVERIFY(program.waitForReadyRead(20000));
+        QCOMPARE(program.readAllStandardOutput().trimmed(), QByteArray("ready"));
+        program.kill();
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitStatus(), QProcess::CrashExit);
         test.desktop.answerMessage(answer);
         QVERIFY(test.start());
 
