@@ -48,7 +48,7 @@ SEEN_BY = [
     ("src/document/printlayout.cpp", ["tools_tst_printpdf"]),
     ("src/document/syntaxcolouring.cpp", ["windows_tst_editor"]),
     ("src/search/*", ["windows_tst_editor"]),
-    ("src/templates/*", ["windows_tst_menus", "windows_tst_optionsandhelp",
+    ("src/templates/*", ["windows_tst_frame", "windows_tst_optionsandhelp",
                          "tools_tst_toolchaintools"]),
     ("src/insert/*", ["windows_tst_editor", "tools_tst_toolchaintools"]),
     ("src/settings/*", ["windows_tst_optionsandhelp", "windows_tst_toolchaincommands"]),

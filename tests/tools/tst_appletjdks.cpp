@@ -115,7 +115,6 @@ private slots:
         QCOMPARE(text.count(note + u'\n'), note == ownApi ? 7 : 6);
         QCOMPARE(text.count(u"--patch-module"_s), note == ownApi ? 7 : 0);
         QCOMPARE(text.count(u"\nExit status 0\n"_s), 7);
-        QVERIFY(text.endsWith(u"\nStopped\n\n"_s));
         QVERIFY(program.fake.messages.isEmpty());
     }
 
@@ -144,10 +143,9 @@ private slots:
         program.waitForPrograms();
         QVERIFY2(program.pane().text().endsWith(u"\nExit status 3\n\n"_s),
                  qPrintable(program.pane().text()));
+        const QString box = u"The Java runtime that was started has no applet classes"_s;
+        QTEST(int(program.messageTexts().filter(box).size()), "boxes");
         QTEST(int(program.fake.messages.size()), "boxes");
-        for (const auto& message : program.fake.messages)
-            QVERIFY(message.text.startsWith(u"The Java runtime that was started has no applet "
-                                            "classes"_s));
     }
 };
 

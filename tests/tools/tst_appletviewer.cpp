@@ -32,15 +32,16 @@ Finished Run(const QString& program, const QStringList& arguments) {
 }
 
 // Compiles the probe `probe` into the folder's "classes", the code base of the tags of `html`
-// unless one names its own, and writes that page beside it.
-QString ProbePage(const QTemporaryDir& folder, const QString& probe, const QString& html) {
+// unless one names its own, and writes that page beside it (without `html`, the probe's page).
+QString ProbePage(const QTemporaryDir& folder, const QString& probe, const QString& html = {}) {
     const QString source = qEnvironmentVariable("ORVANE_SOURCE_DIR") + "/tests/tools/probe/";
     const Finished javac =
         Run("javac", {"-Xlint:-removal", "-d", folder.filePath("classes"), source + probe});
     if (javac.exitCode != 0)
         qFatal("cannot compile %s: %s", qPrintable(probe), qPrintable(javac.errors));
     const QString page = folder.filePath("page.html");
-    if (WriteDocumentFile(page, html, TextFormat()))
+    if (html.isEmpty() ? !QFile::copy(source + "page.html", page)
+                       : WriteDocumentFile(page, html, TextFormat()) != 0)
         qFatal("cannot write the page");
     return page;
 }
@@ -72,10 +73,7 @@ private slots:
     // page; each gets a window; closing stops and destroys them.
     void stubAndContext() {
         QTemporaryDir folder;
-        QFile html(qEnvironmentVariable("ORVANE_SOURCE_DIR") + "/tests/tools/probe/page.html");
-        QVERIFY(html.open(QIODevice::ReadOnly));
-        const QString page = ProbePage(folder, "Probe.java", QString::fromUtf8(html.readAll()));
-        const Finished viewer = showPage(page);
+        const Finished viewer = showPage(ProbePage(folder, "Probe.java"));
         QVERIFY2(viewer.exitCode == 0 && viewer.errors.isEmpty(), qPrintable(viewer.errors));
         QCOMPARE(viewer.output.split('\n', Qt::SkipEmptyParts),
                  QStringList({"Hello & welcome | true | true | true",
@@ -142,11 +140,9 @@ private slots:
         QFETCH(QString, error);
         QTcpServer server;
         QVERIFY(server.listen(QHostAddress::LocalHost));
-        const auto withPort = [&server](const QString& text) {
-            return text.contains(u"%1") ? text.arg(server.serverPort()) : text;
-        };
-        applets = withPort(applets);
-        error = withPort(error);
+        const QString port = QString::number(server.serverPort());
+        applets.replace(u"%1"_s, port);
+        error.replace(u"%1"_s, port);
         QTemporaryDir folder;
         const Finished viewer =
             showPage(ProbePage(folder, "Life.java", u"<html><body>%1</body></html>"_s.arg(applets)),

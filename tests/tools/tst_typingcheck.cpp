@@ -59,15 +59,11 @@ class TestTypingCheck : public QObject {
     QString build_;
     QTemporaryDir folder_;
 
-    TypingChecker* newChecker(QObject& owner, test::FakeDesktop& desktop) const {
-        return new TypingChecker(desktop, CheckerCommand(java_, build_, {}), &owner);
-    }
-
     // The diagnostics the checker answers for `text` as `name` of the test's folder.
     QStringList check(const QString& name, const QString& text) const {
         test::FakeDesktop desktop;
         QObject owner;
-        TypingChecker* checker = newChecker(owner, desktop);
+        auto* checker = new TypingChecker(desktop, CheckerCommand(java_, build_, {}), &owner);
         QSignalSpy answers(checker, &TypingChecker::answered);
         checker->check(1, folder_.filePath(name), folder_.path(), text);
         if (!answers.wait(coldStartMs))
@@ -125,11 +121,9 @@ private slots:
                  "java and javac must be on the search path (scripts/dependencies.sh)");
         build_ = qEnvironmentVariable("ORVANE_BUILD_DIR");
         QVERIFY2(QFileInfo::exists(build_ + u"/"_s + checkerFileName), qPrintable(build_));
-        QCOMPARE(
-            WriteDocumentFile(
-                folder_.filePath(u"Helper.java"_s),
-                "public class Helper {\n    static int twice(int n) { return 2 * n; }\n}\n"_ba),
-            0);
+        const QByteArray helper =
+            "public class Helper { static int twice(int n) { return 2 * n; } }"_ba;
+        QCOMPARE(WriteDocumentFile(folder_.filePath(u"Helper.java"_s), helper), 0);
     }
 
     void checkerAnswers_data() {
@@ -163,7 +157,7 @@ private slots:
     void newerRequestSupersedesAndIdleCheckerEnds() {
         test::FakeDesktop desktop;
         QObject owner;
-        TypingChecker* checker = newChecker(owner, desktop);
+        auto* checker = new TypingChecker(desktop, CheckerCommand(java_, build_, {}), &owner);
         checker->setIdleLimit(200);
         QSignalSpy answers(checker, &TypingChecker::answered);
         const QString path = folder_.filePath(u"Semi.java"_s);

@@ -111,8 +111,7 @@ private slots:
         QCOMPARE(raw().allKeys(), QStringList());
     }
 
-    // Only the active window takes the font. A typed size comes back when the dialog reopens,
-    // so Ok on it unchanged keeps it; a size that is no number is stored as 0, the font kept.
+    // Only the active window takes the font; a typed size survives reopening, "abc" stores 0.
     void okWritesEverythingAndReopensWithIt() {
         fake().answerFileDialog(QStringLiteral("  /opt/jdk/bin/javac "));
         const QStringList fonts = QFontDatabase::families();
@@ -176,8 +175,7 @@ private slots:
         QTEST(seen, "shown");
     }
 
-    // The version line names the platform; without a system-information tool on the search
-    // path the box says so and stays open. A tool found is started to outlive Orvane.
+    // The version names the platform; a missing system-information tool is said, a found one run.
     void aboutBox() {
         fake().missingPrograms = SystemInformationTools();
         fake().driveDialog([this](QDialog& d) {
@@ -203,17 +201,15 @@ private slots:
         QCOMPARE(fake().detachedCalls.constFirst().program, u"/opt/sysinfo"_s);
     }
 
-    // The manual's letter case is kept where it matters; every web item opens the maker's page,
-    // and a page the browser cannot open is reported.
+    // The manual's letter case where it matters; the web items' page; a browser failing is said.
     void helpOpensTheManualAndTheMakersPage() {
         fake().programFolderPath = QStringLiteral("/opt/Orvane Tools");
         ShowHelpContents(frame());
         QCOMPARE(fake().helpFiles, QStringList{"/opt/Orvane Tools/orvane.hlp"});
         QCOMPARE(HelpFilePath(QStringLiteral("C:/Program Files/Orvane/"), HostPlatform::Windows),
                  QStringLiteral("C:\\PROGRAM FILES\\ORVANE\\ORVANE.HLP"));
-        for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite"})
-            frame().findChild<QAction*>(item)->trigger();
-        for (const char* item : {"mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
+        for (const char* item : {"mnuHelpMainWebsite", "mnuHelpSupportWebsite",
+                                 "mnuHelpWebsitesBrennick", "mnuHelpWebsitesSupport"})
             frame().command(item)->trigger();
         const QUrl page = QUrl::fromLocalFile(fake().programFolder() + "/orvane-web.html");
         QCOMPARE(fake().openedUrls, QList<QUrl>(4, page));
@@ -227,8 +223,7 @@ private slots:
                        QStringLiteral("Orvane"), MessageIcon::Exclamation}}));
     }
 
-    // Texts that look like lists, numbers or Qt's own markers come back as written, each stored
-    // under its key's exact name, also in the next run, which parses the file afresh.
+    // Texts that look like lists, numbers or markers come back as written, also in the next run.
     void storeKeepsTextsAsWritten() {
         const QStringList texts{
             "Zoë 日本",    "13",        "",          "  padded  ", R"(C:\jdk "1.3"\bin)",
@@ -248,8 +243,7 @@ private slots:
             QCOMPARE(SettingsStore().get(SettingKey(key)), texts[key % texts.size()]);
     }
 
-    // Projects live beside the program, else (nothing can be made there) in the user's data
-    // folder, where only the first run welcomes; the wizard writes where Run looks, either way.
+    // Projects beside the program, else in the user's folder, first run welcomed; Run finds them.
     void startUp_data() {
         QTest::addColumn<bool>("writable");
         QTest::newRow("fresh installation") << true;
@@ -291,8 +285,7 @@ private slots:
         QVERIFY(test.desktop.dialogDrivers.isEmpty());
     }
 
-    // Only "1" shows a bar. Readers take a value of the wrong form as the default or as text;
-    // the editor font falls back to Courier New 11 without a name or a usable size.
+    // Only "1" shows a bar; a value of the wrong form reads as the default, the font as 11 points.
     void startUpReadsTheSettings_data() {
         QTest::addColumn<QString>("key"); // empty: every key; "none": no key
         QTest::addColumn<QVariant>("stored");
