@@ -29,16 +29,16 @@ class TestInstall : public QObject {
         return environment;
     }
 
-    // Runs a tool that must succeed within a minute, well inside a test function's 300 s, and
+    // Runs a tool that must succeed within two minutes, inside a test function's 300 s, and
     // gives its output. A missing tool fails here: scripts/dependencies.sh installs them all.
     QString run(const QString& program, const QStringList& arguments) const {
         QProcess process;
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setProcessEnvironment(environment());
         process.start(program, arguments);
-        if (!process.waitForStarted() || !process.waitForFinished(60000)) {
+        if (!process.waitForStarted() || !process.waitForFinished(120000)) {
             process.kill();
-            qFatal("%s could not be run, or did not end within a minute", qPrintable(program));
+            qFatal("%s could not be run, or did not end within two minutes", qPrintable(program));
         }
         const QString output = QString::fromLocal8Bit(process.readAll());
         if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
