@@ -68,6 +68,8 @@ private slots:
         java("character literals with escapes", "c = '\\''; d = '\\u0041'; e = '\\101';",
              {"char:'\\''", "escape:\\'", "char:'\\u0041'", "escape:\\u0041", "char:'\\101'",
               "escape:\\101"});
+        java("a unicode escape takes four digits", "s = \"\\u00412\";",
+             {"string:\"\\u00412\"", "escape:\\u0041"});
         java("a backslash ends the line", "s = \"a\\", {"string:\"a\\", "escape:\\"});
         java("unterminated string ends with its line", "s = \"open\nint x;",
              {"string:\"open", "keyword:int"});

@@ -180,6 +180,7 @@ private slots:
             << u"-version.class"_s << J << refusal.arg("-version");
         QTest::newRow("name starting with a digit") << u"1st.class"_s << J << refusal.arg("1st");
         QTest::newRow("argument file") << u"@args.class"_s << J << refusal.arg("@args");
+        QTest::newRow("a hyphen inside") << u"my-app.class"_s << J << refusal.arg("my-app");
         // Names javac compiles and java runs: a combining accent, a currency sign, a connector,
         // a letter number, a letter outside the first plane.
         for (const QString& name : {u"Café"_s, u"€uro"_s, u"a‿b"_s, u"ⅫRoman"_s, u"𝒜pp"_s})
@@ -187,6 +188,8 @@ private slots:
                 << name + u".class"_s << J << u"java -cp /t/Projects/ "_s + name;
         QTest::newRow("packaged class from its root")
             << u"a/b/Pk.class|a.b"_s << J << u"java -cp /t/Projects/ a.b.Pk"_s;
+        QTest::newRow("packaged class outside its folders")
+            << u"Pk.class|a"_s << J << u"java -cp /t/Projects/ Pk"_s;
         QTest::newRow("unpackaged class in a subfolder")
             << u"demo/Pk.class"_s << J << u"java -cp /t/Projects/demo Pk"_s;
         QTest::newRow("page in a subfolder") << u"demo/p.html"_s << RunTool::AppletViewer
