@@ -163,6 +163,7 @@ private slots:
         QTest::newRow("next from the caret") << " aB " << 5 << 0 << true << "7+2" << false;
         QTest::newRow("next wraps to the top") << "ab" << 7 << 2 << true << "0+2" << true;
         QTest::newRow("previous") << "ab" << 7 << 2 << false << "4+2" << false;
+        QTest::newRow("previous at the very top") << "ab" << 4 << 2 << false << "0+2" << false;
         QTest::newRow("previous wraps to the bottom") << "ab" << 0 << 2 << false << "7+2" << true;
         QTest::newRow("a line break is one CR LF") << "b\nA" << 0 << 0 << true << "1+4" << false;
         QTest::newRow("not found") << "zz" << 0 << 0 << true << "" << false;

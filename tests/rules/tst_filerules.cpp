@@ -37,15 +37,19 @@ private slots:
         row("UTF-16 BE", be, "a\r\n", "\u20AC\r\n", be + QByteArray("\x20\xAC\0\n", 4));
         row("UTF-16 LE, odd length, read byte by byte", "\xFF\xFE\x61", "\u00FF\u00FEa", "bc",
             "\xFF\xFE\x61\x62\x63");
-        row("Windows-1252 euro, quotes, last high byte", "\x80 \x93q\x94\x9F\r\n",
-            "\u20AC \u201Cq\u201D\u0178\r\n", "\u00E9", "\x80 \x93q\x94\x9F\r\n\xE9");
-        row("Windows-1252 unassigned bytes", "\x81\x8D\x8F\x90\x9D",
-            "\u0081\u008D\u008F\u0090\u009D", "!", "\x81\x8D\x8F\x90\x9D!");
+        const char* const highBytes = "\x80\x81\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8D\x8E"
+                                      "\x8F\x90\x91\x92\x93\x94\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9D"
+                                      "\x9E\x9F\r\n";
+        row("Windows-1252 from 0x80 to 0x9F, the unassigned as themselves", highBytes,
+            "\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D"
+            "\u017D\u008F\u0090\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A"
+            "\u0153\u009D\u017E\u0178\r\n",
+            "\u00E9", QByteArray(highBytes) + "\xE9");
         row("Windows-1252 cut off like UTF-8 at the end", "caf\xE9", "caf\u00E9", "!", "caf\xE9!");
         row("Windows-1252 that holds no UTF-8 character", "na\xEFve \xFF", "na\u00EFve \u00FF", "",
             {});
-        row("UTF-8 with a stray byte: the stray as Windows-1252", "caf\xC3\xA9 \xB0",
-            "caf\u00E9 \u00B0", "!", "caf\xC3\xA9 \xC2\xB0!");
+        row("UTF-8 with a stray byte: the stray as Windows-1252", "caf\xC3\xA9 \xE0\xA4\x85 \xB0",
+            "caf\u00E9 \u0905 \u00B0", "!", "caf\xC3\xA9 \xE0\xA4\x85 \xC2\xB0!");
         row("UTF-8 byte order mark kept out of the text", "\xEF\xBB\xBFx\n", "x\r\n", "y",
             "\xEF\xBB\xBFx\ny");
         row("LF", "a\nb\n", "a\r\nb\r\n", "c\r\n", "a\nb\nc\n");
@@ -157,6 +161,16 @@ private slots:
         QCOMPARE(NumericValueText(" 12.5pt"), "12.5");
         QCOMPARE(NumericValueText("1.2345678901234567"), "1.23456789012346");
         QCOMPARE(NumericValueText("pt"), "0");
+        // The stored list position wins over the stored text; -1 means the text was typed.
+        const auto stored = [](const QString& index) {
+            return [index](SettingKey key) {
+                return key == SettingKey::FontSizeIndex  ? index
+                       : key == SettingKey::FontNameSize ? QStringLiteral("13")
+                                                         : QString();
+            };
+        };
+        QCOMPARE(LoadOptions(stored("0")).sizeText, "8");
+        QCOMPARE(LoadOptions(stored("-1")).sizeText, "13");
     }
 
     // The newest first, each once, eight at most; a path's own "&" is no access key.
@@ -203,6 +217,8 @@ private slots:
             << QString(u"abcdefghijklmnopqrst" + QChar(0xD800)) << 1000.0
             << QStringList{"0 0 0 abcdefghij", "0 0 300 klmnopqrst", u"0 0 600 " + QChar(0xD800)}
             << QString() << 1000.0;
+        row("a character wider than the page", "ab", 50, {"0 0 0 a", "0 0 300 b"});
+        row("a word one twip too wide", "abcdefghijk", 999, {"0 0 0 abcdefghi", "0 0 300 jk"});
         row("no width for 0 nor a blank: tabs stay", "a\tb", 5000, {"0 0 0 a", "0 100 0 b"}, "0 ");
     }
 

@@ -100,7 +100,8 @@ private slots:
         TerminalText terminal;
         QCOMPARE(terminal.feed(u"a\x1b[1mb\x1b]0;title\x1b\\c\x1b]2;t\ad\x1b["_s), u"abcd"_s);
         QCOMPARE(terminal.feed(u"0me\r"_s), u"e"_s);
-        QCOMPARE(terminal.feed(u"\nf"_s), u"\nf"_s);
+        QCOMPARE(terminal.feed(u"\nf\x1b]0;ti"_s), u"\nf"_s);
+        QCOMPARE(terminal.feed(u"tle\ag"_s), u"g"_s);
     }
 
     // Lines of at most 5 characters; the history holds `lines` lines and `characters` characters.
@@ -296,6 +297,7 @@ private slots:
             ChooseAppletViewer(appletViewer, java, u"/opt/My Orvane"_s, u"/p/A.html"_s, {}, style);
         QTEST(CommandLineText(choice.command), "expected");
         QTEST(choice.note, "note");
+        QCOMPARE(choice.builtIn, appletViewer.isEmpty());
     }
 };
 
