@@ -149,6 +149,8 @@ private slots:
         format.encoding = TextFormat::Encoding::Utf16Le;
         format.lineBreak = TextFormat::LineBreak::Cr;
         QCOMPARE(FileFormatText(format), QStringLiteral("UTF-16 LE \u00b7 CR"));
+        format.encoding = TextFormat::Encoding::Utf16Be;
+        QCOMPARE(FileFormatText(format), QStringLiteral("UTF-16 BE \u00b7 CR"));
     }
 
     void findAgain_data() {

@@ -60,8 +60,9 @@ private slots:
         row("mostly LF, one CR LF", "a\r\nb\nc\n", "a\r\nb\r\nc\r\n", "d", "a\nb\nc\nd");
         row("as many LF as lone CR: LF", "a\nb\r", "a\r\nb\u240D", "c", "a\nb\rc");
         row("CR LF ending in a lone CR", "a\r\nb\r", "a\r\nb\u240D", "c", "a\r\nb\rc");
-        row("UTF-8 with a cut 4-byte lead", "\xC3\xA9\xC3\xA9 \xF0x", "\u00E9\u00E9 \u00F0x", "",
-            {});
+        row("UTF-8 with a cut 4-byte lead and one past the last",
+            "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 \xF0x \xF5\x80\x80\x80",
+            "\u00E9\u00E9\u00E9\u00E9\u00E9 \u00F0x \u00F5\u20AC\u20AC\u20AC", "", {});
         row("mostly CR", "a\rb\rc\n", "a\r\nb\r\nc\r\n", "d", "a\rb\rc\rd");
         row("CR at the very end", "a\rb\r", "a\r\nb\r\n", "c", "a\rb\rc");
         row("no break yet", "ab", "ab", "\r\nc", "ab\r\nc");

@@ -101,7 +101,8 @@ private slots:
         QCOMPARE(terminal.feed(u"a\x1b[1mb\x1b]0;title\x1b\\c\x1b]2;t\ad\x1b["_s), u"abcd"_s);
         QCOMPARE(terminal.feed(u"0me\r"_s), u"e"_s);
         QCOMPARE(terminal.feed(u"\nf\x1b]0;ti"_s), u"\nf"_s);
-        QCOMPARE(terminal.feed(u"tle\ag"_s), u"g"_s);
+        QCOMPARE(terminal.feed(u"tle\ag\x1b]0;t\x1b"_s), u"g"_s);
+        QCOMPARE(terminal.feed(u"\\h"_s), u"h"_s);
     }
 
     // Lines of at most 5 characters; the history holds `lines` lines and `characters` characters.
@@ -120,6 +121,7 @@ private slots:
             << u"1\n2\n3\n4"_s << 0 << 3 << 100 << u"2\n3\n4"_s << 1;
         QTest::newRow("characters, whole lines")
             << u"aaaa\nbbbb\ncccc\n"_s << 0 << 10 << 12 << u"bbbb\ncccc\n"_s << 1;
+        QTest::newRow("blank lines count") << u"\n\nc\n"_s << 0 << 2 << 100 << u"\nc\n"_s << 1;
         QTest::newRow("one endless line")
             << QString(30, u'x') << 0 << 3 << 20 << u"xxxxx\nxxxxx\nxxxxx"_s << 3;
     }
