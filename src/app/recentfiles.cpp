@@ -8,9 +8,9 @@ QStringList WithRecentFile(QStringList files, const QString& path) {
     return files.mid(0, RecentFileLimit);
 }
 
-QString RecentFileCaption(int index, const QString& path) {
+QString NumberedItemCaption(int index, const QString& text) {
     return QStringLiteral("&%1 %2").arg(index + 1).arg(
-        QString(path).replace(u'&', QStringLiteral("&&")));
+        QString(text).replace(u'&', QStringLiteral("&&")));
 }
 
 } // namespace orvane

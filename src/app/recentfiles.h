@@ -10,8 +10,8 @@ inline constexpr int RecentFileLimit = 8;
 // at most RecentFileLimit files.
 QStringList WithRecentFile(QStringList files, const QString& path);
 
-// The File menu's item for the recent file at `index` (from 0): its number as access key, then
-// the path, whose own "&" stay visible.
-QString RecentFileCaption(int index, const QString& path);
+// A numbered menu item, the File menu's recent files and the Window menu's windows alike: the
+// number of `index` (from 0) as access key, then the text, whose own "&" stay visible.
+QString NumberedItemCaption(int index, const QString& text);
 
 } // namespace orvane

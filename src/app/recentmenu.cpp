@@ -30,7 +30,7 @@ void listRecentFiles(QMenu& file, QList<QAction*>& listed, MainFrame& frame) {
     const int width = metrics.averageCharWidth() * captionCharacters;
     for (int i = 0; i < files.size(); ++i) {
         QAction* item = file.addAction(
-            RecentFileCaption(i, metrics.elidedText(files[i], Qt::ElideMiddle, width)));
+            NumberedItemCaption(i, metrics.elidedText(files[i], Qt::ElideMiddle, width)));
         item->setObjectName(QStringLiteral("mnuFileRecent"));
         item->setStatusTip(files[i]);
         const QString path = files[i];

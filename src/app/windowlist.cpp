@@ -1,6 +1,7 @@
 #include "app/windowlist.h"
 
 #include "app/mainframe.h"
+#include "app/recentfiles.h"
 #include "document/documentwindow.h"
 
 #include <QMenu>
@@ -19,11 +20,9 @@ void ListOpenWindows(QMenu& menu, QList<QAction*>& listed, MainFrame& frame) {
         return;
     listed.append(menu.addSeparator());
     DocumentWindow* active = frame.activeDocument();
-    int number = 1;
-    for (DocumentWindow* window : windows) {
-        QString caption = window->caption();
-        caption.replace(u'&', QStringLiteral("&&"));
-        QAction* item = menu.addAction(QStringLiteral("&%1 %2").arg(number++).arg(caption));
+    for (int i = 0; i < windows.size(); ++i) {
+        DocumentWindow* window = windows[i];
+        QAction* item = menu.addAction(NumberedItemCaption(i, window->caption()));
         item->setObjectName(QStringLiteral("mnuWindowList"));
         // Only the active window carries a mark; the others show no empty box.
         item->setCheckable(window == active);

@@ -181,8 +181,8 @@ private slots:
             files = WithRecentFile(files, path);
         QCOMPARE(files, QString("/i /h /g /f /e /d /c /b").split(u' '));
         QCOMPARE(WithRecentFile(files, "/e"), QString("/e /i /h /g /f /d /c /b").split(u' '));
-        QCOMPARE(RecentFileCaption(0, "/R&D/a.java"), "&1 /R&&D/a.java");
-        QCOMPARE(RecentFileCaption(7, "/x"), "&8 /x");
+        QCOMPARE(NumberedItemCaption(0, "/R&D/a.java"), "&1 /R&&D/a.java");
+        QCOMPARE(NumberedItemCaption(7, "/x"), "&8 /x");
     }
 
     // Every character 100 twips wide (but those in `zeroWide`) and lines 300 high, so tab stops
