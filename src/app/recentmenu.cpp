@@ -33,9 +33,8 @@ void listRecentFiles(QMenu& file, QList<QAction*>& listed, MainFrame& frame) {
             NumberedItemCaption(i, metrics.elidedText(files[i], Qt::ElideMiddle, width)));
         item->setObjectName(QStringLiteral("mnuFileRecent"));
         item->setStatusTip(files[i]);
-        const QString path = files[i];
         QObject::connect(item, &QAction::triggered, &file,
-                         [&frame, path] { OpenRecentFile(frame, path); });
+                         [&frame, path = files[i]] { OpenRecentFile(frame, path); });
         listed.append(item);
     }
 }
